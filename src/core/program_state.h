@@ -1,0 +1,34 @@
+#pragma once
+// What the program knows at run time about the opened source, the assembler's files and the last
+// assembly. One instance lives in the Application for the whole run; every window and procedure
+// reads and writes this same set of values. Nothing of it is ever saved.
+
+#include <cstdint>
+
+#include "core/text.h"
+
+namespace tamrill {
+
+// Flags are 16-bit integers holding -1 for true and 0 for false.
+using Flag = std::int16_t;
+inline constexpr Flag kTrue = -1;
+inline constexpr Flag kFalse = 0;
+
+struct ProgramState {
+  Text sourcePath;         // full path of the opened source
+  Text hexPath;            // the Intel HEX file the assembler writes for it
+  Text listingPath;        // the listing the assembler writes for it
+  Text sourceFileName;     // the source's name without its folder
+  Text sourceFolder;       // the source's folder, ending in a backslash
+  Text appFolder;          // the program's folder, ending in a backslash
+  Text appAssemblerPath;   // asm51.exe in the program's folder
+  Text assemblerFileName;  // always "asm51.exe" once start-up has found the tools
+  Text appMod51Path;
+  Text appMod52Path;
+  Flag assembled = kFalse;  // a staged run has finished and its copies are not removed yet
+  float cleanupTicks = 0;   // timer ticks counted while assembled
+  float errorCount = 0;     // what the last listing scan read; -10 when there was no listing
+  Text listingText;         // the listing scan's working text
+};
+
+}  // namespace tamrill

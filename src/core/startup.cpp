@@ -1,0 +1,46 @@
+// Start-up: the main window's Load handler. It shows the window before anything else, so that a
+// message about a missing tool appears over it, then checks the tools in the program's folder.
+
+#include "core/application.h"
+#include "core/paths.h"
+
+namespace tamrill {
+
+namespace {
+
+Text cannotLoadMessage(TextView fileName) {
+  return u"Nelze načíslt soubor \"" + Text(fileName) +
+         u"\", problém odstraníte opětovnou instalací aplikace";
+}
+
+}  // namespace
+
+void Form1::form1Load() {
+  Platform& platform = app_.platform;
+  ProgramState& state = app_.state;
+
+  platform.showForm(*this);
+
+  const Text folder = platform.programFolder();
+  for (const TextView tool : {TextView(kAssemblerFileName), TextView(kMod51FileName),
+                              TextView(kMod52FileName)}) {
+    if (!platform.fileExists(folder + u"\\" + Text(tool))) {
+      platform.showMessage(cannotLoadMessage(tool), u"Chyba 01", MessageIcon::Error,
+                           MessageButtons::Ok);
+      command1.setEnabled(false);
+      return;
+    }
+  }
+
+  command1.setEnabled(true);
+  state.appAssemblerPath = folder + u"\\" + kAssemblerFileName;
+  state.assemblerFileName = kAssemblerFileName;
+  const Text prefix = folderOf(state.appAssemblerPath, state.assemblerFileName);
+  state.appMod51Path = prefix + kMod51FileName;
+  state.appMod52Path = prefix + kMod52FileName;
+  state.appFolder = prefix;
+
+  openFromCommandLine();
+}
+
+}  // namespace tamrill

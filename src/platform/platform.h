@@ -1,0 +1,93 @@
+#pragma once
+// The services the portable core needs from its platform. The core only ever calls them; the
+// Win32 layer implements them (src/platform/win32/) and the tests use an in-memory fake
+// (tests/support/fake_platform.h). Every call that can fail returns its failure: the core
+// decides what the user sees.
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <optional>
+
+#include "core/text.h"
+
+namespace tamrill {
+
+namespace ui {
+class Form;
+}
+
+// Why a platform call failed, reduced to the distinctions the program tells the user.
+enum class SysError : std::uint8_t {
+  None,
+  NotFound,        // the file, folder or program is not there
+  AccessDenied,    // refused by permissions or a write-protected medium
+  InUse,           // another program holds the file open
+  AlreadyExists,   // a copy would have replaced an existing file
+  BadExeFormat,    // a program this Windows cannot run (a 16-bit one, say)
+  Other,
+};
+
+enum class MessageIcon : std::uint8_t { Error, Warning, Information };
+enum class MessageButtons : std::uint8_t { Ok, YesNo };  // Yes/No boxes have Yes as the default
+enum class MessageAnswer : std::uint8_t { Ok, Yes, No };
+
+struct ChosenFile {
+  Text path;   // the full path as the dialog returned it
+  Text title;  // the file's name without its folder, as the dialog reports it
+};
+
+// A file opened for reading with full sharing, so that a listing the assembler is still
+// writing can be read. Reads go by offset, so that a scan need not read what it does not use.
+class ReadableFile {
+ public:
+  virtual ~ReadableFile() = default;
+  virtual std::uint64_t size() const = 0;
+  // Fills buffer with the count bytes at offset; false when the file cannot give them all.
+  virtual bool read(std::uint64_t offset, char* buffer, std::size_t count) = 0;
+};
+
+class Platform {
+ public:
+  virtual ~Platform() = default;
+
+  // --- Windows and dialogs ---
+  // A task-modal message box; returns when the user has closed it.
+  virtual MessageAnswer showMessage(const Text& text, const Text& title, MessageIcon icon,
+                                    MessageButtons buttons) = 0;
+  // The modal file-open dialog with a filter written "Description|pattern"; nullopt when the
+  // user cancels or closes it.
+  virtual std::optional<ChosenFile> chooseFileToOpen(const Text& filter) = 0;
+  // Shows a form modeless, creating its window (and the windows of its controls) on first use
+  // and bringing it up again when it is already there.
+  virtual void showForm(ui::Form& form) = 0;
+
+  // --- File system ---
+  // True only for a normal file at exactly this path: no wildcards, and folders, hidden and
+  // system files count as missing.
+  virtual bool fileExists(const Text& path) = 0;
+  // Copies a file to a path that must not exist yet: an existing file is never replaced.
+  virtual SysError copyFile(const Text& from, const Text& to) = 0;
+  virtual SysError deleteFile(const Text& path) = 0;
+  // Opens a file for reading with full sharing; null when it cannot be opened.
+  virtual std::unique_ptr<ReadableFile> openForReading(const Text& path) = 0;
+
+  // --- Other programs ---
+  // Starts a command line in a normal, focused window and does not wait for it. An empty
+  // folder leaves the child in this program's current folder.
+  virtual SysError startProgram(const Text& commandLine, const Text& currentFolder) = 0;
+  // Starts a command line and blocks the calling (window) thread until the process has ended.
+  virtual SysError runAndWait(const Text& commandLine, const Text& currentFolder) = 0;
+  // Hands a web address to the shell's default action.
+  virtual SysError openWebAddress(const Text& address) = 0;
+
+  // --- This program ---
+  // The folder of the program's executable, without a trailing backslash.
+  virtual Text programFolder() = 0;
+  // The arguments as Windows passes them: the command line less the program's own name.
+  virtual Text commandLine() = 0;
+  // Ends the program at once: every window closes and no further handler runs.
+  virtual void endProgram() = 0;
+};
+
+}  // namespace tamrill

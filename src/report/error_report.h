@@ -1,0 +1,16 @@
+#pragma once
+
+namespace tamrill {
+
+class Application;
+
+enum class ReportSteps {
+  All,          // after loading a source and after an assembly
+  FirstAndLast  // a click on the report label: no "klikni zde..." for a missing listing
+};
+
+// Tells the user what the last scan's errorCount means: the report label's caption and, when
+// there are errors, the offer to show the listing in Notepad.
+void errorReport(Application& app, ReportSteps steps);
+
+}  // namespace tamrill

@@ -1,0 +1,80 @@
+#pragma once
+// The model of one window: its design values, the controls it owns, and one entry point through
+// which the platform delivers every event. Subclasses route events to one handler method per
+// handled event, named after the control and the event (command3Click, timer1Timer, form1Load).
+
+#include <cstdint>
+#include <memory>
+#include <span>
+#include <string_view>
+#include <vector>
+
+#include "ui/control.h"
+#include "ui/event_gate.h"
+
+namespace tamrill::ui {
+
+enum class Event : std::uint8_t { Load, Unload, Click, DblClick, MouseMove, Timer, Change, Scroll };
+
+enum class BorderStyle : std::uint8_t {
+  FixedSingle,      // fixed frame, control box, minimise button, no maximise button
+  FixedToolWindow,  // small caption with the close box only
+};
+
+struct FormSpec {
+  const char* name = "";
+  const char16_t* caption = u"";
+  int clientWidth = 0;  // twips
+  int clientHeight = 0;
+  BorderStyle border = BorderStyle::FixedSingle;
+  bool showInTaskbar = true;
+};
+
+class Form;
+
+class FormObserver : public ControlObserver {
+ public:
+  virtual void formCaptionChanged(Form& form) = 0;
+
+ protected:
+  ~FormObserver() = default;
+};
+
+class Form {
+ public:
+  Form(const FormSpec& spec, std::span<const ControlSpec> layout, EventGate& gate);
+  virtual ~Form() = default;
+  Form(const Form&) = delete;
+  Form& operator=(const Form&) = delete;
+
+  const FormSpec& spec() const { return spec_; }
+  const Text& caption() const { return caption_; }
+  void setCaption(Text caption);
+
+  // In creation order, which is the order of the layout table; containers come before the
+  // controls they hold.
+  const std::vector<std::unique_ptr<Control>>& controls() const { return controls_; }
+  Control& control(std::string_view name) const;
+  Control* findControl(std::string_view name) const;
+
+  // The platform's single way in. source is null for events of the form itself. An event that
+  // arrives while any handler of any window runs is dropped.
+  void deliver(Control* source, Event event);
+
+  // Back to the design values, for a window whose controls are built anew at each showing.
+  void resetControls();
+  void setObserver(FormObserver* observer);
+  FormObserver* observer() const { return observer_; }
+
+ protected:
+  virtual void handle(Control* source, Event event) = 0;
+
+ private:
+  FormSpec spec_;
+  Text caption_;
+  std::vector<std::unique_ptr<Control>> controls_;
+  EventGate& gate_;
+  FormObserver* observer_ = nullptr;
+};
+
+}  // namespace tamrill::ui

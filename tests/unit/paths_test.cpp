@@ -1,0 +1,60 @@
+// The derivation rules by which the program cuts its paths.
+
+#include <gtest/gtest.h>
+
+#include "core/paths.h"
+
+namespace tamrill {
+namespace {
+
+TEST(Paths, SourceInAFolder) {
+  const Text path = u"C:\\work\\blink.asm";
+  const Text name = fileNameOf(path);
+  EXPECT_EQ(name, u"blink.asm");
+  EXPECT_EQ(folderOf(path, name), u"C:\\work\\");
+  EXPECT_EQ(replaceLast3(path, u"hex"), u"C:\\work\\blink.hex");
+  EXPECT_EQ(replaceLast3(path, u"lst"), u"C:\\work\\blink.lst");
+  EXPECT_EQ(baseNameOf(name), u"blink");
+}
+
+TEST(Paths, LastThreeCharactersAreReplacedWhateverTheyAre) {
+  EXPECT_EQ(replaceLast3(u"C:\\work\\prog.s", u"hex"), u"C:\\work\\prohex");
+  EXPECT_EQ(replaceLast3(u"C:\\x\\prog.a51", u"lst"), u"C:\\x\\prog.lst");
+  EXPECT_EQ(replaceLast3(u"ab", u"hex"), u"hex");
+}
+
+TEST(Paths, PathWithoutBackslashIsItsOwnName) {
+  EXPECT_EQ(fileNameOf(u"blink.asm"), u"blink.asm");
+  EXPECT_EQ(folderOf(u"blink.asm", u"blink.asm"), u"");
+}
+
+TEST(Paths, TrailingBackslashGivesAnEmptyName) {
+  EXPECT_EQ(fileNameOf(u"C:\\work\\"), u"");
+  EXPECT_EQ(folderOf(u"C:\\work\\", u""), u"C:\\work\\");
+}
+
+TEST(Paths, CzechNamesAreCutByCharacters) {
+  const Text path = u"D:\\Projekty 2026\\řízení\\žárovka.asm";
+  EXPECT_EQ(fileNameOf(path), u"žárovka.asm");
+  EXPECT_EQ(folderOf(path, fileNameOf(path)), u"D:\\Projekty 2026\\řízení\\");
+  EXPECT_EQ(baseNameOf(u"žárovka.asm"), u"žárovka");
+}
+
+TEST(Paths, ShortNamesHaveNoBaseName) {
+  EXPECT_EQ(baseNameOf(u".asm"), u"");
+  EXPECT_EQ(baseNameOf(u"a.s"), u"");
+}
+
+TEST(Text, LowerCaseCoversCzechCapitals) {
+  EXPECT_EQ(toLower(u"ŽLUŤOUČKÝ KŮŇ ĎÁBELSKÉ ÓDY Ř Ě Š"), u"žluťoučký kůň ďábelské ódy ř ě š");
+  EXPECT_EQ(toLower(u"BLINK.ASM\""), u"blink.asm\"");
+}
+
+TEST(Text, Utf8RoundTrip) {
+  const std::string utf8 = "Přeložit 𝄞 ×";
+  EXPECT_EQ(toUtf8(fromUtf8(utf8)), utf8);
+  EXPECT_EQ(fromUtf8("Přeložit").size(), 8U);
+}
+
+}  // namespace
+}  // namespace tamrill
