@@ -1,0 +1,16 @@
+#pragma once
+// The Notepad view: every file the program shows, it shows through this one helper, so that the
+// command line and the failure message are the same wherever a file is opened.
+
+#include "core/text.h"
+
+namespace tamrill {
+
+class Application;
+
+// Starts "notepad " followed by the path, unquoted, in a normal focused window, without waiting.
+// When Notepad cannot be started, an error box titled "Chyba" names the command line that
+// failed; the program goes on either way.
+void showInNotepad(Application& app, const Text& path);
+
+}  // namespace tamrill
