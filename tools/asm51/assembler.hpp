@@ -1,0 +1,57 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "diagnostics.hpp"
+#include "memory_image.hpp"
+#include "symbols.hpp"
+
+namespace asm51 {
+
+enum class FileKind { Include, ModFile };
+
+// Reads a file named by the source ($INCLUDE) or a register definition file
+// ($MOD51 gives "mod51"); nullopt when it cannot be read. The engine itself
+// never touches the file system.
+using FileReader = std::function<std::optional<std::string>(const std::string& name, FileKind kind)>;
+
+inline constexpr int kMaxIncludeDepth = 8;
+inline constexpr int kMaxIncludesPerPass = 64;
+
+struct ListedLine {
+    int line = 0;   // number within its own file
+    int depth = 0;  // include nesting, 0 for the main source
+    std::string text;
+    std::optional<std::uint16_t> address;
+    std::optional<std::uint16_t> value;  // shown for EQU, SET, DATA, BIT and the like
+    std::vector<std::uint8_t> bytes;
+    std::vector<std::size_t> diagnostics;  // indices into AssemblyResult::diagnostics
+};
+
+struct SymbolEntry {
+    std::string name;
+    SymbolType type;
+    std::uint16_t value;
+    bool known;
+};
+
+struct AssemblyResult {
+    std::vector<ListedLine> listing;
+    std::vector<Diagnostic> diagnostics;
+    MemoryImage image;
+    std::vector<SymbolEntry> symbols;  // user symbols, sorted by name
+    std::string title;                 // from $TITLE
+    bool listSymbols = true;           // $NOSYMBOLS turns the table off
+    bool fatal = false;                // a missing include or similar stopped assembly
+
+    int errorCount() const { return static_cast<int>(diagnostics.size()); }
+};
+
+AssemblyResult assemble(std::string_view sourceName, std::string_view source, const FileReader& reader);
+
+}  // namespace asm51

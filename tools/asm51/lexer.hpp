@@ -1,0 +1,57 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace asm51 {
+
+enum class Tok : std::uint8_t {
+    End,
+    Ident,
+    Number,
+    String,
+    Comma,
+    Colon,
+    Hash,
+    At,
+    Slash,
+    Plus,
+    Minus,
+    Star,
+    LParen,
+    RParen,
+    Dot,
+    Dollar,
+    Eq,
+    Ne,
+    Lt,
+    Le,
+    Gt,
+    Ge,
+    Bad,
+};
+
+struct Token {
+    Tok kind = Tok::End;
+    std::string_view text;  // slice of the line; for strings, without the quotes
+    std::uint32_t value = 0;
+    bool badNumber = false;
+    bool doubledQuotes = false;  // string text still holds '' or "" pairs
+};
+
+// Splits one source line (without its line end) into tokens, stopping at a
+// comment. The returned views point into `line`. Always ends with Tok::End.
+std::vector<Token> tokenize(std::string_view line);
+
+// String contents with doubled quote characters collapsed.
+std::string stringValue(const Token& token);
+
+// Upper-cases ASCII letters only; other bytes are kept as they are.
+std::string upper(std::string_view text);
+
+bool identStart(char c);
+bool identChar(char c);
+
+}  // namespace asm51
