@@ -37,6 +37,11 @@ class Form1 final : public ui::Form {
   Flag stagedMod51 = kFalse;
   Flag stagedMod52 = kFalse;
   Text stagedFolder;
+  // Which of those copies are still on disk as far as the program knows. A copy leaves this
+  // record once it is deleted or found gone, so that a file put there later is never touched.
+  bool stagedAssemblerPending = false;
+  bool stagedMod51Pending = false;
+  bool stagedMod52Pending = false;
 
   void form1Load();
   void form1Unload();
