@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/text.h"
+
 namespace tamrill {
 
 class Application;
@@ -12,5 +14,8 @@ enum class ReportSteps {
 // Tells the user what the last scan's errorCount means: the report label's caption and, when
 // there are errors, the offer to show the listing in Notepad.
 void errorReport(Application& app, ReportSteps steps);
+
+// The error count in its shortest decimal form, with no leading blank: 3, 12, 0.5, -3.
+Text countText(float errorCount);
 
 }  // namespace tamrill
