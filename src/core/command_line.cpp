@@ -1,8 +1,60 @@
-// Placeholder until the command-line opening lands.
+// Opening the file the desktop shell started the program with: a quoted *.asm path opens that
+// source; a quoted *.hex or *.lst path opens the source of the same name beside it, when there is
+// one, and shows the given file in Notepad.
+
+#include <algorithm>
+
 #include "core/application.h"
+#include "core/load_source.h"
+#include "core/notepad.h"
+#include "core/paths.h"
 
 namespace tamrill {
 
-void Form1::openFromCommandLine() {}
+namespace {
+
+long long length(TextView text) { return static_cast<long long>(text.size()); }
+
+}  // namespace
+
+void Form1::openFromCommandLine() {
+  Platform& platform = app_.platform;
+  ProgramState& state = app_.state;
+
+  // The argument text as Windows passes it, taken as one string: only its end is looked at.
+  const Text commandLine = platform.commandLine();
+  const Text ending = toLower(rightChars(commandLine, 5));
+  Text path = commandLine;
+  std::erase(path, u'"');
+
+  if (ending == u".asm\"") {
+    state.sourcePath = path;
+    state.sourceFileName = fileNameOf(path);
+    // Whether the file exists is told later, by the commands that use it. A failed listing scan
+    // has already left the window as far as loading got; the program goes on.
+    (void)loadSource(app_);
+    return;
+  }
+  if (ending != u".hex\"" && ending != u".lst\"") return;
+
+  const std::size_t p = lastPosition(path, u"\\");
+  pairedSourcePath = leftChars(path, static_cast<long long>(p));
+  const Text name = rightChars(path, length(path) - static_cast<long long>(p));
+  pairedSourceFileName = leftChars(name, length(name) - 4);
+  pairedSourcePath += pairedSourceFileName + u".asm";
+  pairedSourceFileName += u".asm";
+
+  if (platform.fileExists(pairedSourcePath)) {
+    state.sourcePath = pairedSourcePath;
+    state.sourceFileName = pairedSourceFileName;
+    // The user asked to see this very file: a listing whose summary cannot be read spoils the
+    // report of the source, not the view, so Notepad opens it all the same.
+    (void)loadSource(app_);
+  } else {
+    platform.showMessage(u"Nebyl nalezen soubor \"" + pairedSourceFileName + u"\"", u"Informace",
+                         MessageIcon::Information, MessageButtons::Ok);
+  }
+  showInNotepad(app_, path);
+}
 
 }  // namespace tamrill
