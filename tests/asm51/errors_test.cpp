@@ -1,0 +1,126 @@
+#include <gtest/gtest.h>
+
+#include "support.hpp"
+
+namespace asm51::test {
+namespace {
+
+struct ErrorCase {
+    const char* name;
+    const char* source;
+    ErrorCode code;
+    int line;
+};
+
+// Each source has exactly one fault, on the given line.
+const ErrorCase kCases[] = {
+    {"undefined symbol", "NOP\nLJMP NOWHERE\n", ErrorCode::UndefinedSymbol, 2},
+    {"undefined in data", "DB 1, MISSING\n", ErrorCode::UndefinedSymbol, 1},
+    {"duplicate label", "L1: NOP\nL1: NOP\n", ErrorCode::DuplicateSymbol, 2},
+    {"label and EQU clash", "X EQU 1\nX: NOP\n", ErrorCode::DuplicateSymbol, 2},
+    {"EQU redefined by SET", "X EQU 1\nX SET 2\n", ErrorCode::DuplicateSymbol, 2},
+    {"branch too far ahead", "SJMP FAR\nORG 100H\nFAR: NOP\n", ErrorCode::BranchOutOfRange, 1},
+    {"branch too far back", "BACK: NOP\nORG 90H\nDJNZ R0,BACK\n", ErrorCode::BranchOutOfRange, 3},
+    {"conditional branch too far", "JB 20H.0,$+3+128\n", ErrorCode::BranchOutOfRange, 1},
+    {"ajmp to another page", "AJMP 800H\n", ErrorCode::PageOutOfRange, 1},
+    {"acall across page end", "ORG 7FEH\nACALL 7F0H\n", ErrorCode::PageOutOfRange, 2},
+    {"bad operand", "MOV @R2,A\n", ErrorCode::BadOperand, 1},
+    {"too many operands", "NOP A\n", ErrorCode::BadOperand, 1},
+    {"missing operand", "MOV A,\n", ErrorCode::BadOperand, 1},
+    {"wrong operand kind", "INC C\n", ErrorCode::BadOperand, 1},
+    {"register as value", "MOV A,#R0\n", ErrorCode::BadOperand, 1},
+    {"immediate too large", "MOV A,#100H\n", ErrorCode::ValueOutOfRange, 1},
+    {"direct address too large", "MOV 100H,A\n", ErrorCode::ValueOutOfRange, 1},
+    {"bit address too large", "SETB 100H\n", ErrorCode::ValueOutOfRange, 1},
+    {"byte too large", "DB 300\n", ErrorCode::ValueOutOfRange, 1},
+    {"DATA beyond 0FFH", "X DATA 100H\n", ErrorCode::ValueOutOfRange, 1},
+    {"bank beyond 3", "USING 4\n", ErrorCode::ValueOutOfRange, 1},
+    {"bit number beyond 7", "SETB 20H.8\n", ErrorCode::ValueOutOfRange, 1},
+    {"byte not bit-addressable", "CLR 30H.1\n", ErrorCode::NotBitAddressable, 1},
+    {"code beyond 64 KiB", "ORG 0FFFEH\nNOP\nMOV A,#1\n", ErrorCode::CodeBeyond64K, 3},
+    {"data beyond 64 KiB", "ORG 0FFFFH\nDB 1, 2\n", ErrorCode::CodeBeyond64K, 2},
+    {"overlapping code", "ORG 10H\nNOP\nNOP\nORG 11H\nRET\n", ErrorCode::CodeOverlap, 5},
+    {"unknown instruction", "MOVE A,B\n", ErrorCode::UnknownInstruction, 1},
+    {"reserved word as label", "MOV: NOP\n", ErrorCode::ReservedWord, 1},
+    {"register name as symbol", "R3 EQU 5\n", ErrorCode::ReservedWord, 1},
+    {"bad number", "MOV A,#19O\n", ErrorCode::BadNumber, 1},
+    {"division by zero", "X EQU 5/0\n", ErrorCode::DivisionByZero, 1},
+    {"syntax", "MOV A,#(1+\n", ErrorCode::Syntax, 1},
+    {"stray token", "NOP\n:\n", ErrorCode::Syntax, 2},
+    {"ORG before its value is known", "ORG LATER\nLATER EQU 10H\n", ErrorCode::ForwardReference, 1},
+    {"instruction in a data segment", "DSEG AT 30H\nNOP\n", ErrorCode::WrongSegment, 2},
+    {"DB in a bit segment", "BSEG\nDB 1\n", ErrorCode::WrongSegment, 2},
+    {"DBIT outside the bit segment", "DBIT 1\n", ErrorCode::WrongSegment, 1},
+};
+
+TEST(Errors, EachClassIsReportedOnItsLine) {
+    for (const ErrorCase& c : kCases) {
+        const AssemblyResult r = assembleText(c.source);
+        ASSERT_EQ(r.errorCount(), 1) << c.name;
+        EXPECT_EQ(r.diagnostics[0].code, c.code) << c.name;
+        EXPECT_EQ(r.diagnostics[0].line, c.line) << c.name;
+        EXPECT_FALSE(r.fatal) << c.name;
+        // The error is listed under its own line.
+        bool attached = false;
+        for (const ListedLine& line : r.listing)
+            if (line.line == c.line && line.diagnostics == std::vector<std::size_t>{0}) attached = true;
+        EXPECT_TRUE(attached) << c.name;
+    }
+}
+
+TEST(Errors, AssemblyGoesOnAfterAnError) {
+    const AssemblyResult r = assembleText("MOV A,#UNKNOWN1\nNOP\nMOV A,#300H\nL: SJMP L\nLJMP UNKNOWN2\n");
+    EXPECT_EQ(errorCodes(r), (std::vector{ErrorCode::UndefinedSymbol, ErrorCode::ValueOutOfRange,
+                                          ErrorCode::UndefinedSymbol}));
+    // Later lines still get their addresses and code.
+    EXPECT_EQ(bytesAt(r, 2, 1), std::vector<std::uint8_t>{0x00});
+    EXPECT_EQ(bytesAt(r, 5, 2), (std::vector<std::uint8_t>{0x80, 0xFE}));
+    EXPECT_EQ(r.diagnostics[0].detail, "UNKNOWN1");
+}
+
+TEST(Errors, MissingIncludeIsFatal) {
+    const AssemblyResult r = assembleText("NOP\n$INCLUDE(absent.inc)\nMOV A,#UNDEFINED\n");
+    EXPECT_TRUE(r.fatal);
+    ASSERT_EQ(r.errorCount(), 1);
+    EXPECT_EQ(r.diagnostics[0].code, ErrorCode::MissingInclude);
+    EXPECT_EQ(r.diagnostics[0].detail, "absent.inc");
+    EXPECT_EQ(r.diagnostics[0].line, 2);
+    EXPECT_EQ(r.listing.size(), 2u);
+}
+
+TEST(Errors, MissingRegisterFileIsFatal) {
+    const AssemblyResult r = assembleText("$MOD99\nNOP\n");
+    EXPECT_TRUE(r.fatal);
+    EXPECT_EQ(errorCodes(r), std::vector{ErrorCode::MissingModFile});
+    EXPECT_EQ(r.diagnostics[0].detail, "mod99");
+}
+
+TEST(Errors, IncludesCannotRecurseForever) {
+    const AssemblyResult self = assembleText("$INCLUDE(self.inc)\n", {{"self.inc", "NOP\n$INCLUDE(self.inc)\n"}});
+    EXPECT_TRUE(self.fatal);
+    EXPECT_EQ(errorCodes(self), std::vector{ErrorCode::IncludeTooDeep});
+    EXPECT_EQ(bytesAt(self, 0, 100).size(), static_cast<std::size_t>(kMaxIncludeDepth));
+
+    // Wide fan-out is bounded too, not only depth.
+    const AssemblyResult wide = assembleText("$INCLUDE(a)\n", {{"a", "$INCLUDE(b) INCLUDE(b)\n"},
+                                                              {"b", "$INCLUDE(c) INCLUDE(c)\n"},
+                                                              {"c", "$INCLUDE(d) INCLUDE(d)\n"},
+                                                              {"d", "$INCLUDE(e) INCLUDE(e)\n"},
+                                                              {"e", "$INCLUDE(f) INCLUDE(f)\n"},
+                                                              {"f", "$INCLUDE(g) INCLUDE(g)\n"},
+                                                              {"g", "$INCLUDE(h) INCLUDE(h)\n"},
+                                                              {"h", "NOP\n"}});
+    EXPECT_TRUE(wide.fatal);
+    EXPECT_EQ(errorCodes(wide), std::vector{ErrorCode::IncludeTooDeep});
+}
+
+TEST(Errors, ErrorsInIncludedFilesNameTheirFile) {
+    const AssemblyResult r = assembleText("NOP\n$INCLUDE(bad.inc)\n", {{"bad.inc", "NOP\nDB NOTHING\n"}});
+    ASSERT_EQ(r.errorCount(), 1);
+    EXPECT_EQ(r.diagnostics[0].fileName, "bad.inc");
+    EXPECT_EQ(r.diagnostics[0].line, 2);
+    EXPECT_TRUE(r.diagnostics[0].included);
+}
+
+}  // namespace
+}  // namespace asm51::test
