@@ -1,0 +1,301 @@
+// The form window's life: classes, creation of the window and its controls, the window
+// procedures, and tearing it down again.
+
+#include "platform/win32/form_window.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+
+#include "platform/win32/metrics.h"
+#include "platform/win32/resource_ids.h"
+#include "platform/win32/wide.h"
+
+namespace tamrill::win32 {
+
+namespace {
+
+constexpr wchar_t kFormClass[] = L"TamrillForm";
+constexpr wchar_t kFrameClass[] = L"TamrillFrame";
+constexpr int kIconSize = 32;
+
+DWORD formStyle(const ui::FormSpec& spec) {
+  if (spec.border == ui::BorderStyle::FixedToolWindow) return WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
+  return WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+}
+
+DWORD formExStyle(const ui::FormSpec& spec) {
+  DWORD style = WS_EX_CONTROLPARENT;
+  if (spec.border == ui::BorderStyle::FixedToolWindow) style |= WS_EX_TOOLWINDOW;
+  return style;
+}
+
+SIZE windowSizeFor(const ui::FormSpec& spec, UINT dpi) {
+  RECT area{0, 0, twipsToPixels(spec.clientWidth, dpi), twipsToPixels(spec.clientHeight, dpi)};
+  ::AdjustWindowRectExForDpi(&area, formStyle(spec), FALSE, formExStyle(spec), dpi);
+  return {area.right - area.left, area.bottom - area.top};
+}
+
+}  // namespace
+
+FormWindow::FormWindow(ui::Form& form, HINSTANCE instance, bool isMainWindow, HWND owner)
+    : form_(form), instance_(instance), isMainWindow_(isMainWindow), owner_(owner) {}
+
+FormWindow::~FormWindow() { window_.reset(); }
+
+bool FormWindow::registerClasses(HINSTANCE instance) {
+  WNDCLASSEXW existing{};
+  existing.cbSize = sizeof(existing);
+  if (::GetClassInfoExW(instance, kFormClass, &existing) != FALSE) return true;
+
+  WNDCLASSEXW form{};
+  form.cbSize = sizeof(form);
+  form.style = CS_DBLCLKS;
+  form.lpfnWndProc = formProc;
+  form.hInstance = instance;
+  form.hIcon = ::LoadIconW(instance, MAKEINTRESOURCEW(IDI_TAMRILL));
+  form.hIconSm = static_cast<HICON>(::LoadImageW(instance, MAKEINTRESOURCEW(IDI_TAMRILL),
+                                                 IMAGE_ICON, ::GetSystemMetrics(SM_CXSMICON),
+                                                 ::GetSystemMetrics(SM_CYSMICON), LR_SHARED));
+  form.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
+  form.lpszClassName = kFormClass;
+  if (::RegisterClassExW(&form) == 0) return false;
+
+  WNDCLASSEXW frame{};
+  frame.cbSize = sizeof(frame);
+  frame.style = CS_DBLCLKS;
+  frame.lpfnWndProc = frameProc;
+  frame.hInstance = instance;
+  frame.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
+  frame.lpszClassName = kFrameClass;
+  return ::RegisterClassExW(&frame) != 0;
+}
+
+bool FormWindow::create() {
+  if (window_) return true;
+  if (!registerClasses(instance_)) return false;
+  const ui::FormSpec& spec = form_.spec();
+  const SIZE size = windowSizeFor(spec, ::GetDpiForSystem());
+  // The window procedure takes ownership at WM_NCCREATE; a failed WM_CREATE destroys it.
+  const HWND window = ::CreateWindowExW(
+      formExStyle(spec), kFormClass, wide(form_.caption()).c_str(), formStyle(spec),
+      CW_USEDEFAULT, CW_USEDEFAULT, size.cx, size.cy, owner_, nullptr, instance_, this);
+  if (window == nullptr) return false;
+  // The system DPI guessed the size; the monitor the window landed on decides it.
+  const SIZE actual = windowSizeFor(spec, dpi_);
+  if (actual.cx != size.cx || actual.cy != size.cy) {
+    ::SetWindowPos(window, nullptr, 0, 0, actual.cx, actual.cy,
+                   SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+  form_.setObserver(this);
+  return true;
+}
+
+void FormWindow::show() {
+  if (!window_) return;
+  const HWND window = window_.get();
+  ::ShowWindow(window, ::IsIconic(window) != FALSE ? SW_RESTORE : SW_SHOW);
+  ::SetForegroundWindow(window);
+  ::UpdateWindow(window);
+}
+
+bool FormWindow::onCreate(HWND window) {
+  dpi_ = ::GetDpiForWindow(window);
+  if (dpi_ == 0) dpi_ = 96;
+  tooltip_ = ::CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
+                               WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT,
+                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, window, nullptr,
+                               instance_, nullptr);
+  const int iconSize = scalePixels(kIconSize, dpi_);
+  icon_.reset(static_cast<HICON>(::LoadImageW(instance_, MAKEINTRESOURCEW(IDI_TAMRILL),
+                                              IMAGE_ICON, iconSize, iconSize, 0)));
+  background_.reset(static_cast<HBITMAP>(::LoadImageW(
+      instance_, MAKEINTRESOURCEW(IDB_ABOUT_BACKGROUND), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+
+  items_.clear();
+  UINT id = kFirstControlId;
+  for (const auto& control : form_.controls()) items_.push_back({control.get(), id++});
+  // Frames are made first: the controls inside them need their window as parent.
+  for (Rendered& item : items_) {
+    if (item.control->kind() == ui::ControlKind::Frame && !createControl(item)) return false;
+  }
+  for (Rendered& item : items_) {
+    if (item.control->kind() != ui::ControlKind::Frame && !createControl(item)) return false;
+  }
+  orderForTabbing();
+  for (const Rendered& item : items_) {
+    addTooltip(item);
+    startTimer(item);
+  }
+  return true;
+}
+
+void FormWindow::orderForTabbing() {
+  // Focus moves through siblings in z-order: put each control at the bottom in tab order.
+  std::vector<const Rendered*> order;
+  for (const Rendered& item : items_) {
+    if (item.window != nullptr) order.push_back(&item);
+  }
+  std::stable_sort(order.begin(), order.end(), [](const Rendered* a, const Rendered* b) {
+    const int ta = a->control->spec().tabIndex;
+    const int tb = b->control->spec().tabIndex;
+    if ((ta < 0) != (tb < 0)) return tb < 0;
+    return ta < tb;
+  });
+  for (const Rendered* item : order) {
+    ::SetWindowPos(item->window, HWND_BOTTOM, 0, 0, 0, 0,
+                   SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_NOOWNERZORDER);
+  }
+}
+
+void FormWindow::onClose() {
+  if (isMainWindow_) {
+    // Ending the program is the Unload handler's decision.
+    form_.deliver(nullptr, ui::Event::Unload);
+    return;
+  }
+  window_.reset();
+}
+
+void FormWindow::onDestroy(HWND window) {
+  for (const Rendered& item : items_) {
+    if (item.control->kind() == ui::ControlKind::Timer) ::KillTimer(window, item.id);
+  }
+  form_.setObserver(nullptr);
+  if (isMainWindow_) ::PostQuitMessage(0);
+}
+
+void FormWindow::onDpiChanged(UINT dpi, const RECT& suggested) {
+  dpi_ = dpi;
+  gdi_.dropFonts();
+  const int iconSize = scalePixels(kIconSize, dpi_);
+  icon_.reset(static_cast<HICON>(::LoadImageW(instance_, MAKEINTRESOURCEW(IDI_TAMRILL),
+                                              IMAGE_ICON, iconSize, iconSize, 0)));
+  placeAll();
+  const SIZE size = windowSizeFor(form_.spec(), dpi_);
+  ::SetWindowPos(window_.get(), nullptr, suggested.left, suggested.top, size.cx, size.cy,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+  ::RedrawWindow(window_.get(), nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+}
+
+LRESULT CALLBACK FormWindow::formProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_NCCREATE) {
+    auto* self = static_cast<FormWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+    self->window_.reset(window);
+    ::SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+  }
+  auto* self = reinterpret_cast<FormWindow*>(::GetWindowLongPtrW(window, GWLP_USERDATA));
+  if (self == nullptr) return ::DefWindowProcW(window, message, wParam, lParam);
+
+  switch (message) {
+    case WM_CREATE:
+      return self->onCreate(window) ? 0 : -1;
+    case WM_CLOSE:
+      self->onClose();
+      return 0;
+    case WM_DESTROY:
+      self->onDestroy(window);
+      return 0;
+    case WM_NCDESTROY:
+      ::SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+      // The window is gone already: only let go of the handle.
+      static_cast<void>(self->window_.release());
+      self->items_.clear();
+      self->tooltip_ = nullptr;
+      self->pressedImage_ = nullptr;
+      self->gdi_.clear();
+      self->destroyed_ = true;
+      return ::DefWindowProcW(window, message, wParam, lParam);
+    case WM_DPICHANGED:
+      self->onDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+      return 0;
+    case WM_TIMER:
+      self->onTimer(static_cast<UINT>(wParam));
+      return 0;
+    default:
+      return self->onContainerMessage(nullptr, window, message, wParam, lParam);
+  }
+}
+
+LRESULT CALLBACK FormWindow::frameProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_NCCREATE) {
+    const LPVOID self = reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams;
+    ::SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+  }
+  auto* self = reinterpret_cast<FormWindow*>(::GetWindowLongPtrW(window, GWLP_USERDATA));
+  if (message == WM_NCDESTROY) ::SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+  if (self == nullptr) return ::DefWindowProcW(window, message, wParam, lParam);
+  Rendered* frame = self->findByWindow(window);
+  if (frame == nullptr) return ::DefWindowProcW(window, message, wParam, lParam);
+  return self->onContainerMessage(frame->control, window, message, wParam, lParam);
+}
+
+LRESULT FormWindow::onContainerMessage(ui::Control* container, HWND window, UINT message,
+                                       WPARAM wParam, LPARAM lParam) {
+  const POINT at{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+  switch (message) {
+    case WM_COMMAND:
+      onCommand(LOWORD(wParam), HIWORD(wParam));
+      return 0;
+    case WM_VSCROLL:
+      if (lParam != 0) onVerticalScroll(reinterpret_cast<HWND>(lParam), LOWORD(wParam));
+      return 0;
+    case WM_CTLCOLORSTATIC:
+      return onControlColour(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
+    case WM_MOUSEMOVE:
+      onMouseMove(container, at);
+      return 0;
+    case WM_LBUTTONDOWN:
+      onButtonDown(container, at);
+      return 0;
+    case WM_LBUTTONUP:
+      onButtonUp(container, at);
+      return 0;
+    case WM_LBUTTONDBLCLK:
+      onDoubleClick(container, at);
+      return 0;
+    case WM_SETCURSOR:
+      if (reinterpret_cast<HWND>(wParam) == window && LOWORD(lParam) == HTCLIENT &&
+          onSetCursor(container, window)) {
+        return TRUE;
+      }
+      break;
+    case WM_ERASEBKGND:
+      return 1;  // WM_PAINT paints all of it, the background included
+    case WM_PAINT:
+      onPaint(container, window);
+      return 0;
+    default:
+      break;
+  }
+  return ::DefWindowProcW(window, message, wParam, lParam);
+}
+
+LRESULT CALLBACK FormWindow::labelProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                                       UINT_PTR /*id*/, DWORD_PTR selfData) {
+  auto* self = reinterpret_cast<FormWindow*>(selfData);
+  switch (message) {
+    case WM_MOUSEMOVE:
+      // A transparent label over a picture still reports moves over itself, not the picture.
+      if (Rendered* item = self->findByWindow(window)) {
+        self->form_.deliver(item->control, ui::Event::MouseMove);
+      }
+      break;
+    case WM_SETCURSOR:
+      if (Rendered* item = self->findByWindow(window);
+          item != nullptr && item->control->spec().cursor == ui::Cursor::HelpArrow) {
+        ::SetCursor(::LoadCursorW(nullptr, IDC_HELP));
+        return TRUE;
+      }
+      break;
+    case WM_NCDESTROY:
+      ::RemoveWindowSubclass(window, labelProc, 0);
+      break;
+    default:
+      break;
+  }
+  return ::DefSubclassProc(window, message, wParam, lParam);
+}
+
+}  // namespace tamrill::win32

@@ -1,0 +1,106 @@
+#pragma once
+// The generic renderer: one real window for a ui::Form, with one standard control per model
+// control. Lines and images are painted by their container (the form or a frame). Model changes
+// arrive through the observer and are on screen before the call returns; user actions go to
+// Form::deliver and nowhere else.
+
+#include <windows.h>
+
+#include <vector>
+
+#include "platform/win32/gdi_cache.h"
+#include "platform/win32/unique_handles.h"
+#include "ui/form.h"
+
+namespace tamrill::win32 {
+
+// Child controls and timers are numbered from here, in layout order.
+enum ControlId : UINT { kFirstControlId = 1000 };
+
+class FormWindow final : public ui::FormObserver {
+ public:
+  // The main window's close box delivers Unload; any other window's destroys it.
+  FormWindow(ui::Form& form, HINSTANCE instance, bool isMainWindow, HWND owner);
+  ~FormWindow();
+  FormWindow(const FormWindow&) = delete;
+  FormWindow& operator=(const FormWindow&) = delete;
+
+  // Creates the window and its controls, hidden; false when any of them cannot be made.
+  bool create();
+  bool exists() const { return window_ != nullptr; }
+  bool wasDestroyed() const { return destroyed_; }
+  HWND handle() const { return window_.get(); }
+  void show();
+  void destroy() { window_.reset(); }
+
+  void formCaptionChanged(ui::Form& form) override;
+  void controlChanged(ui::Control& control, ui::Property property) override;
+
+ private:
+  struct Rendered {
+    ui::Control* control;
+    UINT id;
+    HWND window = nullptr;     // null for what the container paints, and for timers
+    HWND container = nullptr;  // the window that holds or paints it
+  };
+
+  static LRESULT CALLBACK formProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  static LRESULT CALLBACK frameProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  static LRESULT CALLBACK labelProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                                    UINT_PTR id, DWORD_PTR self);
+  static bool registerClasses(HINSTANCE instance);
+
+  // Messages common to the form and its frames; container is null for the form itself.
+  LRESULT onContainerMessage(ui::Control* container, HWND window, UINT message, WPARAM wParam,
+                             LPARAM lParam);
+  bool onCreate(HWND window);
+  void onClose();
+  void onDestroy(HWND window);
+  void onDpiChanged(UINT dpi, const RECT& suggested);
+  void onCommand(UINT id, UINT code);
+  void onVerticalScroll(HWND bar, UINT code);
+  void onTimer(UINT id);
+  void onMouseMove(ui::Control* container, POINT at);
+  void onButtonDown(ui::Control* container, POINT at);
+  void onButtonUp(ui::Control* container, POINT at);
+  void onDoubleClick(ui::Control* container, POINT at);
+  bool onSetCursor(ui::Control* container, HWND window);
+  void onPaint(ui::Control* container, HWND window);
+  LRESULT onControlColour(HDC dc, HWND control);
+
+  bool createControl(Rendered& item);
+  void addTooltip(const Rendered& item);
+  void placeControl(const Rendered& item);
+  void placeAll();
+  void sizeToCaption(const Rendered& item);
+  void orderForTabbing();
+  void startTimer(const Rendered& item);
+  void redraw(const Rendered& item);
+  void redrawArea(HWND container, RECT area);
+  RECT areaOf(const Rendered& item) const;  // in its container's client coordinates
+  SIZE clientSize() const;
+
+  Rendered* find(const ui::Control& control);
+  Rendered* findById(UINT id);
+  Rendered* findByWindow(HWND window);
+  HWND containerWindow(const ui::Control* container) const;
+  ui::Control* imageAt(const ui::Control* container, POINT at);
+  void paintPicture(HDC dc, const Rendered& item);
+  void paintLine(HDC dc, const ui::Control& line);
+
+  ui::Form& form_;
+  HINSTANCE instance_;
+  bool isMainWindow_;
+  HWND owner_;
+  unique_hwnd window_;
+  bool destroyed_ = false;
+  UINT dpi_ = 96;
+  std::vector<Rendered> items_;
+  HWND tooltip_ = nullptr;  // owned by the window, destroyed with it
+  GdiCache gdi_;
+  unique_hicon icon_;
+  unique_hbitmap background_;
+  ui::Control* pressedImage_ = nullptr;
+};
+
+}  // namespace tamrill::win32

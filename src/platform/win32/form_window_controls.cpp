@@ -1,0 +1,216 @@
+// Making the real controls of a form and keeping their place and size in step with the model.
+
+#include "platform/win32/form_window.h"
+
+#include <commctrl.h>
+#include "platform/win32/metrics.h"
+#include "platform/win32/wide.h"
+
+namespace tamrill::win32 {
+
+namespace {
+
+struct WindowKind {
+  const wchar_t* className;
+  DWORD style;
+  DWORD exStyle;
+};
+
+WindowKind windowKindOf(const ui::Control& control) {
+  const ui::ControlSpec& spec = control.spec();
+  switch (control.kind()) {
+    case ui::ControlKind::Button:
+      return {L"BUTTON", WS_TABSTOP | BS_PUSHBUTTON, 0};
+    case ui::ControlKind::Label:
+      // SS_NOTIFY: labels report clicks and take the mouse themselves.
+      return {L"STATIC",
+              SS_NOTIFY | SS_NOPREFIX |
+                  static_cast<DWORD>(spec.alignment == ui::Alignment::Centre ? SS_CENTER : SS_LEFT),
+              0};
+    case ui::ControlKind::TextBox:
+      return {L"EDIT",
+              WS_TABSTOP | ES_LEFT |
+                  static_cast<DWORD>(spec.multiLine ? ES_MULTILINE | ES_AUTOVSCROLL : ES_AUTOHSCROLL),
+              WS_EX_CLIENTEDGE};
+    case ui::ControlKind::ScrollBar:
+      return {L"SCROLLBAR", WS_TABSTOP | SBS_VERT, 0};
+    case ui::ControlKind::Frame:
+      return {L"TamrillFrame", 0, WS_EX_CONTROLPARENT};
+    case ui::ControlKind::RichTextBox:
+      // Never seen: only there so that the window holds every control it is said to hold.
+      return {L"STATIC", SS_NOPREFIX, 0};
+    case ui::ControlKind::Line:
+    case ui::ControlKind::Image:
+    case ui::ControlKind::Timer:
+      break;
+  }
+  return {nullptr, 0, 0};
+}
+
+}  // namespace
+
+HWND FormWindow::containerWindow(const ui::Control* container) const {
+  if (container == nullptr) return window_.get();
+  for (const Rendered& item : items_) {
+    if (item.control == container) return item.window;
+  }
+  return nullptr;
+}
+
+bool FormWindow::createControl(Rendered& item) {
+  ui::Control& control = *item.control;
+  item.container = containerWindow(control.container());
+  if (item.container == nullptr) return false;
+  const WindowKind kind = windowKindOf(control);
+  if (kind.className == nullptr) return true;  // painted by its container, or a timer
+
+  DWORD style = WS_CHILD | kind.style;
+  if (control.visible()) style |= WS_VISIBLE;
+  if (!control.enabled()) style |= WS_DISABLED;
+  const bool isFrame = control.kind() == ui::ControlKind::Frame;
+  item.window = ::CreateWindowExW(
+      kind.exStyle, kind.className, wide(control.caption()).c_str(), style, 0, 0, 0, 0,
+      item.container, reinterpret_cast<HMENU>(static_cast<UINT_PTR>(item.id)), instance_,
+      isFrame ? static_cast<LPVOID>(this) : nullptr);
+  if (item.window == nullptr) return false;
+
+  const HFONT font = gdi_.font(control.spec().font, dpi_);
+  if (font == nullptr) return false;
+  ::SendMessageW(item.window, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+
+  if (control.kind() == ui::ControlKind::Label &&
+      ::SetWindowSubclass(item.window, labelProc, 0, reinterpret_cast<DWORD_PTR>(this)) == FALSE) {
+    return false;
+  }
+  if (control.kind() == ui::ControlKind::ScrollBar) {
+    SCROLLINFO range{};
+    range.cbSize = sizeof(range);
+    range.fMask = SIF_RANGE | SIF_POS | SIF_PAGE;
+    range.nMin = std::min(control.spec().minimum, control.spec().maximum);
+    range.nMax = std::max(control.spec().minimum, control.spec().maximum);
+    range.nPos = control.value();
+    ::SetScrollInfo(item.window, SB_CTL, &range, FALSE);
+  }
+  placeControl(item);
+  return true;
+}
+
+void FormWindow::placeControl(const Rendered& item) {
+  if (item.window == nullptr) return;
+  const ui::Control& control = *item.control;
+  if (control.spec().autoSize && control.kind() == ui::ControlKind::Label) {
+    sizeToCaption(item);
+    return;
+  }
+  ::SetWindowPos(item.window, nullptr, twipsToPixels(control.left(), dpi_),
+                 twipsToPixels(control.top(), dpi_), twipsToPixels(control.spec().width, dpi_),
+                 twipsToPixels(control.spec().height, dpi_), SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void FormWindow::placeAll() {
+  for (const Rendered& item : items_) {
+    if (item.window == nullptr) continue;
+    if (const HFONT font = gdi_.font(item.control->spec().font, dpi_)) {
+      ::SendMessageW(item.window, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    }
+    placeControl(item);
+  }
+}
+
+void FormWindow::sizeToCaption(const Rendered& item) {
+  // The label keeps its left edge and takes the size of its caption on one line.
+  const ui::Control& control = *item.control;
+  SIZE size{0, 0};
+  {
+    const unique_window_dc dc(item.window);
+    const HFONT font = gdi_.font(control.spec().font, dpi_);
+    if (dc.get() != nullptr && font != nullptr) {
+      const scoped_select selected(dc.get(), font);
+      const std::wstring text = wide(control.caption());
+      RECT extent{0, 0, 0, 0};
+      ::DrawTextW(dc.get(), text.empty() ? L" " : text.c_str(), -1, &extent,
+                  DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
+      size = {text.empty() ? 0 : extent.right - extent.left, extent.bottom - extent.top};
+    }
+  }
+  ::SetWindowPos(item.window, nullptr, twipsToPixels(control.left(), dpi_),
+                 twipsToPixels(control.top(), dpi_), size.cx, size.cy,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void FormWindow::addTooltip(const Rendered& item) {
+  const char16_t* text = item.control->spec().tooltip;
+  if (tooltip_ == nullptr || text == nullptr || *text == u'\0') return;
+  std::wstring tip = wide(text);
+  TTTOOLINFOW tool{};
+  tool.cbSize = TTTOOLINFOW_V2_SIZE;
+  tool.lpszText = tip.data();
+  if (item.window != nullptr) {
+    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    tool.hwnd = item.container;
+    tool.uId = reinterpret_cast<UINT_PTR>(item.window);
+  } else if (item.control->kind() == ui::ControlKind::Image) {
+    tool.uFlags = TTF_SUBCLASS;
+    tool.hwnd = item.container;
+    tool.uId = item.id;
+    tool.rect = areaOf(item);
+  } else {
+    return;
+  }
+  ::SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
+void FormWindow::startTimer(const Rendered& item) {
+  const ui::Control& control = *item.control;
+  if (control.kind() != ui::ControlKind::Timer) return;
+  if (control.enabled() && control.spec().interval > 0) {
+    ::SetTimer(window_.get(), item.id, static_cast<UINT>(control.spec().interval), nullptr);
+  } else {
+    ::KillTimer(window_.get(), item.id);
+  }
+}
+
+RECT FormWindow::areaOf(const Rendered& item) const {
+  const ui::Control& control = *item.control;
+  if (item.window != nullptr) {
+    RECT area{};
+    ::GetWindowRect(item.window, &area);
+    ::MapWindowPoints(HWND_DESKTOP, item.container, reinterpret_cast<POINT*>(&area), 2);
+    return area;
+  }
+  if (control.kind() == ui::ControlKind::Line) {
+    // A line's width and height hold its other end; the pen may reach a little past both ends.
+    const int pad = scalePixels(std::max(control.spec().lineWidth, 1), dpi_) + 1;
+    const int x1 = twipsToPixels(control.left(), dpi_);
+    const int y1 = twipsToPixels(control.top(), dpi_);
+    const int x2 = twipsToPixels(control.spec().width, dpi_);
+    const int y2 = twipsToPixels(control.spec().height, dpi_);
+    return {std::min(x1, x2) - pad, std::min(y1, y2) - pad, std::max(x1, x2) + pad,
+            std::max(y1, y2) + pad};
+  }
+  const int left = twipsToPixels(control.left(), dpi_);
+  const int top = twipsToPixels(control.top(), dpi_);
+  return {left, top, left + twipsToPixels(control.spec().width, dpi_),
+          top + twipsToPixels(control.spec().height, dpi_)};
+}
+
+FormWindow::Rendered* FormWindow::find(const ui::Control& control) {
+  for (Rendered& item : items_) {
+    if (item.control == &control) return &item;
+  }
+  return nullptr;
+}
+
+FormWindow::Rendered* FormWindow::findById(UINT id) {
+  if (id < kFirstControlId || id - kFirstControlId >= items_.size()) return nullptr;
+  return &items_[id - kFirstControlId];
+}
+
+FormWindow::Rendered* FormWindow::findByWindow(HWND window) {
+  for (Rendered& item : items_) {
+    if (item.window == window) return &item;
+  }
+  return nullptr;
+}
+
+}  // namespace tamrill::win32

@@ -1,0 +1,64 @@
+// Model changes pushed to the real controls, each on screen before the setter returns: a label
+// changed just before a modal box must already show its new text while the box is up.
+
+#include "platform/win32/form_window.h"
+#include "platform/win32/wide.h"
+
+namespace tamrill::win32 {
+
+void FormWindow::formCaptionChanged(ui::Form& form) {
+  if (window_) ::SetWindowTextW(window_.get(), wide(form.caption()).c_str());
+}
+
+void FormWindow::controlChanged(ui::Control& control, ui::Property property) {
+  Rendered* item = find(control);
+  if (item == nullptr || !window_) return;
+  const HWND window = item->window;
+  if (control.kind() == ui::ControlKind::Timer) {
+    if (property == ui::Property::Enabled) startTimer(*item);
+    return;
+  }
+  if (window == nullptr) {
+    // Painted by the container: repaint where it was and where it is now.
+    const RECT before = areaOf(*item);
+    redrawArea(item->container, before);
+    redraw(*item);
+    return;
+  }
+
+  const RECT before = areaOf(*item);
+  switch (property) {
+    case ui::Property::Caption:
+      ::SetWindowTextW(window, wide(control.caption()).c_str());
+      if (control.spec().autoSize && control.kind() == ui::ControlKind::Label) sizeToCaption(*item);
+      break;
+    case ui::Property::Enabled:
+      ::EnableWindow(window, control.enabled() ? TRUE : FALSE);
+      break;
+    case ui::Property::Visible:
+      ::ShowWindow(window, control.visible() ? SW_SHOWNA : SW_HIDE);
+      break;
+    case ui::Property::Position:
+      placeControl(*item);
+      break;
+    case ui::Property::Value:
+      ::SetScrollPos(window, SB_CTL, control.value(), TRUE);
+      break;
+    case ui::Property::ForeColor:
+    case ui::Property::BackStyle:
+      break;
+  }
+  // A transparent label leaves its old text behind unless what lies beneath is painted again.
+  redrawArea(item->container, before);
+  redraw(*item);
+}
+
+void FormWindow::redraw(const Rendered& item) { redrawArea(item.container, areaOf(item)); }
+
+void FormWindow::redrawArea(HWND container, RECT area) {
+  if (container == nullptr) return;
+  ::RedrawWindow(container, &area, nullptr,
+                 RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+}
+
+}  // namespace tamrill::win32

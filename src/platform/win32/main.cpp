@@ -1,0 +1,24 @@
+// The program's entry: it only hands control to the windowing side, which creates the main
+// window hidden and raises its Load event; the Load handler shows it.
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include "core/application.h"
+#include "platform/win32/win32_platform.h"
+#include "platform/win32/unique_handles.h"
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE /*previous*/, PWSTR /*arguments*/,
+                    int /*show*/) {
+  INITCOMMONCONTROLSEX controls{};
+  controls.dwSize = sizeof(controls);
+  controls.dwICC = ICC_STANDARD_CLASSES | ICC_BAR_CLASSES;
+  ::InitCommonControlsEx(&controls);
+
+  tamrill::win32::Win32Platform platform(instance);
+  tamrill::Application app(platform);
+  const tamrill::win32::scope_exit closeWindows([&] { platform.closeAllWindows(); });
+  if (!platform.createMainWindow(app.form1)) return 1;
+  app.form1.deliver(nullptr, tamrill::ui::Event::Load);
+  return platform.runMessageLoop();
+}

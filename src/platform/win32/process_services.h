@@ -1,0 +1,15 @@
+#pragma once
+// Starting other programs, opening web addresses, and what the program knows of itself.
+
+#include "platform/platform.h"
+
+namespace tamrill::win32 {
+
+SysError startProgram(const Text& commandLine, const Text& currentFolder);
+SysError runAndWait(const Text& commandLine, const Text& currentFolder);
+SysError openWebAddress(const Text& address);
+Text programFolder();
+Text commandLine();
+[[noreturn]] void endProgram();
+
+}  // namespace tamrill::win32

@@ -1,0 +1,110 @@
+#include "platform/win32/win32_platform.h"
+
+#include "platform/win32/dialogs.h"
+#include "platform/win32/file_services.h"
+#include "platform/win32/process_services.h"
+
+namespace tamrill::win32 {
+
+Win32Platform::Win32Platform(HINSTANCE instance) : instance_(instance) {}
+
+Win32Platform::~Win32Platform() { closeAllWindows(); }
+
+FormWindow& Win32Platform::windowFor(ui::Form& form, bool isMainWindow) {
+  for (const Shown& shown : windows_) {
+    if (shown.form == &form) return *shown.window;
+  }
+  // A window kept out of the task bar is owned by the main window instead.
+  const HWND owner = form.spec().showInTaskbar ? nullptr : mainWindow_;
+  windows_.push_back({&form, std::make_unique<FormWindow>(form, instance_, isMainWindow, owner)});
+  return *windows_.back().window;
+}
+
+bool Win32Platform::createMainWindow(ui::Form& form) {
+  FormWindow& window = windowFor(form, true);
+  if (!window.create()) return false;
+  mainWindow_ = window.handle();
+  return true;
+}
+
+void Win32Platform::showForm(ui::Form& form) {
+  FormWindow& window = windowFor(form, false);
+  if (!window.exists()) {
+    // Built anew: the controls start from their design values again.
+    if (window.wasDestroyed()) form.resetControls();
+    if (!window.create()) {
+      showMessage(u"Okno nelze otevřít.", u"Chyba", MessageIcon::Error, MessageButtons::Ok);
+      return;
+    }
+  }
+  window.show();
+}
+
+void Win32Platform::closeAllWindows() {
+  // Owned windows go before their owner.
+  for (auto shown = windows_.rbegin(); shown != windows_.rend(); ++shown) shown->window->destroy();
+}
+
+bool Win32Platform::isFormWindow(HWND window) const {
+  for (const Shown& shown : windows_) {
+    if (shown.window->handle() == window) return true;
+  }
+  return false;
+}
+
+int Win32Platform::runMessageLoop() {
+  MSG message{};
+  for (;;) {
+    const BOOL got = ::GetMessageW(&message, nullptr, 0, 0);
+    if (got == 0 || got == -1) break;
+    // Tab and the arrow keys move the focus between controls as in a dialog.
+    const HWND root = message.hwnd != nullptr ? ::GetAncestor(message.hwnd, GA_ROOT) : nullptr;
+    if (root != nullptr && isFormWindow(root) && ::IsDialogMessageW(root, &message) != FALSE) {
+      continue;
+    }
+    ::TranslateMessage(&message);
+    ::DispatchMessageW(&message);
+  }
+  return static_cast<int>(message.wParam);
+}
+
+MessageAnswer Win32Platform::showMessage(const Text& text, const Text& title, MessageIcon icon,
+                                         MessageButtons buttons) {
+  return win32::showMessage(text, title, icon, buttons);
+}
+
+std::optional<ChosenFile> Win32Platform::chooseFileToOpen(const Text& filter) {
+  return win32::chooseFileToOpen(filter);
+}
+
+bool Win32Platform::fileExists(const Text& path) { return win32::fileExists(path); }
+
+SysError Win32Platform::copyFile(const Text& from, const Text& to) {
+  return win32::copyFile(from, to);
+}
+
+SysError Win32Platform::deleteFile(const Text& path) { return win32::deleteFile(path); }
+
+std::unique_ptr<ReadableFile> Win32Platform::openForReading(const Text& path) {
+  return win32::openForReading(path);
+}
+
+SysError Win32Platform::startProgram(const Text& commandLine, const Text& currentFolder) {
+  return win32::startProgram(commandLine, currentFolder);
+}
+
+SysError Win32Platform::runAndWait(const Text& commandLine, const Text& currentFolder) {
+  return win32::runAndWait(commandLine, currentFolder);
+}
+
+SysError Win32Platform::openWebAddress(const Text& address) {
+  return win32::openWebAddress(address);
+}
+
+Text Win32Platform::programFolder() { return win32::programFolder(); }
+
+Text Win32Platform::commandLine() { return win32::commandLine(); }
+
+void Win32Platform::endProgram() { win32::endProgram(); }
+
+}  // namespace tamrill::win32

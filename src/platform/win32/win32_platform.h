@@ -1,0 +1,56 @@
+#pragma once
+// The real platform: the services of platform.h on Win32, and the windows of the three forms.
+
+#include <windows.h>
+
+#include <memory>
+#include <vector>
+
+#include "platform/platform.h"
+#include "platform/win32/form_window.h"
+
+namespace tamrill::win32 {
+
+class Win32Platform final : public Platform {
+ public:
+  explicit Win32Platform(HINSTANCE instance);
+  ~Win32Platform() override;
+  Win32Platform(const Win32Platform&) = delete;
+  Win32Platform& operator=(const Win32Platform&) = delete;
+
+  // The main window, created hidden: its Load handler shows it. Closing it delivers Unload.
+  bool createMainWindow(ui::Form& form);
+  // Runs until the main window is destroyed; returns the exit code.
+  int runMessageLoop();
+  // Destroys every window while the forms they show still exist.
+  void closeAllWindows();
+
+  MessageAnswer showMessage(const Text& text, const Text& title, MessageIcon icon,
+                            MessageButtons buttons) override;
+  std::optional<ChosenFile> chooseFileToOpen(const Text& filter) override;
+  void showForm(ui::Form& form) override;
+  bool fileExists(const Text& path) override;
+  SysError copyFile(const Text& from, const Text& to) override;
+  SysError deleteFile(const Text& path) override;
+  std::unique_ptr<ReadableFile> openForReading(const Text& path) override;
+  SysError startProgram(const Text& commandLine, const Text& currentFolder) override;
+  SysError runAndWait(const Text& commandLine, const Text& currentFolder) override;
+  SysError openWebAddress(const Text& address) override;
+  Text programFolder() override;
+  Text commandLine() override;
+  void endProgram() override;
+
+ private:
+  struct Shown {
+    ui::Form* form;
+    std::unique_ptr<FormWindow> window;
+  };
+  FormWindow& windowFor(ui::Form& form, bool isMainWindow);
+  bool isFormWindow(HWND window) const;
+
+  HINSTANCE instance_;
+  std::vector<Shown> windows_;
+  HWND mainWindow_ = nullptr;
+};
+
+}  // namespace tamrill::win32
