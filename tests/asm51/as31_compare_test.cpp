@@ -44,8 +44,9 @@ TEST_P(As31Comparison, SameMemoryImage) {
     const std::string as31 = AS31_PROGRAM;
     if (as31.empty()) GTEST_SKIP() << "as31 not found: install the as31 package to compare with it";
 
-    const std::string name = GetParam();
-    const std::string source = readFile(std::string(ASM51_TEST_DIR) + "/as31/" + name + ".asm");
+    const std::string path = GetParam();
+    const std::string name = path.substr(path.rfind('/') + 1);
+    const std::string source = readFile(std::string(ASM51_ROOT_DIR) + "/" + path + ".asm");
 
     const AssemblyResult result = assembleText(source);
     ASSERT_EQ(result.errorCount(), 0) << errorMessage(result.diagnostics.front().code) << " in line "
@@ -69,7 +70,10 @@ TEST_P(As31Comparison, SameMemoryImage) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Corpus, As31Comparison,
-                         ::testing::Values("allops", "blink", "uart", "timers", "tables"));
+                         ::testing::Values("tests/asm51/as31/allops", "tests/asm51/as31/blink",
+                                           "tests/asm51/as31/uart", "tests/asm51/as31/timers",
+                                           "tests/asm51/as31/tables", "examples/blink", "examples/uart",
+                                           "examples/tabulka"));
 
 }  // namespace
 }  // namespace asm51::test

@@ -23,5 +23,17 @@ TEST_P(Golden, ListingAndHexMatch) {
 
 INSTANTIATE_TEST_SUITE_P(Files, Golden, ::testing::Values("clean", "errors"));
 
+// The shipped examples: all clean but chyba.asm, which has exactly one error.
+TEST(Examples, AssembleWithTheirIntendedErrorCounts) {
+    const std::pair<const char*, int> examples[] = {
+        {"blink", 0}, {"chyba", 1}, {"uart", 0}, {"timer", 0}, {"tabulka", 0}};
+    for (const auto& [name, errors] : examples) {
+        const AssemblyResult result =
+            assembleText(readFile(std::string(ASM51_ROOT_DIR) + "/examples/" + name + ".asm"));
+        EXPECT_EQ(result.errorCount(), errors) << name;
+        EXPECT_FALSE(result.image.empty()) << name;
+    }
+}
+
 }  // namespace
 }  // namespace asm51::test
