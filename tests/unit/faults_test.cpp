@@ -1,0 +1,236 @@
+// Every platform call of the assemble command, the clean-ups and the command-line opening
+// failing in turn: no crash, the user told, and no copy of the program's left untracked.
+
+#include <gtest/gtest.h>
+
+#include "unit/assembly_world.h"
+
+namespace tamrill {
+namespace {
+
+using Call = test::FakePlatform::Call;
+
+class FaultsTest : public ::testing::Test, public test::AssemblyWorld {
+ protected:
+  void SetUp() override {
+    load();
+    fake.addFile(u"C:\\work\\blink.asm");
+    open(u"C:\\work\\blink.asm");
+    fake.messages.clear();
+  }
+  const test::FakePlatform::Message& onlyMessage() {
+    EXPECT_EQ(fake.messages.size(), 1U);
+    static const test::FakePlatform::Message none{};
+    return fake.messages.empty() ? none : fake.messages[0];
+  }
+  bool says(const test::FakePlatform::Message& m, TextView part) {
+    return m.text.find(part) != Text::npos;
+  }
+};
+
+TEST_F(FaultsTest, ExistenceTestOfTheAssemblerFailing) {
+  fake.failNext(Call::Exists, SysError::AccessDenied, 1, u"Tamrill\\asm51.exe");
+  assemble();
+  EXPECT_EQ(fake.messages.at(0).text,
+            u"Nenalezen soubor ASM51.EXE ve složce s tímto programem. Nelze přeložit soubor.");
+  EXPECT_TRUE(fake.copies.empty());
+  EXPECT_TRUE(fake.starts.empty());
+  EXPECT_EQ(form().label1.caption(), u"klikni zde...");
+}
+
+TEST_F(FaultsTest, ExistenceTestOfTheSourceFailing) {
+  fake.failNext(Call::Exists, SysError::Other, 1, u"blink.asm");
+  assemble();
+  EXPECT_EQ(onlyMessage().title, u"Varování");
+  EXPECT_FALSE(form().command2.enabled());
+  EXPECT_TRUE(fake.starts.empty());
+}
+
+// The user's own mod51 is there but the test misses it: the copy refuses to replace it, and
+// the command stops before the assembler with the copy it made still recorded.
+TEST_F(FaultsTest, ExistenceTestMissingTheUsersToolNeverReplacesIt) {
+  fake.addFile(u"C:\\work\\mod51", "the user's own");
+  fake.failNext(Call::Exists, SysError::Other, 1, u"work\\mod51");
+  assemble();
+
+  const auto& m = onlyMessage();
+  EXPECT_EQ(m.title, u"Chyba");
+  EXPECT_TRUE(says(m, u"\"mod51\"")) << toUtf8(m.text);
+  EXPECT_TRUE(says(m, u"\"C:\\work\\\"")) << toUtf8(m.text);
+  EXPECT_EQ(fake.contentOf(u"C:\\work\\mod51"), "the user's own");
+  EXPECT_TRUE(fake.starts.empty());
+  EXPECT_EQ(form().stagedAssembler, kTrue);
+  EXPECT_EQ(form().stagedMod51, kFalse);
+  EXPECT_EQ(state().assembled, kTrue);
+  tick();
+  tick();
+  EXPECT_EQ(fake.deletions, std::vector<Text>{u"C:\\work\\asm51.exe"});
+  EXPECT_EQ(fake.contentOf(u"C:\\work\\mod51"), "the user's own");
+}
+
+TEST_F(FaultsTest, CopyFailingStopsBeforeTheAssemblerAndTheEarlierCopiesGoLater) {
+  const Text label = form().label1.caption();
+  const bool command4 = form().command4.enabled();
+  fake.failNext(Call::Copy, SysError::AccessDenied, 1, u"mod52");
+  assemble();
+
+  const auto& m = onlyMessage();
+  EXPECT_EQ(m.icon, MessageIcon::Error);
+  EXPECT_TRUE(says(m, u"\"mod52\"")) << toUtf8(m.text);
+  EXPECT_TRUE(says(m, u"C:\\work\\")) << toUtf8(m.text);
+  EXPECT_TRUE(says(m, u"odepřen")) << toUtf8(m.text);
+  EXPECT_TRUE(fake.starts.empty());
+  EXPECT_EQ(form().stagedAssembler, kTrue);
+  EXPECT_EQ(form().stagedMod51, kTrue);
+  EXPECT_EQ(form().stagedMod52, kFalse);
+  EXPECT_EQ(form().label1.caption(), label);
+  EXPECT_EQ(form().command4.enabled(), command4);
+  tick();
+  tick();
+  EXPECT_EQ(fake.deletions,
+            (std::vector<Text>{u"C:\\work\\asm51.exe", u"C:\\work\\mod51"}));
+}
+
+TEST_F(FaultsTest, FirstCopyFailingLeavesNothingToCleanUp) {
+  fake.failNext(Call::Copy, SysError::NotFound, 1);
+  assemble();
+  EXPECT_EQ(onlyMessage().title, u"Chyba");
+  EXPECT_TRUE(fake.copies.empty());
+  EXPECT_EQ(state().assembled, kFalse);
+  EXPECT_EQ(form().stagedAssembler, kFalse);
+}
+
+TEST_F(FaultsTest, DeletionFailingInTheTimedCleanUpIsRetriedAtClose) {
+  assemble();
+  fake.failNext(Call::Delete, SysError::InUse, 1, u"mod51");
+  tick();
+  tick();
+  EXPECT_EQ(fake.deletions,
+            (std::vector<Text>{u"C:\\work\\asm51.exe", u"C:\\work\\mod52"}));
+  EXPECT_EQ(state().assembled, kFalse);
+  EXPECT_EQ(state().cleanupTicks, 0);
+  EXPECT_TRUE(fake.messages.empty());
+  close();
+  EXPECT_FALSE(fake.hasFile(u"C:\\work\\mod51"));
+  EXPECT_TRUE(fake.ended);
+}
+
+TEST_F(FaultsTest, DeletionFailingAtCloseStillEndsTheProgram) {
+  assemble();
+  fake.failNext(Call::Delete, SysError::AccessDenied, 1, u"asm51.exe");
+  close();
+  EXPECT_TRUE(fake.ended);
+  EXPECT_TRUE(fake.hasFile(u"C:\\work\\asm51.exe"));
+  EXPECT_FALSE(fake.hasFile(u"C:\\work\\mod51"));
+  EXPECT_FALSE(fake.hasFile(u"C:\\work\\mod52"));
+}
+
+TEST_F(FaultsTest, ExistenceTestFailingInTheCleanUpsHarmsNothing) {
+  assemble();
+  fake.failNext(Call::Exists, SysError::Other, 1, u"blink.lst");
+  tick();
+  tick();
+  EXPECT_FALSE(form().command4.enabled());  // the listing looked missing
+  EXPECT_EQ(fake.deletions.size(), 3U);
+
+  assemble();
+  fake.failNext(Call::Exists, SysError::Other, 1, u"work\\mod52");
+  close();
+  EXPECT_TRUE(fake.ended);
+  EXPECT_FALSE(fake.hasFile(u"C:\\work\\asm51.exe"));
+}
+
+TEST_F(FaultsTest, EarlierCopyThatCannotBeRemovedStopsTheNextStagedRun) {
+  assemble();
+  fake.addFile(u"D:\\x\\led.asm");
+  open(u"D:\\x\\led.asm");
+  fake.messages.clear();
+  fake.failNext(Call::Delete, SysError::InUse, 1, u"mod51");
+  assemble();
+
+  const auto& m = onlyMessage();
+  EXPECT_EQ(m.title, u"Chyba");
+  EXPECT_TRUE(says(m, u"\"mod51\"")) << toUtf8(m.text);
+  EXPECT_TRUE(says(m, u"C:\\work\\")) << toUtf8(m.text);
+  EXPECT_EQ(fake.copies.size(), 3U);
+  EXPECT_EQ(fake.starts.size(), 1U);
+  EXPECT_EQ(form().stagedFolder, u"C:\\work\\");
+  close();
+  EXPECT_FALSE(fake.hasFile(u"C:\\work\\mod51"));
+}
+
+TEST_F(FaultsTest, StartFailingInTheProgramsFolderIsReportedAndTheCommandGoesOn) {
+  fake.addFile(u"C:\\Tamrill\\prog.asm");
+  open(u"C:\\Tamrill\\prog.asm");
+  fake.messages.clear();
+  fake.failNext(Call::Start, SysError::NotFound, 1, u"asm51");
+  assemble();
+
+  ASSERT_EQ(fake.messages.size(), 2U);
+  EXPECT_EQ(fake.messages[0].title, u"Chyba");
+  EXPECT_TRUE(says(fake.messages[0], u"ASM51.EXE"));
+  EXPECT_EQ(fake.messages[1].text, u"Soubor C:\\Tamrill\\prog.lst neexistuje");
+  EXPECT_TRUE(form().command4.enabled());
+  EXPECT_EQ(form().label1.caption(), u"klikni zde...");
+}
+
+TEST_F(FaultsTest, AssemblerThisWindowsCannotRunIsNamedAsSuch) {
+  fake.failNext(Call::RunAndWait, SysError::BadExeFormat);
+  assemble();
+  ASSERT_GE(fake.messages.size(), 1U);
+  EXPECT_TRUE(says(fake.messages[0], u"ASM51.EXE"));
+  EXPECT_TRUE(says(fake.messages[0], u"16bitový")) << toUtf8(fake.messages[0].text);
+  EXPECT_EQ(state().assembled, kTrue);
+  EXPECT_TRUE(form().command5.enabled());
+  tick();
+  tick();
+  EXPECT_EQ(fake.deletions.size(), 3U);
+  EXPECT_FALSE(form().command5.enabled());
+}
+
+TEST_F(FaultsTest, RunFailingOtherwiseDoesNotMentionSixteenBits) {
+  fake.failNext(Call::RunAndWait, SysError::Other);
+  assemble();
+  ASSERT_GE(fake.messages.size(), 1U);
+  EXPECT_TRUE(says(fake.messages[0], u"ASM51.EXE"));
+  EXPECT_FALSE(says(fake.messages[0], u"16bitový"));
+}
+
+TEST_F(FaultsTest, ListingThatCannotBeReadEndsTheCommandQuietly) {
+  for (const Call call : {Call::Open, Call::Read}) {
+    fake.messages.clear();
+    fake.failNext(call, SysError::InUse, 1, u"blink.lst");
+    assemble();
+    EXPECT_TRUE(fake.messages.empty());
+    EXPECT_EQ(form().label1.caption(), u"klikni zde...");
+    EXPECT_EQ(state().assembled, kTrue);
+    EXPECT_TRUE(form().command4.enabled());
+  }
+}
+
+class CommandLineFaultsTest : public ::testing::Test, public test::AssemblyWorld {};
+
+TEST_F(CommandLineFaultsTest, PairedSourceTestFailingStillShowsTheFile) {
+  fake.addFile(u"C:\\work\\blink.asm");
+  fake.failNext(Call::Exists, SysError::Other, 1, u"blink.asm");
+  fake.commandLineValue = u"\"C:\\work\\blink.hex\"";
+  load();
+  ASSERT_EQ(fake.messages.size(), 1U);
+  EXPECT_EQ(fake.messages[0].title, u"Informace");
+  ASSERT_EQ(fake.starts.size(), 1U);
+  EXPECT_EQ(fake.starts[0].commandLine, u"notepad C:\\work\\blink.hex");
+}
+
+TEST_F(CommandLineFaultsTest, NotepadFailingIsReportedAndTheProgramGoesOn) {
+  fake.addFile(u"C:\\work\\blink.asm");
+  fake.failNext(Call::Start, SysError::NotFound, 1, u"notepad");
+  fake.commandLineValue = u"\"C:\\work\\blink.lst\"";
+  load();
+  ASSERT_EQ(fake.messages.size(), 1U);
+  EXPECT_EQ(fake.messages[0].title, u"Chyba");
+  EXPECT_FALSE(fake.ended);
+  EXPECT_EQ(state().sourcePath, u"C:\\work\\blink.asm");
+}
+
+}  // namespace
+}  // namespace tamrill
