@@ -160,6 +160,10 @@ void FormWindow::onClose() {
 void FormWindow::onDestroy(HWND window) {
   for (const Rendered& item : items_) {
     if (item.control->kind() == ui::ControlKind::Timer) ::KillTimer(window, item.id);
+    if (item.window == nullptr) continue;
+    const auto atom = static_cast<ATOM>(
+        reinterpret_cast<UINT_PTR>(::RemovePropW(item.window, kControlNameProperty)));
+    if (atom != 0) ::GlobalDeleteAtom(atom);
   }
   form_.setObserver(nullptr);
   if (isMainWindow_) ::PostQuitMessage(0);

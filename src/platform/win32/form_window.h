@@ -17,6 +17,9 @@ namespace tamrill::win32 {
 // Child controls and timers are numbered from here, in layout order.
 enum ControlId : UINT { kFirstControlId = 1000 };
 
+// The window property that holds a control's layout name as a global atom.
+inline constexpr wchar_t kControlNameProperty[] = L"TamrillControlName";
+
 class FormWindow final : public ui::FormObserver {
  public:
   // The main window's close box delivers Unload; any other window's destroys it.

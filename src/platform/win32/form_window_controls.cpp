@@ -3,6 +3,8 @@
 #include "platform/win32/form_window.h"
 
 #include <commctrl.h>
+
+#include <cstring>
 #include "platform/win32/metrics.h"
 #include "platform/win32/wide.h"
 
@@ -73,6 +75,14 @@ bool FormWindow::createControl(Rendered& item) {
       item.container, reinterpret_cast<HMENU>(static_cast<UINT_PTR>(item.id)), instance_,
       isFrame ? static_cast<LPVOID>(this) : nullptr);
   if (item.window == nullptr) return false;
+
+  // Its name from the layout, for screen readers and the UI tests (as a global atom, so
+  // another process can read it).
+  const std::wstring name(control.spec().name, control.spec().name + std::strlen(control.spec().name));
+  if (const ATOM atom = ::GlobalAddAtomW(name.c_str()); atom != 0) {
+    ::SetPropW(item.window, kControlNameProperty,
+               reinterpret_cast<HANDLE>(static_cast<UINT_PTR>(atom)));
+  }
 
   const HFONT font = gdi_.font(control.spec().font, dpi_);
   if (font == nullptr) return false;
