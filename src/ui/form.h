@@ -52,8 +52,8 @@ class Form {
   void setCaption(Text caption);
 
   // In creation order, which is the order of the layout table; containers come before the
-  // controls they hold. Where controls overlap, this is also their stacking order from the
-  // bottom up: an earlier row lies beneath a later one (a background picture comes first).
+  // controls they hold. Among the controls of one container it is also their stacking order
+  // from the top down: an earlier row lies above a later one (a background picture comes last).
   const std::vector<std::unique_ptr<Control>>& controls() const { return controls_; }
   Control& control(std::string_view name) const;
   Control* findControl(std::string_view name) const;
