@@ -87,7 +87,8 @@ TEST_F(AboutWindowTest, AFailedOpeningIsReportedAndTheLabelStaysHidden) {
 TEST_F(AboutWindowTest, ThePictureLiesBeneathEverythingAndCoversTheWindow) {
   const auto& controls = about.controls();
   ASSERT_FALSE(controls.empty());
-  EXPECT_EQ(controls.front().get(), &about.image2);
+  // Listed from the top of the stack down: the picture comes last.
+  EXPECT_EQ(controls.back().get(), &about.image2);
   const auto& picture = about.image2.spec();
   EXPECT_EQ(picture.left, 0);
   EXPECT_EQ(picture.top, 0);

@@ -20,37 +20,37 @@ namespace {
 constexpr Colour kWhite = Colour::rgb(0xFFFFFF);
 constexpr Font kHeading = {975, true};
 
-// White text straight on the picture: rows go from the bottom of the stack to the top, so the
-// picture that fills the window comes first and lies beneath everything. It is 150 twips taller
-// than the window, and its bottom strip is cut off.
+// White text straight on the picture. Rows go from the top of the stack down, so the picture
+// that fills the window comes last and lies beneath everything. It is 150 twips taller than the
+// window, and its bottom strip is cut off.
 constexpr std::array kLayout = {
-    ControlSpec{.name = "Image2", .kind = ControlKind::Image, .left = 0, .top = 0,
-                .width = 4680, .height = 3510, .picture = Picture::AboutBackground},
-    ControlSpec{.name = "Image1", .kind = ControlKind::Image,
-                .tooltip = product::kOutsideProductName, .left = 120, .top = 120, .width = 480,
-                .height = 480, .picture = Picture::ProgramIcon},
-    ControlSpec{.name = "Label1", .kind = ControlKind::Label, .caption = u"Tamrill   v1.0.",
-                .left = 720, .top = 120, .width = 1920, .height = 240, .foreColor = kWhite,
-                .font = kHeading, .autoSize = true},
-    ControlSpec{.name = "Label2", .kind = ControlKind::Label, .caption = product::kMakerAndYear,
-                .left = 720, .top = 480, .width = 2340, .height = 195, .foreColor = kWhite,
+    ControlSpec{.name = "Label8", .kind = ControlKind::Label, .caption = u"v1.0.", .left = 120,
+                .top = 3120, .width = 4410, .height = 195, .foreColor = kWhite,
                 .autoSize = true},
-    ControlSpec{.name = "Label3", .kind = ControlKind::Label, .caption = product::kAuthorLine,
-                .left = 720, .top = 720, .width = 3300, .height = 195, .foreColor = kWhite,
-                .autoSize = true},
-    ControlSpec{.name = "Label4", .kind = ControlKind::Label, .caption = product::kMakerHost,
-                .tooltip = u"Více informací", .left = 720, .top = 1080, .width = 1800,
-                .height = 240, .foreColor = kWhite, .font = kHeading, .autoSize = true,
-                .cursor = Cursor::HelpArrow},
     // Transparent at first; a click gives it its black backing, for when the picture behind
     // makes the white words hard to read.
     ControlSpec{.name = "Label5", .kind = ControlKind::Label,
                 .caption = product::kAcknowledgement, .left = 120, .top = 1680, .width = 4455,
                 .height = 855, .foreColor = kWhite, .backColor = Colour::rgb(0x000000),
                 .opaque = false},
-    ControlSpec{.name = "Label8", .kind = ControlKind::Label, .caption = u"v1.0.", .left = 120,
-                .top = 3120, .width = 4410, .height = 195, .foreColor = kWhite,
+    ControlSpec{.name = "Label4", .kind = ControlKind::Label, .caption = product::kMakerHost,
+                .tooltip = u"Více informací", .left = 720, .top = 1080, .width = 1800,
+                .height = 240, .foreColor = kWhite, .font = kHeading, .autoSize = true,
+                .cursor = Cursor::HelpArrow},
+    ControlSpec{.name = "Label3", .kind = ControlKind::Label, .caption = product::kAuthorLine,
+                .left = 720, .top = 720, .width = 3300, .height = 195, .foreColor = kWhite,
                 .autoSize = true},
+    ControlSpec{.name = "Label2", .kind = ControlKind::Label, .caption = product::kMakerAndYear,
+                .left = 720, .top = 480, .width = 2340, .height = 195, .foreColor = kWhite,
+                .autoSize = true},
+    ControlSpec{.name = "Label1", .kind = ControlKind::Label, .caption = u"Tamrill   v1.0.",
+                .left = 720, .top = 120, .width = 1920, .height = 240, .foreColor = kWhite,
+                .font = kHeading, .autoSize = true},
+    ControlSpec{.name = "Image1", .kind = ControlKind::Image,
+                .tooltip = product::kOutsideProductName, .left = 120, .top = 120, .width = 480,
+                .height = 480, .picture = Picture::ProgramIcon},
+    ControlSpec{.name = "Image2", .kind = ControlKind::Image, .left = 0, .top = 0,
+                .width = 4680, .height = 3510, .picture = Picture::AboutBackground},
 };
 
 }  // namespace
