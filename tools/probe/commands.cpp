@@ -186,6 +186,53 @@ int waitResult(bool held, const std::wstring& what) {
   return kTimedOut;
 }
 
+int scroll(HWND window, const std::wstring& barName, const std::wstring& how) {
+  const HWND bar = findControl(window, barName);
+  if (bar == nullptr) return kNoControl;
+  static const std::pair<const wchar_t*, WORD> kCodes[] = {
+      {L"line-up", SB_LINEUP}, {L"line-down", SB_LINEDOWN}, {L"page-up", SB_PAGEUP},
+      {L"page-down", SB_PAGEDOWN}, {L"top", SB_TOP}, {L"bottom", SB_BOTTOM}};
+  for (const auto& [name, code] : kCodes) {
+    if (how == name) {
+      ::PostMessageW(::GetParent(bar), WM_VSCROLL, MAKEWPARAM(code, 0), reinterpret_cast<LPARAM>(bar));
+      return kOk;
+    }
+  }
+  return kUsage;
+}
+
+int startProgram(const std::wstring& commandLine, const std::wstring& folder) {
+  // Exactly this command line: arguments handed over by the shell and Wine would be re-quoted.
+  std::wstring line = commandLine;
+  STARTUPINFOW startup{};
+  startup.cb = sizeof(startup);
+  PROCESS_INFORMATION info{};
+  if (::CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                       folder.empty() ? nullptr : folder.c_str(), &startup, &info) == FALSE) {
+    complain(L"cannot start " + commandLine + L" (error " + std::to_wstring(::GetLastError()) +
+             L")");
+    return kNoWindow;
+  }
+  say(std::to_wstring(info.dwProcessId));
+  ::CloseHandle(info.hThread);
+  ::CloseHandle(info.hProcess);
+  return kOk;
+}
+
+int actOnControl(const std::wstring& command, HWND control, HWND window) {
+  if (command == L"text") {
+    say(textOf(control));
+    return kOk;
+  }
+  if (command == L"state") {
+    say(stateText(control, window));
+    return kOk;
+  }
+  if (command == L"click") return postClick(control, false);
+  if (command == L"dblclick") return postClick(control, true);
+  return kUsage;
+}
+
 }  // namespace
 
 int runCommand(const std::vector<std::wstring>& args, unsigned timeoutMs) {
@@ -198,6 +245,9 @@ int runCommand(const std::vector<std::wstring>& args, unsigned timeoutMs) {
   }
   if (command == L"open-file" && (count == 1 || count == 2)) {
     return openFile(args[1], count == 2 ? args[2] : L"Open");
+  }
+  if (command == L"start" && (count == 1 || count == 2)) {
+    return startProgram(args[1], count == 2 ? args[2] : std::wstring());
   }
   if (command == L"count" && count == 1) {
     say(std::to_wstring(findWindows(parseWindowQuery(args[1])).size()));
@@ -257,23 +307,14 @@ int runCommand(const std::vector<std::wstring>& args, unsigned timeoutMs) {
     ::PostMessageW(window, WM_CLOSE, 0, 0);
     return kOk;
   }
+  if (command == L"scroll" && count == 3) return scroll(window, args[2], args[3]);
   if (count != 2) return kUsage;
   const HWND control = findControl(window, args[2]);
   if (control == nullptr) {
     complain(L"no control " + args[2] + L" in " + args[1]);
     return kNoControl;
   }
-  if (command == L"text") {
-    say(textOf(control));
-    return kOk;
-  }
-  if (command == L"state") {
-    say(stateText(control, window));
-    return kOk;
-  }
-  if (command == L"click") return postClick(control, false);
-  if (command == L"dblclick") return postClick(control, true);
-  return kUsage;
+  return actOnControl(command, control, window);
 }
 
 }  // namespace probe
