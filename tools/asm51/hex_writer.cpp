@@ -31,14 +31,14 @@ void appendRecord(std::string& out, unsigned address, unsigned type, const Memor
 
 std::string writeIntelHex(const MemoryImage& image) {
     std::string out;
-    unsigned address = 0;
-    while (address < 0x10000) {
+    unsigned address = image.low();
+    while (address < image.high()) {
         if (!image.used(static_cast<std::uint16_t>(address))) {
             ++address;
             continue;
         }
         unsigned count = 0;
-        while (count < 16 && address + count < 0x10000 && image.used(static_cast<std::uint16_t>(address + count)))
+        while (count < 16 && address + count < image.high() && image.used(static_cast<std::uint16_t>(address + count)))
             ++count;
         appendRecord(out, address, 0, image, count);
         address += count;

@@ -1,0 +1,2 @@
+$INCLUDE(self)
+NOP
