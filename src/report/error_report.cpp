@@ -1,6 +1,7 @@
 #include "report/error_report.h"
 
 #include <charconv>
+#include <cmath>
 
 #include "core/application.h"
 #include "core/notepad.h"
@@ -9,8 +10,12 @@
 namespace tamrill {
 
 Text countText(float errorCount) {
-  char buffer[32];
-  const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, errorCount);
+  char buffer[64];
+  // Whole counts below ten million are written out in full (1000000, not 1e+06); beyond that
+  // the shortest form, which may be scientific.
+  const auto format = std::abs(errorCount) < 1e7F ? std::chars_format::fixed
+                                                   : std::chars_format::general;
+  const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, errorCount, format);
   if (error != std::errc()) return {};
   return Text(buffer, end);  // ASCII only
 }
