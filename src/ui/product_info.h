@@ -8,10 +8,11 @@
 
 namespace tamrill::product {
 
-// Shown as a host name (Label4 of both windows).
-inline constexpr char16_t kMakerHost[] = u"www.tamrill.example";
+// Shown as a host name (Label4 of both windows). Kept short: the help window also shows it in
+// spaced-out capitals on one line of fixed width.
+inline constexpr char16_t kMakerHost[] = u"tamrill.example";
 // What the links open. A scheme in front, so that the shell need not guess what a bare host is.
-inline constexpr char16_t kMakerAddress[] = u"http://www.tamrill.example/";
+inline constexpr char16_t kMakerAddress[] = u"http://tamrill.example/";
 
 inline constexpr char16_t kMakerAndYear[] = u"Dílna Tamrill © 2024";
 inline constexpr char16_t kAuthorLine[] = u"Vytvořil : Tým Tamrill;tym@tamrill.example";
