@@ -140,7 +140,7 @@ TEST(Controls, ListingControls) {
     EXPECT_FALSE(r.listSymbols);
     ASSERT_EQ(r.errorCount(), 1);
     std::vector<std::string> texts;
-    for (const ListedLine& line : r.listing) texts.push_back(line.text);
+    for (const ListedLine& line : r.listing) texts.emplace_back(line.text);
     // Hidden lines stay hidden unless they carry an error.
     EXPECT_EQ(texts, (std::vector<std::string>{"$TITLE(Demo program) PAGELENGTH(60)", "MOV A,#UNDEFINED", "$LIST", "$PAGEWIDTH(120) NOPAGING EJECT DATE(1.1.2024) XREF",
                                                "RET", "$NOSYMBOLS"}));

@@ -37,7 +37,10 @@ std::vector<std::uint8_t> bytesAt(const AssemblyResult& result, std::uint16_t ad
 std::vector<std::uint8_t> encode(std::string_view line) {
     const AssemblyResult result = assembleText("$MOD51\n" + std::string(line) + "\n");
     std::vector<std::uint8_t> out;
-    for (const ListedLine& listed : result.listing) out.insert(out.end(), listed.bytes.begin(), listed.bytes.end());
+    for (const ListedLine& listed : result.listing) {
+        const auto bytes = result.bytesOf(listed);
+        out.insert(out.end(), bytes.begin(), bytes.end());
+    }
     if (!result.diagnostics.empty()) out.clear();
     return out;
 }

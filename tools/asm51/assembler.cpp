@@ -1,5 +1,7 @@
 #include "assembler.hpp"
 
+#include <algorithm>
+
 #include "context.hpp"
 #include "opcode_table.hpp"
 
@@ -11,7 +13,9 @@ AssemblyResult assemble(std::string_view sourceName, std::string_view source, co
 }
 
 Context::Context(std::string_view sourceName, std::string_view source, const FileReader& reader)
-    : sourceName_(sourceName), source_(source), reader_(reader) {
+    : sourceName_(sourceName), reader_(reader) {
+    result_.texts.push_back(std::make_unique<const std::string>(source));
+    source_ = *result_.texts.back();
     const auto& table = opcodeTable();
     for (std::size_t op = 0; op < table.size(); ++op) {
         const OpcodeInfo& info = table[op];
@@ -23,6 +27,7 @@ Context::Context(std::string_view sourceName, std::string_view source, const Fil
 }
 
 AssemblyResult Context::run() {
+    result_.listing.reserve(static_cast<std::size_t>(std::count(source_.begin(), source_.end(), '\n')) + 1);
     runPass(1);
     runPass(2);
     for (const Symbol* symbol : symbols_.userSymbols())
@@ -59,6 +64,7 @@ void Context::processFile(std::string_view name, std::string_view text, int dept
         current_.line = ++lineNumber;
         current_.depth = depth;
         current_.fromModFile = fromModFile;
+        current_.firstByte = static_cast<std::uint32_t>(result_.objectBytes.size());
         processLine();
         start = end + 1;
     }
@@ -71,8 +77,8 @@ void Context::processLine() {
         processControls(current_.text.substr(first + 1));
         return;
     }
-    const std::vector<Token> tokens = tokenize(current_.text);
-    processStatement(tokens);
+    tokenize(current_.text, tokens_);
+    processStatement(tokens_);
     finishLine();
 }
 
@@ -83,10 +89,11 @@ void Context::finishLine() {
     ListedLine out;
     out.line = current_.line;
     out.depth = current_.depth;
-    out.text = std::string(current_.text);
+    out.text = current_.text;
     out.address = current_.address;
     out.value = current_.value;
-    out.bytes = std::move(current_.bytes);
+    out.firstByte = current_.firstByte;
+    out.byteCount = static_cast<std::uint32_t>(result_.objectBytes.size()) - current_.firstByte;
     out.diagnostics = std::move(current_.diagnostics);
     result_.listing.push_back(std::move(out));
 }
@@ -181,12 +188,12 @@ void Context::processControls(std::string_view text) {
             break;
         }
         ++includesThisPass_;
-        const std::optional<std::string>& content = readFile(p.name, p.kind);
+        const std::string* content = readFile(p.name, p.kind);
         if (!content) {
             error(p.kind == FileKind::ModFile ? ErrorCode::MissingModFile : ErrorCode::MissingInclude, p.name, true);
             break;
         }
-        files.emplace_back(&*content, std::move(p));
+        files.emplace_back(content, std::move(p));
     }
     const int depth = current_.depth;
     const bool fromMod = current_.fromModFile;
@@ -200,11 +207,18 @@ void Context::processControls(std::string_view text) {
     }
 }
 
-const std::optional<std::string>& Context::readFile(const std::string& name, FileKind kind) {
+const std::string* Context::readFile(const std::string& name, FileKind kind) {
     // Both passes must see the same text, so each file is read once.
     const std::string key = std::string(kind == FileKind::ModFile ? "M:" : "I:") + name;
     auto it = files_.find(key);
-    if (it == files_.end()) it = files_.emplace(key, reader_ ? reader_(name, kind) : std::nullopt).first;
+    if (it == files_.end()) {
+        const std::string* text = nullptr;
+        if (std::optional<std::string> content = reader_ ? reader_(name, kind) : std::nullopt) {
+            result_.texts.push_back(std::make_unique<const std::string>(std::move(*content)));
+            text = result_.texts.back().get();
+        }
+        it = files_.emplace(key, text).first;
+    }
     return it->second;
 }
 
@@ -236,7 +250,7 @@ void Context::emit(std::span<const std::uint8_t> bytes) {
         bool overlap = false;
         for (std::size_t i = 0; i < bytes.size(); ++i) {
             const std::uint32_t at = loc + static_cast<std::uint32_t>(i);
-            current_.bytes.push_back(bytes[i]);
+            result_.objectBytes.push_back(bytes[i]);
             if (at > 0xFFFF) {
                 beyond = true;
                 continue;

@@ -2,7 +2,9 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -26,10 +28,11 @@ inline constexpr int kMaxIncludesPerPass = 64;
 struct ListedLine {
     int line = 0;   // number within its own file
     int depth = 0;  // include nesting, 0 for the main source
-    std::string text;
+    std::string_view text;  // points into AssemblyResult::texts
     std::optional<std::uint16_t> address;
     std::optional<std::uint16_t> value;  // shown for EQU, SET, DATA, BIT and the like
-    std::vector<std::uint8_t> bytes;
+    std::uint32_t firstByte = 0;         // object bytes: a slice of AssemblyResult::objectBytes
+    std::uint32_t byteCount = 0;
     std::vector<std::size_t> diagnostics;  // indices into AssemblyResult::diagnostics
 };
 
@@ -41,7 +44,10 @@ struct SymbolEntry {
 };
 
 struct AssemblyResult {
+    // The source and every file it read, which the listing's lines point into.
+    std::vector<std::unique_ptr<const std::string>> texts;
     std::vector<ListedLine> listing;
+    std::vector<std::uint8_t> objectBytes;
     std::vector<Diagnostic> diagnostics;
     MemoryImage image;
     std::vector<SymbolEntry> symbols;  // user symbols, sorted by name
@@ -50,6 +56,9 @@ struct AssemblyResult {
     bool fatal = false;                // a missing include or similar stopped assembly
 
     int errorCount() const { return static_cast<int>(diagnostics.size()); }
+    std::span<const std::uint8_t> bytesOf(const ListedLine& line) const {
+        return std::span<const std::uint8_t>(objectBytes).subspan(line.firstByte, line.byteCount);
+    }
 };
 
 AssemblyResult assemble(std::string_view sourceName, std::string_view source, const FileReader& reader);

@@ -42,7 +42,7 @@ private:
         bool fromModFile = false;
         std::optional<std::uint16_t> address;
         std::optional<std::uint16_t> value;
-        std::vector<std::uint8_t> bytes;
+        std::uint32_t firstByte = 0;
         std::vector<std::size_t> diagnostics;
     };
 
@@ -52,7 +52,7 @@ private:
     void processLine();
     void processControls(std::string_view text);
     void includeFile(const std::string& name, FileKind kind);
-    const std::optional<std::string>& readFile(const std::string& name, FileKind kind);
+    const std::string* readFile(const std::string& name, FileKind kind);
     void finishLine();
 
     // statements.cpp: labels, symbol definitions and directives
@@ -98,7 +98,8 @@ private:
     bool ended_ = false;
     bool stopped_ = false;
     CurrentLine current_;
-    std::map<std::string, std::optional<std::string>> files_;
+    std::vector<Token> tokens_;  // storage reused by every line
+    std::map<std::string, const std::string*> files_;  // null when unreadable
     AssemblyResult result_;
 };
 

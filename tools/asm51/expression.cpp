@@ -29,7 +29,13 @@ private:
         return pos_ < tokens_.size() ? tokens_[pos_] : kEnd;
     }
     bool peekWord(std::string_view word) const {
-        return peek().kind == Tok::Ident && upper(peek().text) == word;
+        const Token& t = peek();
+        if (t.kind != Tok::Ident || t.text.size() != word.size()) return false;
+        for (std::size_t i = 0; i < word.size(); ++i) {
+            const char c = t.text[i];
+            if ((c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c) != word[i]) return false;
+        }
+        return true;
     }
     bool fail(ErrorCode code, std::string detail = {}) {
         if (!result_.error) {
@@ -86,13 +92,13 @@ private:
             case Tok::Gt: return 5;
             case Tok::Ge: return 6;
             case Tok::Ident: {
-                const std::string w = upper(peek().text);
-                if (w == "EQ") return 1;
-                if (w == "NE") return 2;
-                if (w == "LT") return 3;
-                if (w == "LE") return 4;
-                if (w == "GT") return 5;
-                if (w == "GE") return 6;
+                if (peek().text.size() != 2) return 0;
+                if (peekWord("EQ")) return 1;
+                if (peekWord("NE")) return 2;
+                if (peekWord("LT")) return 3;
+                if (peekWord("LE")) return 4;
+                if (peekWord("GT")) return 5;
+                if (peekWord("GE")) return 6;
                 return 0;
             }
             default: return 0;

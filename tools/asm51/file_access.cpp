@@ -20,6 +20,7 @@ std::optional<std::string> readWholeFile(const std::filesystem::path& path) {
     const unique_file file = openFile(path, false);
     if (!file) return std::nullopt;
     std::string data;
+    data.reserve(static_cast<std::size_t>(std::filesystem::file_size(path, ec)) + 1);
     char buffer[1 << 16];
     for (;;) {
         const std::size_t n = std::fread(buffer, 1, sizeof buffer, file.get());

@@ -70,6 +70,12 @@ std::string stringValue(const Token& token) {
 
 std::vector<Token> tokenize(std::string_view line) {
     std::vector<Token> tokens;
+    tokenize(line, tokens);
+    return tokens;
+}
+
+void tokenize(std::string_view line, std::vector<Token>& tokens) {
+    tokens.clear();
     std::size_t i = 0;
     const std::size_t n = line.size();
     auto single = [&](Tok kind, std::size_t len) {
@@ -159,7 +165,6 @@ std::vector<Token> tokenize(std::string_view line) {
     end.kind = Tok::End;
     end.text = line.substr(n);
     tokens.push_back(end);
-    return tokens;
 }
 
 }  // namespace asm51

@@ -44,6 +44,8 @@ struct Token {
 // Splits one source line (without its line end) into tokens, stopping at a
 // comment. The returned views point into `line`. Always ends with Tok::End.
 std::vector<Token> tokenize(std::string_view line);
+// The same into a caller's vector, reusing its storage line after line.
+void tokenize(std::string_view line, std::vector<Token>& tokens);
 
 // String contents with doubled quote characters collapsed.
 std::string stringValue(const Token& token);

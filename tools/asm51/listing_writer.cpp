@@ -55,16 +55,17 @@ void appendLine(std::string& out, const ListedLine& line, const AssemblyResult& 
         object = "=";
         appendHex(object, *line.value, 4);
     }
+    const std::span<const std::uint8_t> bytes = result.bytesOf(line);
     std::size_t shown = 0;
-    for (; shown < line.bytes.size() && shown < kBytesPerRow; ++shown) appendHex(object, line.bytes[shown], 2);
+    for (; shown < bytes.size() && shown < kBytesPerRow; ++shown) appendHex(object, bytes[shown], 2);
     appendRow(out, lineField, address, object, line.text);
     // Long DB lines continue on rows of their own.
-    while (shown < line.bytes.size()) {
+    while (shown < bytes.size()) {
         std::string more;
         std::string moreAddress;
         if (line.address) appendHex(moreAddress, (*line.address + shown) & 0xFFFF, 4);
-        for (std::size_t n = 0; n < kBytesPerRow && shown < line.bytes.size(); ++n, ++shown)
-            appendHex(more, line.bytes[shown], 2);
+        for (std::size_t n = 0; n < kBytesPerRow && shown < bytes.size(); ++n, ++shown)
+            appendHex(more, bytes[shown], 2);
         appendRow(out, "", moreAddress, more, {});
     }
     for (std::size_t index : line.diagnostics) {
@@ -80,7 +81,9 @@ void appendLine(std::string& out, const ListedLine& line, const AssemblyResult& 
 
 std::string writeListing(const AssemblyResult& result, std::string_view sourceName) {
     std::string out;
-    out.reserve(result.listing.size() * 48 + 1024);
+    std::size_t estimate = 4096 + result.symbols.size() * 48;
+    for (const ListedLine& line : result.listing) estimate += line.text.size() + 32 + line.byteCount * 4;
+    out.reserve(estimate);
     out += "Tamrill ASM51 - 8051 assembler";
     out += kEol;
     out += "Source file: ";

@@ -24,6 +24,8 @@ bool isOperatorWord(std::string_view upperName) {
 }
 
 bool isReservedWord(std::string_view upperName) {
+    // No reserved word is longer than five letters; most labels are.
+    if (upperName.size() > 5) return false;
     if (isOperatorWord(upperName)) return true;
     if (std::find(kOthers.begin(), kOthers.end(), upperName) != kOthers.end()) return true;
     const auto& table = opcodeTable();

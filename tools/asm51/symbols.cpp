@@ -18,12 +18,12 @@ std::string_view symbolTypeName(SymbolType type) {
 }
 
 Symbol* SymbolTable::find(std::string_view upperName) {
-    const auto it = map_.find(std::string(upperName));
+    const auto it = map_.find(upperName);
     return it == map_.end() ? nullptr : &it->second;
 }
 
 const Symbol* SymbolTable::find(std::string_view upperName) const {
-    const auto it = map_.find(std::string(upperName));
+    const auto it = map_.find(upperName);
     return it == map_.end() ? nullptr : &it->second;
 }
 

@@ -32,7 +32,12 @@ public:
     std::vector<const Symbol*> userSymbols() const;
 
 private:
-    std::unordered_map<std::string, Symbol> map_;
+    // Lets lookups use a string_view without building a std::string.
+    struct Hash {
+        using is_transparent = void;
+        std::size_t operator()(std::string_view text) const { return std::hash<std::string_view>{}(text); }
+    };
+    std::unordered_map<std::string, Symbol, Hash, std::equal_to<>> map_;
 };
 
 }  // namespace asm51
