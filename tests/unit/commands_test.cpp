@@ -53,10 +53,8 @@ TEST_F(CommandsTest, OpenAsksForAnAsmFileAndLoadsIt) {
   EXPECT_EQ(form.caption(), u"Tamrill - blik.asm");
   EXPECT_EQ(form.label1.caption(), u"3 chyb");
   EXPECT_EQ(fake.messages.size(), 1U);
-}
 
-TEST_F(CommandsTest, TheDialogsFileTitleIsTheName) {
-  // The name comes from the dialog, not cut out of the path.
+  // The name is the dialog's file title, not cut out of the path.
   choose(u"C:\\p\\blik.asm", u"BLIK.ASM");
   EXPECT_EQ(app.state.sourceFileName, u"BLIK.ASM");
   EXPECT_EQ(form.caption(), u"Tamrill - BLIK.ASM");

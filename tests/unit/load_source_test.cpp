@@ -169,13 +169,5 @@ TEST_F(LoadSourceTest, AFailedScanStopsAfterItWithWhatWasDoneKept) {
   EXPECT_FALSE(form.command5.enabled());
 }
 
-TEST_F(LoadSourceTest, AnUnreadableListingIsAFailedScan) {
-  fake.addFile(u"C:\\a\\blik.lst", "assembly complete, 2 errors found");
-  fake.failNext(FakePlatform::Call::Open, SysError::AccessDenied);
-  EXPECT_FALSE(load(u"C:\\a\\blik.asm", u"blik.asm"));
-  EXPECT_TRUE(fake.messages.empty());
-  EXPECT_EQ(app.state.errorCount, 0);
-}
-
 }  // namespace
 }  // namespace tamrill
