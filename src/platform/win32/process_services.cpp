@@ -14,6 +14,63 @@ namespace tamrill::win32 {
 
 namespace {
 
+// The files CreateProcessW may have taken as the program: a quoted name, or the command line
+// up to each of its blanks in turn.
+std::vector<std::wstring> programCandidates(const std::wstring& commandLine) {
+  std::vector<std::wstring> candidates;
+  if (!commandLine.empty() && commandLine.front() == L'"') {
+    const std::size_t close = commandLine.find(L'"', 1);
+    candidates.push_back(commandLine.substr(1, close == std::wstring::npos ? close : close - 1));
+    return candidates;
+  }
+  for (std::size_t blank = commandLine.find(L' '); blank != std::wstring::npos;
+       blank = commandLine.find(L' ', blank + 1)) {
+    candidates.push_back(commandLine.substr(0, blank));
+  }
+  candidates.push_back(commandLine);
+  return candidates;
+}
+
+bool readAt(HANDLE file, DWORD offset, void* buffer, DWORD count) {
+  OVERLAPPED at{};
+  at.Offset = offset;
+  DWORD got = 0;
+  return ::ReadFile(file, buffer, count, &got, &at) != FALSE && got == count;
+}
+
+// A DOS or 16-bit program: an "MZ" file without the header of a 32- or 64-bit one.
+bool isOldProgram(const std::wstring& path) {
+  const unique_file file(::CreateFileW(path.c_str(), GENERIC_READ,
+                                       FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                                       FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (file.get() == INVALID_HANDLE_VALUE) return false;
+  char magic[2] = {};
+  if (!readAt(file.get(), 0, magic, sizeof(magic)) || magic[0] != 'M' || magic[1] != 'Z') {
+    return false;
+  }
+  DWORD newHeader = 0;
+  char signature[4] = {};
+  if (!readAt(file.get(), 0x3C, &newHeader, sizeof(newHeader)) ||
+      !readAt(file.get(), newHeader, signature, sizeof(signature))) {
+    return true;
+  }
+  return !(signature[0] == 'P' && signature[1] == 'E' && signature[2] == 0 && signature[3] == 0);
+}
+
+// Wine cannot run 16-bit or DOS programs on 64 bits and says "file not found" for them, where
+// Windows says ERROR_BAD_EXE_FORMAT.
+SysError startError(DWORD error, const Text& commandLine, const Text& currentFolder) {
+  if (error != ERROR_FILE_NOT_FOUND) return toSysError(error);
+  const std::wstring folder = wide(currentFolder);
+  for (const std::wstring& candidate : programCandidates(wide(commandLine))) {
+    for (const std::wstring& path : {candidate, candidate + L".exe",
+                                     folder.empty() ? std::wstring() : folder + L"\\" + candidate}) {
+      if (!path.empty() && isOldProgram(path)) return SysError::BadExeFormat;
+    }
+  }
+  return SysError::NotFound;
+}
+
 struct Started {
   SysError error = SysError::None;
   unique_process_information process;
@@ -33,7 +90,7 @@ Started start(const Text& commandLine, const Text& currentFolder, bool inheritHa
   if (::CreateProcessW(nullptr, line.data(), nullptr, nullptr, inheritHandles ? TRUE : FALSE,
                        flags, nullptr, folder.empty() ? nullptr : folder.c_str(), &startup,
                        &info) == FALSE) {
-    return {lastSysError(), {}};
+    return {startError(::GetLastError(), commandLine, currentFolder), {}};
   }
   return {SysError::None, unique_process_information(info)};
 }

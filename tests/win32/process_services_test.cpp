@@ -1,0 +1,94 @@
+// Starting programs for real under Wine: in the given folder, waited for or not, and the
+// failures that the program names to the user.
+
+#include <gtest/gtest.h>
+
+#include "platform/program_arguments.h"
+#include "platform/win32/dialogs.h"
+#include "platform/win32/win32_platform.h"
+#include "temp_folder.h"
+
+namespace tamrill::test {
+namespace {
+
+class ProcessServicesTest : public testing::Test {
+ protected:
+  win32::Win32Platform platform{::GetModuleHandleW(nullptr)};
+  TempFolder folder;
+};
+
+// Waits up to ten seconds for a file that a program started without waiting should make.
+bool appears(const Text& path) {
+  for (int i = 0; i < 200; ++i) {
+    if (isThere(path)) return true;
+    ::Sleep(50);
+  }
+  return false;
+}
+
+TEST_F(ProcessServicesTest, RunAndWaitRunsInTheGivenFolderAndReturnsWhenTheProgramHasEnded) {
+  ASSERT_TRUE(::CreateDirectoryW(wide(folder / u"Složka s mezerami").c_str(), nullptr));
+  EXPECT_EQ(platform.runAndWait(u"cmd.exe /c echo done>made.txt", folder / u"Složka s mezerami"),
+            SysError::None);
+  // Already there when the call returns: the call waited, and the child ran in that folder.
+  EXPECT_TRUE(isThere(folder / u"Složka s mezerami\\made.txt"));
+}
+
+TEST_F(ProcessServicesTest, StartProgramRunsInTheGivenFolder) {
+  EXPECT_EQ(platform.startProgram(u"cmd.exe /c echo done>started.txt", folder.path()),
+            SysError::None);
+  EXPECT_TRUE(appears(folder / u"started.txt"));
+}
+
+TEST_F(ProcessServicesTest, AProgramThatIsNotThereIsReported) {
+  EXPECT_EQ(platform.runAndWait(folder / u"asm51.exe blik", folder.path()), SysError::NotFound);
+  EXPECT_EQ(platform.startProgram(folder / u"notepad-is-not-here.exe x", u""),
+            SysError::NotFound);
+  EXPECT_EQ(platform.runAndWait(u"cmd.exe /c exit", folder / u"no such folder"),
+            SysError::NotFound);
+}
+
+TEST_F(ProcessServicesTest, AFileThatIsNoWindowsProgramIsNamedAsSuch) {
+  // An old DOS program: a header with nothing a 64-bit Windows can run behind it.
+  std::string dosProgram = "MZ";
+  dosProgram.resize(512, '\x90');
+  writeFile(folder / u"asm51.exe", dosProgram);
+  EXPECT_EQ(platform.runAndWait(folder / u"asm51.exe blik", folder.path()),
+            SysError::BadExeFormat);
+  EXPECT_EQ(platform.startProgram(folder / u"asm51.exe blik", u""), SysError::BadExeFormat);
+
+  writeFile(folder / u"notes.exe", "not a program at all\r\n");
+  EXPECT_EQ(platform.runAndWait(folder / u"notes.exe blik", folder.path()),
+            SysError::BadExeFormat);
+}
+
+TEST_F(ProcessServicesTest, ARealProgramInAMissingFolderIsNotCalledABadProgram) {
+  // This very test program is a proper one: the failure is the folder, not the program.
+  const Text self = platform.programFolder() + u"\\tamrill_win32_tests.exe";
+  EXPECT_EQ(platform.runAndWait(self + u" --gtest_list_tests", folder / u"no such folder"),
+            SysError::NotFound);
+}
+
+TEST_F(ProcessServicesTest, TheProgramFolderHoldsTheProgramAndHasNoTrailingBackslash) {
+  const Text programFolder = platform.programFolder();
+  ASSERT_FALSE(programFolder.empty());
+  EXPECT_NE(programFolder.back(), u'\\');
+  EXPECT_TRUE(platform.fileExists(programFolder + u"\\tamrill_win32_tests.exe"));
+}
+
+TEST_F(ProcessServicesTest, TheArgumentsAreTheCommandLineLessTheProgramsName) {
+  const Text whole(reinterpret_cast<const char16_t*>(::GetCommandLineW()));
+  const Text arguments = platform.commandLine();
+  ASSERT_LE(arguments.size(), whole.size());
+  EXPECT_EQ(whole.substr(whole.size() - arguments.size()), arguments);
+  EXPECT_EQ(arguments.find(u"tamrill_win32_tests"), Text::npos);
+}
+
+TEST(DialogFilterTest, BarsBecomeNulsAndTheListEndsInTwo) {
+  EXPECT_EQ(win32::dialogFilter(u"ASM File|*.asm"), std::wstring(L"ASM File\0*.asm\0\0", 16));
+  EXPECT_EQ(win32::dialogFilter(u"Zdroj|*.asm|Vše|*.*"),
+            std::wstring(L"Zdroj\0*.asm\0Vše\0*.*\0\0", 21));
+}
+
+}  // namespace
+}  // namespace tamrill::test
