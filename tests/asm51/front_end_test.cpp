@@ -102,6 +102,15 @@ TEST_F(FrontEnd, MissingIncludeOrRegisterFileExits2WithAListing) {
     EXPECT_NE(read("mod.lst").find("ASSEMBLY COMPLETE, 1 ERRORS FOUND"), std::string::npos);
 }
 
+TEST_F(FrontEnd, UnwritableListingExits2AndStillRewritesTheHex) {
+    write("zapis.asm", "MOV A,#5\n");
+    write("zapis.hex", ":0100000000FF\r\n:00000001FF\r\n");
+    fs::create_directory(folder_ / "zapis.lst");  // cannot be opened as a file, even by root
+    EXPECT_EQ(run("zapis"), 2);
+    EXPECT_NE(read("output.txt").find("cannot write zapis.lst"), std::string::npos);
+    EXPECT_EQ(parseIntelHex(read("zapis.hex")), (std::map<std::uint16_t, std::uint8_t>{{0, 0x74}, {1, 5}}));
+}
+
 TEST_F(FrontEnd, IncludesAreFoundInTheCurrentFolderInAnyCase) {
     write("main.asm", "$INCLUDE(Defs.INC)\nMOV A,#HODNOTA\n");
     write("defs.inc", "HODNOTA EQU 7\n");

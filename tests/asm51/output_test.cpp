@@ -84,5 +84,61 @@ TEST(Listing, LongDataContinuesOnFurtherRows) {
     EXPECT_NE(text.find("0018  09\r\n"), std::string::npos);
 }
 
+// A program long enough for many chunks, with an include, errors, long data
+// and a title that comes only near the end.
+std::string longProgram() {
+    std::string source = "$INCLUDE(defs.inc)\n";
+    for (int i = 0; i < 3000; ++i) {
+        const std::string n = std::to_string(i);
+        source += "L" + n + ": MOV A,#" + std::to_string(i % 256) + " ; line " + n + "\n";
+        if (i % 500 == 7) source += "SJMP NOWHERE" + n + "\n";
+        if (i % 700 == 3) source += "DB 1,2,3,4,5,6,7,8,9,'text'\n";
+    }
+    source += "$TITLE(Late title)\nEND\n";
+    return source;
+}
+
+std::optional<std::string> defsOnly(const std::string& name, FileKind) {
+    if (name == "defs.inc") return std::string("K EQU 5\nMOV A,#K\n");
+    return std::nullopt;
+}
+
+TEST(Listing, StreamedInChunksWhileAssemblingAsWhenCollected) {
+    const std::string source = longProgram();
+    const FileReader reader = defsOnly;
+    std::vector<std::string> chunks;
+    bool finishing = false;
+    std::size_t chunksBeforeFinish = 0;
+    ListingStream stream("test.asm", [&](std::string_view chunk) {
+        chunks.emplace_back(chunk);
+        if (!finishing) ++chunksBeforeFinish;
+        return true;
+    });
+    const AssemblyResult streamed = assemble("test.asm", source, reader, stream);
+    finishing = true;
+    EXPECT_TRUE(stream.finish(streamed));
+    EXPECT_TRUE(streamed.listing.empty());
+    EXPECT_EQ(streamed.errorCount(), 6);
+
+    std::string whole;
+    for (const std::string& chunk : chunks) {
+        EXPECT_LE(chunk.size(), std::size_t{80} * 1024);
+        whole += chunk;
+    }
+    EXPECT_GE(chunksBeforeFinish, 2u);  // written out during assembly, not kept to the end
+    const AssemblyResult collected = assemble("test.asm", std::string_view(source), reader);
+    EXPECT_EQ(whole, writeListing(collected, "test.asm"));
+    EXPECT_EQ(whole.find("Title: Late title\r\n"), whole.find("Title:"));
+    EXPECT_LT(whole.find("Title: Late title\r\n"), whole.find("MOV A,#K"));
+}
+
+TEST(Listing, AFailedWriteIsReportedAndNothingMoreIsSent) {
+    int calls = 0;
+    ListingStream stream("test.asm", [&calls](std::string_view) { return ++calls < 2; });
+    const AssemblyResult result = assemble("test.asm", longProgram(), defsOnly, stream);
+    EXPECT_FALSE(stream.finish(result));
+    EXPECT_EQ(calls, 2);
+}
+
 }  // namespace
 }  // namespace asm51::test

@@ -8,13 +8,18 @@
 namespace asm51 {
 
 AssemblyResult assemble(std::string_view sourceName, std::string_view source, const FileReader& reader) {
-    Context context(sourceName, source, reader);
+    Context context(sourceName, std::string(source), reader, nullptr);
     return context.run();
 }
 
-Context::Context(std::string_view sourceName, std::string_view source, const FileReader& reader)
-    : sourceName_(sourceName), reader_(reader) {
-    result_.texts.push_back(std::make_unique<const std::string>(source));
+AssemblyResult assemble(std::string_view sourceName, std::string source, const FileReader& reader, ListingSink& sink) {
+    Context context(sourceName, std::move(source), reader, &sink);
+    return context.run();
+}
+
+Context::Context(std::string_view sourceName, std::string source, const FileReader& reader, ListingSink* sink)
+    : sourceName_(sourceName), reader_(reader), sink_(sink) {
+    result_.texts.push_back(std::make_unique<const std::string>(std::move(source)));
     source_ = *result_.texts.back();
     const auto& table = opcodeTable();
     for (std::size_t op = 0; op < table.size(); ++op) {
@@ -27,8 +32,10 @@ Context::Context(std::string_view sourceName, std::string_view source, const Fil
 }
 
 AssemblyResult Context::run() {
-    result_.listing.reserve(static_cast<std::size_t>(std::count(source_.begin(), source_.end(), '\n')) + 1);
+    if (!sink_)
+        result_.listing.reserve(static_cast<std::size_t>(std::count(source_.begin(), source_.end(), '\n')) + 1);
     runPass(1);
+    if (sink_) sink_->begin(result_);
     runPass(2);
     for (const Symbol* symbol : symbols_.userSymbols())
         result_.symbols.push_back({symbol->name, symbol->type, symbol->value, symbol->known});
@@ -95,7 +102,8 @@ void Context::finishLine() {
     out.firstByte = current_.firstByte;
     out.byteCount = static_cast<std::uint32_t>(result_.objectBytes.size()) - current_.firstByte;
     out.diagnostics = std::move(current_.diagnostics);
-    result_.listing.push_back(std::move(out));
+    if (sink_) sink_->line(out, result_);
+    else result_.listing.push_back(std::move(out));
 }
 
 namespace {
@@ -166,7 +174,8 @@ void Context::processControls(std::string_view text) {
         } else if (name.compare(0, 5, "NOMOD") == 0) {
             modLoaded_ = true;
         } else if (name == "TITLE" || name == "TT") {
-            if (pass_ == 2) result_.title = std::string(control.argument);
+            // Set in pass 1 already: the listing's header comes before any line.
+            result_.title = std::string(control.argument);
         } else if (name == "LIST" || name == "LI") {
             listOn_ = true;
         } else if (name == "NOLIST" || name == "NOLI") {

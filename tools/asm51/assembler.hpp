@@ -46,7 +46,7 @@ struct SymbolEntry {
 struct AssemblyResult {
     // The source and every file it read, which the listing's lines point into.
     std::vector<std::unique_ptr<const std::string>> texts;
-    std::vector<ListedLine> listing;
+    std::vector<ListedLine> listing;  // empty when the lines went to a ListingSink
     std::vector<std::uint8_t> objectBytes;
     std::vector<Diagnostic> diagnostics;
     MemoryImage image;
@@ -61,6 +61,20 @@ struct AssemblyResult {
     }
 };
 
+// Takes the listed lines of pass 2 one by one as they are produced, so that
+// a long listing need not be held in memory. Each call sees the result as far
+// as it has been built: the line's bytes and diagnostics are in it.
+class ListingSink {
+public:
+    virtual ~ListingSink() = default;
+    // Pass 2 is about to list its first line; the title is known by now.
+    virtual void begin(const AssemblyResult& result) = 0;
+    virtual void line(const ListedLine& line, const AssemblyResult& result) = 0;
+};
+
+// Collects the listed lines in AssemblyResult::listing.
 AssemblyResult assemble(std::string_view sourceName, std::string_view source, const FileReader& reader);
+// Hands the listed lines to `sink` instead; the source is taken over.
+AssemblyResult assemble(std::string_view sourceName, std::string source, const FileReader& reader, ListingSink& sink);
 
 }  // namespace asm51

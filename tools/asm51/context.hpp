@@ -23,7 +23,8 @@ enum class Segment : std::uint8_t { Code, Data, Idata, Bit, Xdata };
 // measures and defines, pass 2 checks, encodes and lists.
 class Context {
 public:
-    Context(std::string_view sourceName, std::string_view source, const FileReader& reader);
+    // Without a sink, listed lines are collected in the result.
+    Context(std::string_view sourceName, std::string source, const FileReader& reader, ListingSink* sink);
     AssemblyResult run();
 
 private:
@@ -83,6 +84,7 @@ private:
     std::string_view sourceName_;
     std::string_view source_;
     const FileReader& reader_;
+    ListingSink* sink_;
     std::unordered_map<std::string_view, std::vector<std::uint8_t>> mnemonics_;
 
     int pass_ = 1;

@@ -46,7 +46,7 @@ int runFrontEnd(const std::vector<std::filesystem::path>& arguments, std::FILE* 
     const std::filesystem::path sourcePath = findInFolder(sourceName);
     const std::string shownName = bytesFromPath(sourcePath);
 
-    const std::optional<std::string> source = readWholeFile(sourcePath);
+    std::optional<std::string> source = readWholeFile(sourcePath);
     if (!source) {
         // No stale result of an earlier run may survive this one.
         std::error_code ec;
@@ -59,7 +59,15 @@ int runFrontEnd(const std::vector<std::filesystem::path>& arguments, std::FILE* 
     const FileReader reader = [](const std::string& name, FileKind) -> std::optional<std::string> {
         return readWholeFile(findInFolder(pathFromBytes(name)));
     };
-    const AssemblyResult result = assemble(shownName, *source, reader);
+    // The listing goes to its file while pass 2 produces it.
+    unique_file listingFile = openFile(listingPath, true);
+    ListingStream listing(shownName, [&listingFile](std::string_view chunk) {
+        return listingFile && std::fwrite(chunk.data(), 1, chunk.size(), listingFile.get()) == chunk.size();
+    });
+    const AssemblyResult result = assemble(shownName, std::move(*source), reader, listing);
+    bool listingWritten = listing.finish(result);
+    // fclose flushes; its failure is a failed write too.
+    if (listingFile) listingWritten = std::fclose(listingFile.release()) == 0 && listingWritten;
 
     for (const Diagnostic& d : result.diagnostics) {
         std::fprintf(console, "%s(%d): error: %.*s", d.fileName.c_str(), d.line,
@@ -71,7 +79,6 @@ int runFrontEnd(const std::vector<std::filesystem::path>& arguments, std::FILE* 
     // Only a clean assembly leaves code in the HEX file.
     const std::string hex = result.errorCount() == 0 ? writeIntelHex(result.image) : writeIntelHex(MemoryImage{});
     const bool hexWritten = writeWholeFile(hexPath, hex);
-    const bool listingWritten = writeWholeFile(listingPath, writeListing(result, shownName));
     if (!hexWritten) std::fprintf(console, "asm51: cannot write %s\n", bytesFromPath(hexPath).c_str());
     if (!listingWritten) std::fprintf(console, "asm51: cannot write %s\n", bytesFromPath(listingPath).c_str());
 
