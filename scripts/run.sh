@@ -79,6 +79,8 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
   mkdir -p "$WINEPREFIX"
   wineboot -i >/dev/null 2>&1 || true
 fi
+# Debian's Wine does not find its own fonts (Marlett draws the caption buttons).
+cp -n /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
 # With no window manager Wine draws the frames itself.
 [ -n "$xvfb_pid" ] &&
   wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /t REG_SZ /d N /f >/dev/null 2>&1

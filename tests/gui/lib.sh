@@ -114,6 +114,9 @@ gui_prepare_prefix() {
     wineserver -w
     touch "$WINEPREFIX/.tamrill-ready"
   fi
+  # Debian's Wine looks for its own fonts beside its DLLs, where they are not: without Marlett
+  # the caption buttons show letters. The prefix's font folder is always searched.
+  cp -n /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
   flock -u 9
 }
 
