@@ -311,8 +311,9 @@ Context::Evaluated Context::requireKnownInPass1(std::span<const Token> tokens) {
     return v;
 }
 
-std::vector<std::span<const Token>> Context::splitOperands(std::span<const Token> tokens) {
-    std::vector<std::span<const Token>> parts;
+const std::vector<std::span<const Token>>& Context::splitOperands(std::span<const Token> tokens) {
+    std::vector<std::span<const Token>>& parts = operands_;
+    parts.clear();
     if (tokens.empty() || tokens.front().kind == Tok::End) return parts;
     int depth = 0;
     std::size_t start = 0;

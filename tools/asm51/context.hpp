@@ -72,7 +72,8 @@ private:
     // helpers
     Evaluated evaluateExpr(std::span<const Token> tokens);
     Evaluated requireKnownInPass1(std::span<const Token> tokens);
-    static std::vector<std::span<const Token>> splitOperands(std::span<const Token> tokens);
+    // Fills operands_ with the comma-separated parts of `tokens`.
+    const std::vector<std::span<const Token>>& splitOperands(std::span<const Token> tokens);
     void error(ErrorCode code, std::string detail = {}, bool fatal = false);
     void emit(std::span<const std::uint8_t> bytes);
     std::uint32_t& counter() { return counters_[static_cast<std::size_t>(segment_)]; }
@@ -101,6 +102,7 @@ private:
     bool stopped_ = false;
     CurrentLine current_;
     std::vector<Token> tokens_;  // storage reused by every line
+    std::vector<std::span<const Token>> operands_;  // likewise
     std::map<std::string, const std::string*> files_;  // null when unreadable
     AssemblyResult result_;
 };

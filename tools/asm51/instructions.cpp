@@ -87,6 +87,7 @@ bool fits(OperandKind kind, const Parsed& p, int reg) {
     return false;
 }
 
+constexpr std::size_t kMaxOperands = 3;
 constexpr std::uint8_t kSjmp = 0x80;
 constexpr std::uint8_t kAjmp = 0x01;
 constexpr std::uint8_t kLjmp = 0x02;
@@ -109,10 +110,15 @@ void Context::instruction(std::string_view word, const Token& wordToken, std::sp
         error(ErrorCode::WrongSegment);
         return;
     }
-    const auto operandTokens = splitOperands(args);
-    std::vector<Parsed> operands;
-    operands.reserve(operandTokens.size());
-    for (const auto& t : operandTokens) operands.push_back(parseOperand(t));
+    // No instruction takes more than three operands.
+    const auto& operandTokens = splitOperands(args);
+    if (operandTokens.size() > kMaxOperands) {
+        error(ErrorCode::BadOperand);
+        return;
+    }
+    std::array<Parsed, kMaxOperands> parsed;
+    for (std::size_t k = 0; k < operandTokens.size(); ++k) parsed[k] = parseOperand(operandTokens[k]);
+    const std::span<const Parsed> operands(parsed.data(), operandTokens.size());
 
     const std::uint32_t start = counter();
     int opcode = -1;

@@ -128,7 +128,7 @@ void Context::dataBytes(std::span<const Token> args, bool words) {
         error(ErrorCode::WrongSegment);
         return;
     }
-    const auto items = splitOperands(args);
+    const auto& items = splitOperands(args);
     if (items.empty()) {
         error(ErrorCode::Syntax);
         return;
