@@ -3,7 +3,9 @@
 namespace tamrill {
 
 namespace {
-bool isBlank(char16_t c) { return c != u'\0' && c <= u' '; }
+bool isBlank(char16_t c) {
+  return c != u'\0' && c <= u' ';
+}
 }  // namespace
 
 Text argumentsAfterProgramName(TextView commandLine) {

@@ -8,8 +8,9 @@ namespace tamrill {
 namespace {
 
 TEST(ProgramArgumentsTest, AQuotedNameRunsToItsClosingQuote) {
-  EXPECT_EQ(argumentsAfterProgramName(u"\"C:\\Program Files\\Tamrill\\tamrill.exe\" \"C:\\a b\\x.asm\""),
-            u"\"C:\\a b\\x.asm\"");
+  EXPECT_EQ(
+      argumentsAfterProgramName(u"\"C:\\Program Files\\Tamrill\\tamrill.exe\" \"C:\\a b\\x.asm\""),
+      u"\"C:\\a b\\x.asm\"");
   // Text glued to the closing quote is already an argument.
   EXPECT_EQ(argumentsAfterProgramName(u"\"C:\\t\\tamrill.exe\"\"C:\\x.asm\""), u"\"C:\\x.asm\"");
   EXPECT_EQ(argumentsAfterProgramName(u"\"C:\\t\\tamrill.exe\""), u"");

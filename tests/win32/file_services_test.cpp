@@ -76,8 +76,7 @@ TEST_F(FileServicesTest, CopyMakesANewFileAndNeverReplacesOne) {
 TEST_F(FileServicesTest, CopyFailuresSayWhy) {
   writeFile(folder / u"mod52", "x");
   EXPECT_EQ(platform.copyFile(folder / u"missing", folder / u"copy"), SysError::NotFound);
-  EXPECT_EQ(platform.copyFile(folder / u"mod52", folder / u"no folder\\mod52"),
-            SysError::NotFound);
+  EXPECT_EQ(platform.copyFile(folder / u"mod52", folder / u"no folder\\mod52"), SysError::NotFound);
   EXPECT_FALSE(isThere(folder / u"copy"));
 }
 
@@ -98,9 +97,8 @@ TEST_F(FileServicesTest, DeleteRemovesAFileAndReportsWhatItCouldNot) {
 
 TEST_F(FileServicesTest, ReadsAFileThatAnotherHandleIsStillWriting) {
   const Text listing = folder / u"blik.lst";
-  const HANDLE writer =
-      ::CreateFileW(wide(listing).c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_ALWAYS,
-                    FILE_ATTRIBUTE_NORMAL, nullptr);
+  const HANDLE writer = ::CreateFileW(wide(listing).c_str(), GENERIC_WRITE, FILE_SHARE_READ,
+                                      nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
   ASSERT_NE(writer, INVALID_HANDLE_VALUE);
   DWORD written = 0;
   ASSERT_TRUE(::WriteFile(writer, "assembly complete, ", 19, &written, nullptr));

@@ -42,8 +42,7 @@ TEST_F(ProcessServicesTest, StartProgramRunsInTheGivenFolder) {
 
 TEST_F(ProcessServicesTest, AProgramThatIsNotThereIsReported) {
   EXPECT_EQ(platform.runAndWait(folder / u"asm51.exe blik", folder.path()), SysError::NotFound);
-  EXPECT_EQ(platform.startProgram(folder / u"notepad-is-not-here.exe x", u""),
-            SysError::NotFound);
+  EXPECT_EQ(platform.startProgram(folder / u"notepad-is-not-here.exe x", u""), SysError::NotFound);
   EXPECT_EQ(platform.runAndWait(u"cmd.exe /c exit", folder / u"no such folder"),
             SysError::NotFound);
 }
@@ -53,13 +52,11 @@ TEST_F(ProcessServicesTest, AFileThatIsNoWindowsProgramIsNamedAsSuch) {
   std::string dosProgram = "MZ";
   dosProgram.resize(512, '\x90');
   writeFile(folder / u"asm51.exe", dosProgram);
-  EXPECT_EQ(platform.runAndWait(folder / u"asm51.exe blik", folder.path()),
-            SysError::BadExeFormat);
+  EXPECT_EQ(platform.runAndWait(folder / u"asm51.exe blik", folder.path()), SysError::BadExeFormat);
   EXPECT_EQ(platform.startProgram(folder / u"asm51.exe blik", u""), SysError::BadExeFormat);
 
   writeFile(folder / u"notes.exe", "not a program at all\r\n");
-  EXPECT_EQ(platform.runAndWait(folder / u"notes.exe blik", folder.path()),
-            SysError::BadExeFormat);
+  EXPECT_EQ(platform.runAndWait(folder / u"notes.exe blik", folder.path()), SysError::BadExeFormat);
 }
 
 TEST_F(ProcessServicesTest, ARealProgramInAMissingFolderIsNotCalledABadProgram) {

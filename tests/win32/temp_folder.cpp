@@ -9,7 +9,9 @@
 
 namespace tamrill::test {
 
-std::wstring wide(const Text& text) { return {text.begin(), text.end()}; }
+std::wstring wide(const Text& text) {
+  return {text.begin(), text.end()};
+}
 
 TempFolder::TempFolder() {
   std::array<wchar_t, MAX_PATH + 1> base{};

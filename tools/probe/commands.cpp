@@ -26,7 +26,9 @@ void write(HANDLE to, const std::wstring& text) {
   ::WriteFile(to, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
 }
 
-void say(const std::wstring& line) { write(::GetStdHandle(STD_OUTPUT_HANDLE), line + L"\n"); }
+void say(const std::wstring& line) {
+  write(::GetStdHandle(STD_OUTPUT_HANDLE), line + L"\n");
+}
 void complain(const std::wstring& line) {
   write(::GetStdHandle(STD_ERROR_HANDLE), L"probe: " + line + L"\n");
 }
@@ -37,8 +39,8 @@ std::wstring rectText(const RECT& r) {
 }
 
 std::wstring stateText(HWND control, HWND topLevel) {
-  return L"enabled=" + std::to_wstring(::IsWindowEnabled(control) != FALSE ? 1 : 0) +
-         L" visible=" + std::to_wstring(::IsWindowVisible(control) != FALSE ? 1 : 0) + L" rect=" +
+  return L"enabled=" + std::to_wstring(::IsWindowEnabled(control) != FALSE ? 1 : 0) + L" visible=" +
+         std::to_wstring(::IsWindowVisible(control) != FALSE ? 1 : 0) + L" rect=" +
          rectText(clientRectOf(control, topLevel));
 }
 
@@ -69,11 +71,13 @@ int postClick(HWND control, bool twice) {
   const HWND parent = ::GetParent(control);
   // Posted, not sent: the click's handler may open a modal box and not return for a while.
   if (_wcsicmp(kind.c_str(), L"Button") == 0) {
-    ::PostMessageW(parent, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(control));
+    ::PostMessageW(parent, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+                   reinterpret_cast<LPARAM>(control));
     return kOk;
   }
   if (_wcsicmp(kind.c_str(), L"Static") == 0) {
-    ::PostMessageW(parent, WM_COMMAND, MAKEWPARAM(id, STN_CLICKED), reinterpret_cast<LPARAM>(control));
+    ::PostMessageW(parent, WM_COMMAND, MAKEWPARAM(id, STN_CLICKED),
+                   reinterpret_cast<LPARAM>(control));
     if (twice) {
       ::PostMessageW(parent, WM_COMMAND, MAKEWPARAM(id, STN_DBLCLK),
                      reinterpret_cast<LPARAM>(control));
@@ -119,8 +123,8 @@ int listBoxes() {
   for (HWND window : visibleTopLevelWindows()) {
     if (classOf(window) != kDialogClass) continue;
     const HWND text = ::GetDlgItem(window, kMessageTextId);
-    say(L"title=" + textOf(window) + L" buttons=" + buttonsOf(window) +
-        L" text=" + (text != nullptr ? textOf(text) : std::wstring()));
+    say(L"title=" + textOf(window) + L" buttons=" + buttonsOf(window) + L" text=" +
+        (text != nullptr ? textOf(text) : std::wstring()));
   }
   return kOk;
 }
@@ -149,7 +153,8 @@ int answer(const std::wstring& title, int buttonId) {
     complain(L"the box has no button " + std::to_wstring(buttonId));
     return kNoControl;
   }
-  ::PostMessageW(box, WM_COMMAND, MAKEWPARAM(buttonId, BN_CLICKED), reinterpret_cast<LPARAM>(button));
+  ::PostMessageW(box, WM_COMMAND, MAKEWPARAM(buttonId, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(button));
   return kOk;
 }
 
@@ -190,11 +195,13 @@ int scroll(HWND window, const std::wstring& barName, const std::wstring& how) {
   const HWND bar = findControl(window, barName);
   if (bar == nullptr) return kNoControl;
   static const std::pair<const wchar_t*, WORD> kCodes[] = {
-      {L"line-up", SB_LINEUP}, {L"line-down", SB_LINEDOWN}, {L"page-up", SB_PAGEUP},
-      {L"page-down", SB_PAGEDOWN}, {L"top", SB_TOP}, {L"bottom", SB_BOTTOM}};
+      {L"line-up", SB_LINEUP}, {L"line-down", SB_LINEDOWN},
+      {L"page-up", SB_PAGEUP}, {L"page-down", SB_PAGEDOWN},
+      {L"top", SB_TOP},        {L"bottom", SB_BOTTOM}};
   for (const auto& [name, code] : kCodes) {
     if (how == name) {
-      ::PostMessageW(::GetParent(bar), WM_VSCROLL, MAKEWPARAM(code, 0), reinterpret_cast<LPARAM>(bar));
+      ::PostMessageW(::GetParent(bar), WM_VSCROLL, MAKEWPARAM(code, 0),
+                     reinterpret_cast<LPARAM>(bar));
       return kOk;
     }
   }
@@ -263,11 +270,9 @@ int runCommand(const std::vector<std::wstring>& args, unsigned timeoutMs) {
   }
   if (command == L"wait-count" && count == 2) {
     const auto wanted = static_cast<std::size_t>(std::wcstoul(args[2].c_str(), nullptr, 10));
-    return waitResult(waitFor(timeoutMs,
-                              [&] {
-                                return findWindows(parseWindowQuery(args[1])).size() == wanted;
-                              }),
-                      args[2] + L" windows " + args[1]);
+    return waitResult(
+        waitFor(timeoutMs, [&] { return findWindows(parseWindowQuery(args[1])).size() == wanted; }),
+        args[2] + L" windows " + args[1]);
   }
 
   // The rest act on one window.
@@ -281,19 +286,19 @@ int runCommand(const std::vector<std::wstring>& args, unsigned timeoutMs) {
       last = textOf(control);
       return last == args[3];
     });
-    return waitResult(held, args[2] + L" to read \"" + args[3] + L"\" (it reads \"" + last + L"\")");
+    return waitResult(held,
+                      args[2] + L" to read \"" + args[3] + L"\" (it reads \"" + last + L"\")");
   }
   if (command == L"wait-enabled" && count == 3) {
     const bool wanted = args[3] == L"1";
-    return waitResult(waitFor(timeoutMs,
-                              [&] {
-                                const HWND window = firstWindow(args[1]);
-                                const HWND control =
-                                    window != nullptr ? findControl(window, args[2]) : nullptr;
-                                return control != nullptr &&
-                                       (::IsWindowEnabled(control) != FALSE) == wanted;
-                              }),
-                      args[2] + (wanted ? L" to be enabled" : L" to be disabled"));
+    return waitResult(
+        waitFor(timeoutMs,
+                [&] {
+                  const HWND window = firstWindow(args[1]);
+                  const HWND control = window != nullptr ? findControl(window, args[2]) : nullptr;
+                  return control != nullptr && (::IsWindowEnabled(control) != FALSE) == wanted;
+                }),
+        args[2] + (wanted ? L" to be enabled" : L" to be disabled"));
   }
 
   const HWND window = firstWindow(args[1]);

@@ -28,7 +28,8 @@ void usage() {
       "  click WINDOW CONTROL             press a button or click a label (not when disabled)\n"
       "  dblclick WINDOW CONTROL          double-click a label\n"
       "  close WINDOW                     close a window as its close box does\n"
-      "  scroll WINDOW BAR HOW            HOW: line-up, line-down, page-up, page-down, top, bottom\n"
+      "  scroll WINDOW BAR HOW            HOW: line-up, line-down, page-up, page-down, top, "
+      "bottom\n"
       "  boxes                            message boxes and dialogs: title, text, buttons\n"
       "  answer TITLE BUTTON-ID           press a message box's button (1 OK, 6 Yes, 7 No)\n"
       "  open-file PATH [TITLE]           type PATH into the file-open dialog and press Open\n"
@@ -37,7 +38,8 @@ void usage() {
       "  wait-count WINDOW N              wait until exactly N such windows are visible\n"
       "  wait-text WINDOW CONTROL TEXT    wait until the control shows TEXT\n"
       "  wait-enabled WINDOW CONTROL 0|1  wait until the control is disabled or enabled\n"
-      "exit codes: 0 done, 1 usage, 2 no such window (or start failed), 3 no such control, 4 timed out,\n"
+      "exit codes: 0 done, 1 usage, 2 no such window (or start failed), 3 no such control, 4 timed "
+      "out,\n"
       "5 control disabled. The time-out of the wait commands is 10000 ms unless -t says.\n",
       stderr);
 }

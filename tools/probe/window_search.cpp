@@ -35,8 +35,8 @@ std::vector<HWND> findWindows(const WindowQuery& query) {
   std::vector<HWND> found;
   for (HWND window : visibleTopLevelWindows()) {
     const std::wstring title = textOf(window);
-    const bool matches =
-        query.prefix ? title.compare(0, query.title.size(), query.title) == 0 : title == query.title;
+    const bool matches = query.prefix ? title.compare(0, query.title.size(), query.title) == 0
+                                      : title == query.title;
     if (!matches) continue;
     if (query.className != nullptr && classOf(window) != query.className) continue;
     found.push_back(window);
@@ -70,8 +70,7 @@ HWND findControl(HWND window, const std::wstring& nameOrText) {
 std::wstring textOf(HWND window) {
   // A window that hangs must not hang the probe.
   DWORD_PTR length = 0;
-  if (::SendMessageTimeoutW(window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, 2000, &length) ==
-      0) {
+  if (::SendMessageTimeoutW(window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, 2000, &length) == 0) {
     return {};
   }
   std::wstring text(length + 1, L'\0');

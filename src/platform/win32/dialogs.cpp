@@ -1,6 +1,7 @@
 #include "platform/win32/dialogs.h"
 
 #include <windows.h>
+// After windows.h, which it needs.
 #include <commdlg.h>
 
 #include "platform/win32/wide.h"

@@ -25,8 +25,8 @@ class SharedReadableFile final : public ReadableFile {
 
   bool read(std::uint64_t offset, char* buffer, std::size_t count) override {
     while (count > 0) {
-      const DWORD chunk = static_cast<DWORD>(
-          std::min<std::size_t>(count, std::numeric_limits<DWORD>::max() / 2));
+      const DWORD chunk =
+          static_cast<DWORD>(std::min<std::size_t>(count, std::numeric_limits<DWORD>::max() / 2));
       OVERLAPPED at{};
       at.Offset = static_cast<DWORD>(offset & 0xFFFFFFFFU);
       at.OffsetHigh = static_cast<DWORD>(offset >> 32U);

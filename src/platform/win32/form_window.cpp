@@ -20,7 +20,8 @@ constexpr wchar_t kFrameClass[] = L"TamrillFrame";
 constexpr int kIconSize = 32;
 
 DWORD formStyle(const ui::FormSpec& spec) {
-  if (spec.border == ui::BorderStyle::FixedToolWindow) return WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
+  if (spec.border == ui::BorderStyle::FixedToolWindow)
+    return WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
   return WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 }
 
@@ -41,7 +42,9 @@ SIZE windowSizeFor(const ui::FormSpec& spec, UINT dpi) {
 FormWindow::FormWindow(ui::Form& form, HINSTANCE instance, bool isMainWindow, HWND owner)
     : form_(form), instance_(instance), isMainWindow_(isMainWindow), owner_(owner) {}
 
-FormWindow::~FormWindow() { window_.reset(); }
+FormWindow::~FormWindow() {
+  window_.reset();
+}
 
 bool FormWindow::registerClasses(HINSTANCE instance) {
   WNDCLASSEXW existing{};
@@ -78,8 +81,8 @@ bool FormWindow::create() {
   const SIZE size = windowSizeFor(spec, ::GetDpiForSystem());
   // The window procedure takes ownership at WM_NCCREATE; a failed WM_CREATE destroys it.
   const HWND window = ::CreateWindowExW(
-      formExStyle(spec), kFormClass, wide(form_.caption()).c_str(), formStyle(spec),
-      CW_USEDEFAULT, CW_USEDEFAULT, size.cx, size.cy, owner_, nullptr, instance_, this);
+      formExStyle(spec), kFormClass, wide(form_.caption()).c_str(), formStyle(spec), CW_USEDEFAULT,
+      CW_USEDEFAULT, size.cx, size.cy, owner_, nullptr, instance_, this);
   if (window == nullptr) return false;
   // The system DPI guessed the size; the monitor the window landed on decides it.
   const SIZE actual = windowSizeFor(spec, dpi_);
@@ -102,13 +105,13 @@ void FormWindow::show() {
 bool FormWindow::onCreate(HWND window) {
   dpi_ = ::GetDpiForWindow(window);
   if (dpi_ == 0) dpi_ = 96;
-  tooltip_ = ::CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
-                               WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT,
-                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, window, nullptr,
-                               instance_, nullptr);
+  tooltip_ =
+      ::CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
+                        WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT, CW_USEDEFAULT,
+                        CW_USEDEFAULT, CW_USEDEFAULT, window, nullptr, instance_, nullptr);
   const int iconSize = scalePixels(kIconSize, dpi_);
-  icon_.reset(static_cast<HICON>(::LoadImageW(instance_, MAKEINTRESOURCEW(IDI_TAMRILL),
-                                              IMAGE_ICON, iconSize, iconSize, 0)));
+  icon_.reset(static_cast<HICON>(
+      ::LoadImageW(instance_, MAKEINTRESOURCEW(IDI_TAMRILL), IMAGE_ICON, iconSize, iconSize, 0)));
   background_.reset(static_cast<HBITMAP>(::LoadImageW(
       instance_, MAKEINTRESOURCEW(IDB_ABOUT_BACKGROUND), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
 
@@ -173,8 +176,8 @@ void FormWindow::onDpiChanged(UINT dpi, const RECT& suggested) {
   dpi_ = dpi;
   gdi_.dropFonts();
   const int iconSize = scalePixels(kIconSize, dpi_);
-  icon_.reset(static_cast<HICON>(::LoadImageW(instance_, MAKEINTRESOURCEW(IDI_TAMRILL),
-                                              IMAGE_ICON, iconSize, iconSize, 0)));
+  icon_.reset(static_cast<HICON>(
+      ::LoadImageW(instance_, MAKEINTRESOURCEW(IDI_TAMRILL), IMAGE_ICON, iconSize, iconSize, 0)));
   placeAll();
   const SIZE size = windowSizeFor(form_.spec(), dpi_);
   ::SetWindowPos(window_.get(), nullptr, suggested.left, suggested.top, size.cx, size.cy,

@@ -30,10 +30,11 @@ WindowKind windowKindOf(const ui::Control& control) {
                   static_cast<DWORD>(spec.alignment == ui::Alignment::Centre ? SS_CENTER : SS_LEFT),
               0};
     case ui::ControlKind::TextBox:
-      return {L"EDIT",
-              WS_TABSTOP | ES_LEFT |
-                  static_cast<DWORD>(spec.multiLine ? ES_MULTILINE | ES_AUTOVSCROLL : ES_AUTOHSCROLL),
-              WS_EX_CLIENTEDGE};
+      return {
+          L"EDIT",
+          WS_TABSTOP | ES_LEFT |
+              static_cast<DWORD>(spec.multiLine ? ES_MULTILINE | ES_AUTOVSCROLL : ES_AUTOHSCROLL),
+          WS_EX_CLIENTEDGE};
     case ui::ControlKind::ScrollBar:
       return {L"SCROLLBAR", WS_TABSTOP | SBS_VERT, 0};
     case ui::ControlKind::Frame:
@@ -70,15 +71,16 @@ bool FormWindow::createControl(Rendered& item) {
   if (control.visible()) style |= WS_VISIBLE;
   if (!control.enabled()) style |= WS_DISABLED;
   const bool isFrame = control.kind() == ui::ControlKind::Frame;
-  item.window = ::CreateWindowExW(
-      kind.exStyle, kind.className, wide(control.caption()).c_str(), style, 0, 0, 0, 0,
-      item.container, reinterpret_cast<HMENU>(static_cast<UINT_PTR>(item.id)), instance_,
-      isFrame ? static_cast<LPVOID>(this) : nullptr);
+  item.window = ::CreateWindowExW(kind.exStyle, kind.className, wide(control.caption()).c_str(),
+                                  style, 0, 0, 0, 0, item.container,
+                                  reinterpret_cast<HMENU>(static_cast<UINT_PTR>(item.id)),
+                                  instance_, isFrame ? static_cast<LPVOID>(this) : nullptr);
   if (item.window == nullptr) return false;
 
   // Its name from the layout, for screen readers and the UI tests (as a global atom, so
   // another process can read it).
-  const std::wstring name(control.spec().name, control.spec().name + std::strlen(control.spec().name));
+  const std::wstring name(control.spec().name,
+                          control.spec().name + std::strlen(control.spec().name));
   if (const ATOM atom = ::GlobalAddAtomW(name.c_str()); atom != 0) {
     ::SetPropW(item.window, kControlNameProperty,
                reinterpret_cast<HANDLE>(static_cast<UINT_PTR>(atom)));

@@ -53,7 +53,9 @@ void FormWindow::controlChanged(ui::Control& control, ui::Property property) {
   redraw(*item);
 }
 
-void FormWindow::redraw(const Rendered& item) { redrawArea(item.container, areaOf(item)); }
+void FormWindow::redraw(const Rendered& item) {
+  redrawArea(item.container, areaOf(item));
+}
 
 void FormWindow::redrawArea(HWND container, RECT area) {
   if (container == nullptr) return;

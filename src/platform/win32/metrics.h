@@ -9,6 +9,8 @@ inline int twipsToPixels(int twips, UINT dpi) {
   return ::MulDiv(twips, static_cast<int>(dpi), 1440);
 }
 // Pixels given for 96 DPI, as the same length at dpi.
-inline int scalePixels(int pixels, UINT dpi) { return ::MulDiv(pixels, static_cast<int>(dpi), 96); }
+inline int scalePixels(int pixels, UINT dpi) {
+  return ::MulDiv(pixels, static_cast<int>(dpi), 96);
+}
 
 }  // namespace tamrill::win32

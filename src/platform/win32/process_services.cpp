@@ -1,6 +1,7 @@
 #include "platform/win32/process_services.h"
 
 #include <windows.h>
+// After windows.h, which it needs.
 #include <shellapi.h>
 
 #include <vector>
@@ -63,8 +64,9 @@ SysError startError(DWORD error, const Text& commandLine, const Text& currentFol
   if (error != ERROR_FILE_NOT_FOUND) return toSysError(error);
   const std::wstring folder = wide(currentFolder);
   for (const std::wstring& candidate : programCandidates(wide(commandLine))) {
-    for (const std::wstring& path : {candidate, candidate + L".exe",
-                                     folder.empty() ? std::wstring() : folder + L"\\" + candidate}) {
+    for (const std::wstring& path :
+         {candidate, candidate + L".exe",
+          folder.empty() ? std::wstring() : folder + L"\\" + candidate}) {
       if (!path.empty() && isOldProgram(path)) return SysError::BadExeFormat;
     }
   }
@@ -87,8 +89,8 @@ Started start(const Text& commandLine, const Text& currentFolder, bool inheritHa
   startup.dwFlags = STARTF_USESHOWWINDOW;
   startup.wShowWindow = SW_SHOWNORMAL;
   PROCESS_INFORMATION info{};
-  if (::CreateProcessW(nullptr, line.data(), nullptr, nullptr, inheritHandles ? TRUE : FALSE,
-                       flags, nullptr, folder.empty() ? nullptr : folder.c_str(), &startup,
+  if (::CreateProcessW(nullptr, line.data(), nullptr, nullptr, inheritHandles ? TRUE : FALSE, flags,
+                       nullptr, folder.empty() ? nullptr : folder.c_str(), &startup,
                        &info) == FALSE) {
     return {startError(::GetLastError(), commandLine, currentFolder), {}};
   }
@@ -110,8 +112,8 @@ SysError runAndWait(const Text& commandLine, const Text& currentFolder) {
 }
 
 SysError openWebAddress(const Text& address) {
-  const auto result = reinterpret_cast<INT_PTR>(::ShellExecuteW(
-      nullptr, nullptr, wide(address).c_str(), nullptr, nullptr, SW_SHOWNORMAL));
+  const auto result = reinterpret_cast<INT_PTR>(
+      ::ShellExecuteW(nullptr, nullptr, wide(address).c_str(), nullptr, nullptr, SW_SHOWNORMAL));
   if (result > 32) return SysError::None;
   switch (result) {
     case 0:
@@ -149,6 +151,8 @@ Text commandLine() {
   return argumentsAfterProgramName(fromWide(whole));
 }
 
-void endProgram() { ::ExitProcess(0); }
+void endProgram() {
+  ::ExitProcess(0);
+}
 
 }  // namespace tamrill::win32

@@ -8,6 +8,8 @@
 namespace tamrill::win32 {
 
 SysError toSysError(DWORD error);
-inline SysError lastSysError() { return toSysError(::GetLastError()); }
+inline SysError lastSysError() {
+  return toSysError(::GetLastError());
+}
 
 }  // namespace tamrill::win32

@@ -20,11 +20,21 @@ struct HandleDeleter {
   }
 };
 
-inline void closeHandle(HANDLE handle) noexcept { ::CloseHandle(handle); }
-inline void closeFind(HANDLE handle) noexcept { ::FindClose(handle); }
-inline void destroyWindow(HWND window) noexcept { ::DestroyWindow(window); }
-inline void deleteGdiObject(HGDIOBJ object) noexcept { ::DeleteObject(object); }
-inline void destroyIcon(HICON icon) noexcept { ::DestroyIcon(icon); }
+inline void closeHandle(HANDLE handle) noexcept {
+  ::CloseHandle(handle);
+}
+inline void closeFind(HANDLE handle) noexcept {
+  ::FindClose(handle);
+}
+inline void destroyWindow(HWND window) noexcept {
+  ::DestroyWindow(window);
+}
+inline void deleteGdiObject(HGDIOBJ object) noexcept {
+  ::DeleteObject(object);
+}
+inline void destroyIcon(HICON icon) noexcept {
+  ::DestroyIcon(icon);
+}
 
 // Handles that report failure with INVALID_HANDLE_VALUE instead of null.
 struct FileHandleDeleter {
@@ -45,8 +55,8 @@ struct FindHandleDeleter {
 using unique_handle = std::unique_ptr<void, detail::HandleDeleter<HANDLE, detail::closeHandle>>;
 using unique_file = std::unique_ptr<void, detail::FileHandleDeleter>;
 using unique_find = std::unique_ptr<void, detail::FindHandleDeleter>;
-using unique_hwnd =
-    std::unique_ptr<std::remove_pointer_t<HWND>, detail::HandleDeleter<HWND, detail::destroyWindow>>;
+using unique_hwnd = std::unique_ptr<std::remove_pointer_t<HWND>,
+                                    detail::HandleDeleter<HWND, detail::destroyWindow>>;
 using unique_hfont = std::unique_ptr<std::remove_pointer_t<HFONT>,
                                      detail::HandleDeleter<HFONT, detail::deleteGdiObject>>;
 using unique_hbrush = std::unique_ptr<std::remove_pointer_t<HBRUSH>,
@@ -55,8 +65,8 @@ using unique_hpen = std::unique_ptr<std::remove_pointer_t<HPEN>,
                                     detail::HandleDeleter<HPEN, detail::deleteGdiObject>>;
 using unique_hbitmap = std::unique_ptr<std::remove_pointer_t<HBITMAP>,
                                        detail::HandleDeleter<HBITMAP, detail::deleteGdiObject>>;
-using unique_hicon =
-    std::unique_ptr<std::remove_pointer_t<HICON>, detail::HandleDeleter<HICON, detail::destroyIcon>>;
+using unique_hicon = std::unique_ptr<std::remove_pointer_t<HICON>,
+                                     detail::HandleDeleter<HICON, detail::destroyIcon>>;
 
 // Both handles that CreateProcessW hands back, closed together.
 class unique_process_information {

@@ -10,7 +10,11 @@ namespace tamrill::win32 {
 
 static_assert(sizeof(wchar_t) == sizeof(char16_t), "Windows strings are UTF-16");
 
-inline std::wstring wide(TextView text) { return {text.begin(), text.end()}; }
-inline Text fromWide(std::wstring_view text) { return {text.begin(), text.end()}; }
+inline std::wstring wide(TextView text) {
+  return {text.begin(), text.end()};
+}
+inline Text fromWide(std::wstring_view text) {
+  return {text.begin(), text.end()};
+}
 
 }  // namespace tamrill::win32

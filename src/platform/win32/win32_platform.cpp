@@ -8,7 +8,9 @@ namespace tamrill::win32 {
 
 Win32Platform::Win32Platform(HINSTANCE instance) : instance_(instance) {}
 
-Win32Platform::~Win32Platform() { closeAllWindows(); }
+Win32Platform::~Win32Platform() {
+  closeAllWindows();
+}
 
 FormWindow& Win32Platform::windowFor(ui::Form& form, bool isMainWindow) {
   for (const Shown& shown : windows_) {
@@ -77,13 +79,17 @@ std::optional<ChosenFile> Win32Platform::chooseFileToOpen(const Text& filter) {
   return win32::chooseFileToOpen(filter);
 }
 
-bool Win32Platform::fileExists(const Text& path) { return win32::fileExists(path); }
+bool Win32Platform::fileExists(const Text& path) {
+  return win32::fileExists(path);
+}
 
 SysError Win32Platform::copyFile(const Text& from, const Text& to) {
   return win32::copyFile(from, to);
 }
 
-SysError Win32Platform::deleteFile(const Text& path) { return win32::deleteFile(path); }
+SysError Win32Platform::deleteFile(const Text& path) {
+  return win32::deleteFile(path);
+}
 
 std::unique_ptr<ReadableFile> Win32Platform::openForReading(const Text& path) {
   return win32::openForReading(path);
@@ -101,10 +107,16 @@ SysError Win32Platform::openWebAddress(const Text& address) {
   return win32::openWebAddress(address);
 }
 
-Text Win32Platform::programFolder() { return win32::programFolder(); }
+Text Win32Platform::programFolder() {
+  return win32::programFolder();
+}
 
-Text Win32Platform::commandLine() { return win32::commandLine(); }
+Text Win32Platform::commandLine() {
+  return win32::commandLine();
+}
 
-void Win32Platform::endProgram() { win32::endProgram(); }
+void Win32Platform::endProgram() {
+  win32::endProgram();
+}
 
 }  // namespace tamrill::win32
