@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <string>
 
@@ -144,6 +145,22 @@ TEST(Encoding, UsingSelectsTheBankOfAbsoluteRegisters) {
     const AssemblyResult r = assembleText("PUSH AR7\nUSING 2\nPUSH AR3\nUSING 0\nPOP AR0\n");
     ASSERT_EQ(r.errorCount(), 0);
     EXPECT_EQ(bytesAt(r, 0, 6), (Bytes{0xC0, 0x07, 0xC0, 0x13, 0xD0, 0x00}));
+}
+
+TEST(Encoding, NamesGivenToRegistersWithEquStandForThem) {
+    const AssemblyResult r = assembleText(
+        "CNT EQU R3\nptr equ r1\n"
+        "MOV CNT,#5\nL: DJNZ cnt,L\nMOV A,@PTR\nMOV CNT,A\nINC @ptr\nAFTER: SJMP AFTER\n");
+    ASSERT_EQ(r.errorCount(), 0) << errorMessage(r.diagnostics[0].code);
+    EXPECT_EQ(bytesAt(r, 0, 9), (Bytes{0x7B, 0x05, 0xDB, 0xFE, 0xE7, 0xFB, 0x07, 0x80, 0xFE}));
+    // The register forms are one byte shorter than direct ones in both passes alike.
+    const auto after = std::find_if(r.symbols.begin(), r.symbols.end(), [](const auto& s) { return s.name == "AFTER"; });
+    ASSERT_NE(after, r.symbols.end());
+    EXPECT_EQ(after->value, 7);
+    const auto cnt = std::find_if(r.symbols.begin(), r.symbols.end(), [](const auto& s) { return s.name == "CNT"; });
+    ASSERT_NE(cnt, r.symbols.end());
+    EXPECT_EQ(cnt->type, SymbolType::Register);
+    EXPECT_EQ(cnt->value, 3);
 }
 
 }  // namespace

@@ -245,6 +245,7 @@ private:
         ++pos_;
         const std::string name = upper(t.text);
         if (const Symbol* sym = env_.symbols.find(name)) {
+            if (sym->type == SymbolType::Register) return fail(ErrorCode::BadOperand, std::string(t.text));
             out = {sym->value, sym->known};
             if (!sym->known) noteUndefined(t);
             return true;

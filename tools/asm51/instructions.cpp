@@ -23,13 +23,23 @@ bool isWord(const Token& t, std::string_view word) {
     return true;
 }
 
-int registerNumber(const Token& t) {
-    if (t.kind != Tok::Ident || t.text.size() != 2 || (t.text[0] != 'R' && t.text[0] != 'r')) return -1;
-    if (t.text[1] < '0' || t.text[1] > '7') return -1;
-    return t.text[1] - '0';
+// R0..R7, or a name given to one of them on an earlier line. A name defined
+// only further down is not a register here: pass 1 could not have known it,
+// and both passes must size the instruction alike.
+int registerOperand(const Token& t, const SymbolTable& symbols, int statement) {
+    if (const int reg = registerNumber(t); reg >= 0) return reg;
+    if (t.kind != Tok::Ident || t.text.size() > 31) return -1;
+    char name[32];
+    for (std::size_t i = 0; i < t.text.size(); ++i) {
+        const char c = t.text[i];
+        name[i] = c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+    }
+    const Symbol* symbol = symbols.find(std::string_view(name, t.text.size()));
+    if (!symbol || symbol->type != SymbolType::Register || symbol->definedAt >= statement) return -1;
+    return symbol->value;
 }
 
-Parsed parseOperand(std::span<const Token> t) {
+Parsed parseOperand(std::span<const Token> t, const SymbolTable& symbols, int statement) {
     Parsed p;
     if (t.empty()) return p;
     if (t.size() == 1 && t[0].kind == Tok::Ident) {
@@ -37,14 +47,15 @@ Parsed parseOperand(std::span<const Token> t) {
         else if (isWord(t[0], "AB")) p.form = Form::AB;
         else if (isWord(t[0], "C")) p.form = Form::C;
         else if (isWord(t[0], "DPTR")) p.form = Form::Dptr;
-        else if ((p.reg = registerNumber(t[0])) >= 0) p.form = Form::R;
+        else if ((p.reg = registerOperand(t[0], symbols, statement)) >= 0) p.form = Form::R;
         else if (isWord(t[0], "PC")) p.form = Form::Bad;
         else p.form = Form::Expr;
         if (p.form == Form::Expr) p.expr = t;
         return p;
     }
     if (t[0].kind == Tok::At) {
-        if (t.size() == 2 && (p.reg = registerNumber(t[1])) >= 0 && p.reg <= 1) p.form = Form::AtR;
+        if (t.size() == 2 && (p.reg = registerOperand(t[1], symbols, statement)) >= 0 && p.reg <= 1)
+            p.form = Form::AtR;
         else if (t.size() == 2 && isWord(t[1], "DPTR")) p.form = Form::AtDptr;
         else if (t.size() == 4 && isWord(t[1], "A") && t[2].kind == Tok::Plus && isWord(t[3], "DPTR"))
             p.form = Form::AtADptr;
@@ -117,7 +128,7 @@ void Context::instruction(std::string_view word, const Token& wordToken, std::sp
         return;
     }
     std::array<Parsed, kMaxOperands> parsed;
-    for (std::size_t k = 0; k < operandTokens.size(); ++k) parsed[k] = parseOperand(operandTokens[k]);
+    for (std::size_t k = 0; k < operandTokens.size(); ++k) parsed[k] = parseOperand(operandTokens[k], symbols_, statement_);
     const std::span<const Parsed> operands(parsed.data(), operandTokens.size());
 
     const std::uint32_t start = counter();

@@ -47,6 +47,12 @@ void readNumber(Token& token) {
 }  // namespace
 
 bool identStart(char c) { return isAlpha(c) || c == '_' || c == '?'; }
+
+int registerNumber(const Token& token) {
+    if (token.kind != Tok::Ident || token.text.size() != 2 || upperChar(token.text[0]) != 'R') return -1;
+    if (token.text[1] < '0' || token.text[1] > '7') return -1;
+    return token.text[1] - '0';
+}
 bool identChar(char c) { return identStart(c) || isDigit(c); }
 
 std::string upper(std::string_view text) {

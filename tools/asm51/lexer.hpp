@@ -53,6 +53,9 @@ std::string stringValue(const Token& token);
 // Upper-cases ASCII letters only; other bytes are kept as they are.
 std::string upper(std::string_view text);
 
+// 0..7 for a token that names R0..R7 in any letter case, otherwise -1.
+int registerNumber(const Token& token);
+
 bool identStart(char c);
 bool identChar(char c);
 

@@ -57,6 +57,13 @@ bool Context::symbolDefinition(const std::vector<Token>& tokens) {
     for (const Definer& definer : kDefiners) {
         if (word != definer.word) continue;
         const std::span<const Token> expr = std::span<const Token>(tokens).subspan(2, tokens.size() - 3);
+        if (definer.type == SymbolType::Number && expr.size() == 1) {
+            if (const int reg = registerNumber(expr[0]); reg >= 0) {
+                if (pass_ == 2) current_.value = static_cast<std::uint16_t>(reg);
+                defineSymbol(tokens[0], SymbolType::Register, static_cast<std::uint16_t>(reg), true);
+                return true;
+            }
+        }
         const Evaluated v = evaluateExpr(expr);
         if (pass_ == 2 && v.ok && v.value > definer.limit) error(ErrorCode::ValueOutOfRange);
         if (pass_ == 2) current_.value = v.value;

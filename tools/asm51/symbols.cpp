@@ -13,6 +13,7 @@ std::string_view symbolTypeName(SymbolType type) {
         case SymbolType::Idata: return "IDATA";
         case SymbolType::Xdata: return "XDATA";
         case SymbolType::Bit: return "BIT";
+        case SymbolType::Register: return "REG";
     }
     return "NUMB";
 }

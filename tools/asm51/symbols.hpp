@@ -8,7 +8,8 @@
 
 namespace asm51 {
 
-enum class SymbolType : std::uint8_t { Number, Set, Code, Data, Idata, Xdata, Bit };
+// Register: a name for one of R0..R7 (NAME EQU R3); its value is the number.
+enum class SymbolType : std::uint8_t { Number, Set, Code, Data, Idata, Xdata, Bit, Register };
 
 std::string_view symbolTypeName(SymbolType type);
 
