@@ -16,7 +16,8 @@
 # Environment: TAMRILL_BUILD (build folder with bin/tamrill.exe and bin/probe.exe; set by CTest),
 # TAMRILL_GUI_DISPLAY (use this X display instead of starting Xvfb), TAMRILL_GUI_PREFIX (the
 # Wine prefix; default: $TAMRILL_BUILD/gui-wineprefix, made once), TAMRILL_GUI_OUT (where
-# screenshots and logs go; default: $TAMRILL_BUILD/gui-output/<scenario>).
+# screenshots and logs go; default: $TAMRILL_BUILD/gui-output/<scenario>),
+# TAMRILL_GUI_PROBE_SERVER=0 (start a probe.exe for every call instead of keeping one running).
 # Every wait has a time-out; nothing sleeps for a fixed time. On exit, pass or fail, the Wine
 # processes of the prefix are ended and the Xvfb is stopped.
 
@@ -59,12 +60,44 @@ gui_winpath() {
   printf 'Z:%s' "${path//\//\\}"
 }
 
-probe() { wine "$GUI_BIN/probe.exe" "$@"; }
+# probe ARGS...: one probe.exe command. Within a scenario the commands go to one probe.exe that
+# keeps running ("probe serve"), which saves Wine's start-up on every call; it falls back to a
+# probe.exe of its own when that one is not running.
+GUI_PROBE_PID=
+probe() {
+  if [ -z "$GUI_PROBE_PID" ] || ! kill -0 "$GUI_PROBE_PID" 2>/dev/null; then
+    wine "$GUI_BIN/probe.exe" "$@"
+    return
+  fi
+  local IFS=$'\x1f' line answer=
+  printf '%s\n' "$*" >&7
+  # The whole answer is read before any of it is printed: a reader that stops early (grep -q)
+  # must not leave the rest of it for the next call.
+  while IFS= read -r line <&8; do
+    if [[ $line == $'\x1e'* ]]; then
+      printf '%s' "$answer"
+      return "${line#$'\x1e'}"
+    fi
+    answer+=$line$'\n'
+  done
+  return 2
+}
+
+gui_probe_server() {
+  exec 7>&- 8<&-
+  [ "${TAMRILL_GUI_PROBE_SERVER:-1}" = 0 ] && return 0
+  rm -f "$GUI_WORK/probe.in" "$GUI_WORK/probe.out"
+  mkfifo "$GUI_WORK/probe.in" "$GUI_WORK/probe.out"
+  wine "$GUI_BIN/probe.exe" serve <"$GUI_WORK/probe.in" >"$GUI_WORK/probe.out" &
+  GUI_PROBE_PID=$!
+  exec 7>"$GUI_WORK/probe.in" 8<"$GUI_WORK/probe.out"
+}
 
 gui_cleanup() {
   local status=$?
   set +e
   if [ -n "$GUI_WORK" ]; then
+    exec 7>&- 8<&-
     wineserver -k >/dev/null 2>&1
     wineserver -w >/dev/null 2>&1
   fi
@@ -134,6 +167,7 @@ gui_init() {
   mkdir -p "$GUI_APP"
   cp "$GUI_BIN/tamrill.exe" "$GUI_APP/"
   gui_tools asm51.exe mod51 mod52
+  gui_probe_server
 }
 
 # Lays out exactly these tools beside tamrill.exe: the built assembler and its include files
@@ -160,8 +194,11 @@ gui_start() {
 
 # Ends every Wine program of the run (Tamrill, Notepad, boxes), to start again.
 gui_stop() {
+  GUI_PROBE_PID=
+  exec 7>&- 8<&-
   wineserver -k >/dev/null 2>&1 || true
   wineserver -w >/dev/null 2>&1 || true
+  gui_probe_server
 }
 
 # A PNG of one window, frame included; prints its path.

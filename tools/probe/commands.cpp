@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <array>
 #include <cwchar>
 #include <functional>
 #include <string>
@@ -24,6 +25,15 @@ void write(HANDLE to, const std::wstring& text) {
                         nullptr, nullptr);
   DWORD written = 0;
   ::WriteFile(to, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+}
+
+std::wstring fromUtf8(std::string_view bytes) {
+  const int size = ::MultiByteToWideChar(CP_UTF8, 0, bytes.data(), static_cast<int>(bytes.size()),
+                                         nullptr, 0);
+  std::wstring text(static_cast<std::size_t>(size), L'\0');
+  ::MultiByteToWideChar(CP_UTF8, 0, bytes.data(), static_cast<int>(bytes.size()), text.data(),
+                        size);
+  return text;
 }
 
 void say(const std::wstring& line) {
@@ -320,6 +330,36 @@ int runCommand(const std::vector<std::wstring>& args, unsigned timeoutMs) {
     return kNoControl;
   }
   return actOnControl(command, control, window);
+}
+
+int serve(int (*run)(std::vector<std::wstring> args)) {
+  const HANDLE in = ::GetStdHandle(STD_INPUT_HANDLE);
+  std::string pending;
+  std::array<char, 4096> chunk{};
+  for (;;) {
+    const std::size_t end = pending.find('\n');
+    if (end == std::string::npos) {
+      DWORD got = 0;
+      if (::ReadFile(in, chunk.data(), static_cast<DWORD>(chunk.size()), &got, nullptr) == FALSE ||
+          got == 0) {
+        return kOk;  // the scenario has finished
+      }
+      pending.append(chunk.data(), got);
+      continue;
+    }
+    const std::wstring line = fromUtf8(std::string_view(pending).substr(0, end));
+    pending.erase(0, end + 1);
+    std::vector<std::wstring> args;
+    std::size_t from = 0;
+    for (std::size_t at = 0; at <= line.size(); ++at) {
+      if (at == line.size() || line[at] == L'\x1f') {
+        args.push_back(line.substr(from, at - from));
+        from = at + 1;
+      }
+    }
+    const int result = run(args);
+    say(L"\x1e" + std::to_wstring(result));
+  }
 }
 
 }  // namespace probe

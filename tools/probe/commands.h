@@ -2,6 +2,7 @@
 // The probe's commands. Each returns the process's exit code (see main.cpp).
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace probe {
@@ -16,5 +17,9 @@ enum ExitCode : int {
 };
 
 int runCommand(const std::vector<std::wstring>& args, unsigned timeoutMs);
+
+// Runs one command per line of stdin, for as long as stdin stays open: a scenario pays Wine's
+// start-up once instead of once for every question it asks.
+int serve(int (*run)(std::vector<std::wstring> args));
 
 }  // namespace probe

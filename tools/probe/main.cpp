@@ -15,7 +15,7 @@ namespace {
 
 void usage() {
   std::fputs(
-      "usage: probe [-t ms] command [arguments]\n"
+      "usage: probe [-t ms] command [arguments]   or   probe serve\n"
       "windows are named by their whole title, or by a prefix ending in '*';\n"
       "controls by their layout name (Command1, Label1) or their text.\n"
       "  start COMMAND-LINE [FOLDER]      start a program with exactly this command line\n"
@@ -38,16 +38,17 @@ void usage() {
       "  wait-count WINDOW N              wait until exactly N such windows are visible\n"
       "  wait-text WINDOW CONTROL TEXT    wait until the control shows TEXT\n"
       "  wait-enabled WINDOW CONTROL 0|1  wait until the control is disabled or enabled\n"
+      "  serve                            read commands from stdin, one a line, arguments\n"
+      "                                   separated by \\x1f; each answer ends with a line\n"
+      "                                   \\x1e followed by the exit code\n"
       "exit codes: 0 done, 1 usage, 2 no such window (or start failed), 3 no such control, 4 timed "
       "out,\n"
       "5 control disabled. The time-out of the wait commands is 10000 ms unless -t says.\n",
       stderr);
 }
 
-}  // namespace
-
-int wmain(int argc, wchar_t** argv) {
-  std::vector<std::wstring> args(argv + 1, argv + argc);
+// One command with its options; usage problems print the usage.
+int runArguments(std::vector<std::wstring> args) {
   unsigned timeoutMs = 10000;
   if (args.size() >= 2 && args[0] == L"-t") {
     timeoutMs = static_cast<unsigned>(std::wcstoul(args[1].c_str(), nullptr, 10));
@@ -60,4 +61,12 @@ int wmain(int argc, wchar_t** argv) {
   const int result = probe::runCommand(args, timeoutMs);
   if (result == probe::kUsage) usage();
   return result;
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+  std::vector<std::wstring> args(argv + 1, argv + argc);
+  if (args.size() == 1 && args[0] == L"serve") return probe::serve(runArguments);
+  return runArguments(args);
 }

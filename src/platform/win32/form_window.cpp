@@ -112,8 +112,14 @@ bool FormWindow::onCreate(HWND window) {
   const int iconSize = scalePixels(kIconSize, dpi_);
   icon_.reset(static_cast<HICON>(
       ::LoadImageW(instance_, MAKEINTRESOURCEW(IDI_TAMRILL), IMAGE_ICON, iconSize, iconSize, 0)));
-  background_.reset(static_cast<HBITMAP>(::LoadImageW(
-      instance_, MAKEINTRESOURCEW(IDB_ABOUT_BACKGROUND), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+  const auto& controls = form_.controls();
+  if (std::any_of(controls.begin(), controls.end(), [](const auto& control) {
+        return control->spec().picture == ui::Picture::AboutBackground;
+      })) {
+    background_.reset(
+        static_cast<HBITMAP>(::LoadImageW(instance_, MAKEINTRESOURCEW(IDB_ABOUT_BACKGROUND),
+                                          IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+  }
 
   items_.clear();
   UINT id = kFirstControlId;

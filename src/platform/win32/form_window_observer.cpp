@@ -19,9 +19,7 @@ void FormWindow::controlChanged(ui::Control& control, ui::Property property) {
     return;
   }
   if (window == nullptr) {
-    // Painted by the container: repaint where it was and where it is now.
-    const RECT before = areaOf(*item);
-    redrawArea(item->container, before);
+    // Painted by the container: a line or a picture cannot move, so its area is enough.
     redraw(*item);
     return;
   }
@@ -48,9 +46,12 @@ void FormWindow::controlChanged(ui::Control& control, ui::Property property) {
     case ui::Property::BackStyle:
       break;
   }
-  // A transparent label leaves its old text behind unless what lies beneath is painted again.
-  redrawArea(item->container, before);
-  redraw(*item);
+  // A transparent label leaves its old text behind unless what lies beneath is painted again:
+  // repaint, in one go, where it was and where it is now.
+  const RECT after = areaOf(*item);
+  RECT both{};
+  ::UnionRect(&both, &before, &after);
+  redrawArea(item->container, both);
 }
 
 void FormWindow::redraw(const Rendered& item) {

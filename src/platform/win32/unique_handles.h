@@ -23,9 +23,6 @@ struct HandleDeleter {
 inline void closeHandle(HANDLE handle) noexcept {
   ::CloseHandle(handle);
 }
-inline void closeFind(HANDLE handle) noexcept {
-  ::FindClose(handle);
-}
 inline void destroyWindow(HWND window) noexcept {
   ::DestroyWindow(window);
 }
