@@ -30,4 +30,4 @@ fi
 echo "install.sh: installing ${missing[*]}" >&2
 export DEBIAN_FRONTEND=noninteractive
 "${as_root[@]}" apt-get update -qq
-"${as_root[@]}" apt-get install -y -qq "${missing[@]}" >/dev/null
+"${as_root[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null

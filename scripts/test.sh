@@ -73,6 +73,7 @@ if cmake --preset windows >build/logs/windows-configure.log 2>&1 &&
   cmake --build --preset windows >build/logs/windows-build.log 2>&1; then
   ctest --preset windows 2>&1 | tee build/logs/windows-test.log
   count_ctest build/logs/windows-test.log windows
+  WINEPREFIX="$here/build/wineprefix" wineserver -k >/dev/null 2>&1 || true
 else
   tail -n 40 build/logs/windows-*.log
   fail 1 "windows build"

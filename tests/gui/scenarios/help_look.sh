@@ -56,11 +56,15 @@ seen=" "
 deadline=$((SECONDS + 20))
 while [[ "$seen" != *" FF0000 "* || "$seen" != *" 400000 "* ]]; do
   [ $SECONDS -lt $deadline ] || fail "the pulse showed only:$seen"
-  shot=$(gui_screenshot Nápověda pulse)
-  c22=$(red_of "$shot" 8 307 334 13)
-  c23=$(red_of "$shot" 8 323 337 17)
-  # A tick may fall between the two reads of one screenshot's labels only if painting lags.
-  [ "$c22" = "$c23" ] || fail "Label23 ($c23) does not follow Label22 ($c22)"
+  # A tick repaints the two labels one after the other, so one screenshot may fall between
+  # them; two in a row that disagree mean Label23 does not follow.
+  for try in 1 2 3; do
+    shot=$(gui_screenshot Nápověda pulse)
+    c22=$(red_of "$shot" 8 307 334 13)
+    c23=$(red_of "$shot" 8 323 337 17)
+    [ "$c22" != "$c23" ] || break
+    [ "$try" -lt 3 ] || fail "Label23 ($c23) does not follow Label22 ($c22)"
+  done
   case "$c22" in
     400000 | 800000 | C00000 | FF0000) ;;
     *) fail "Label22 shows $c22, not a colour of the pulse" ;;
