@@ -76,7 +76,7 @@ void Form1::command3Click() {
 
   const Text folder = folderOf(state.sourcePath, state.sourceFileName);
   if (state.appFolder == state.sourceFolder) {
-    runAssembler(app_, state.appAssemblerPath + u" " + baseName, folder, Waiting::No);
+    runAssembler(app_, assemblerCommandLine(state.appAssemblerPath, baseName), folder, Waiting::No);
   } else {
     if (!removeEarlierCopies(app_)) return;
     if (!stageTools(app_, folder)) {
@@ -84,7 +84,7 @@ void Form1::command3Click() {
       if (stagedCopiesPending(*this)) state.assembled = kTrue;
       return;
     }
-    runAssembler(app_, folder + state.assemblerFileName + u" " + baseName, folder,
+    runAssembler(app_, assemblerCommandLine(folder + state.assemblerFileName, baseName), folder,
                  Waiting::UntilEnded);
     state.assembled = kTrue;
   }

@@ -18,7 +18,15 @@ Text startFailureText(const Text& commandLine, SysError error) {
   return first + fileFailureReason(error);
 }
 
+Text quotedWhereNeeded(const Text& part) {
+  return part.find(u' ') == Text::npos ? part : u"\"" + part + u"\"";
+}
+
 }  // namespace
+
+Text assemblerCommandLine(const Text& programPath, const Text& baseName) {
+  return quotedWhereNeeded(programPath) + u" " + quotedWhereNeeded(baseName);
+}
 
 void runAssembler(Application& app, const Text& commandLine, const Text& folder, Waiting waiting) {
   const SysError error = waiting == Waiting::UntilEnded

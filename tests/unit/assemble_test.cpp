@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "assembly/run_assembler.h"
 #include "unit/assembly_world.h"
 
 namespace tamrill {
@@ -44,12 +45,18 @@ TEST_F(AssembleTest, StagedRunCopiesTheMissingToolsInOrderAndWaitsInTheSourceFol
   EXPECT_TRUE(fake.messages.empty());
 }
 
-TEST_F(AssembleTest, FolderWithCzechLettersAndASpaceGoesIntoTheCommandLineUnquoted) {
+TEST_F(AssembleTest, PartsWithABlankAreQuotedSoNoOtherProgramRunsAndTheNameStaysWhole) {
   fake.addFile(u"C:\\Mé projekty\\blik.asm");
   open(u"C:\\Mé projekty\\blik.asm");
   assemble();
-  EXPECT_EQ(startsOf(true), std::vector<Text>{u"C:\\Mé projekty\\asm51.exe blik"});
+  EXPECT_EQ(startsOf(true), std::vector<Text>{u"\"C:\\Mé projekty\\asm51.exe\" blik"});
   EXPECT_TRUE(fake.hasFile(u"C:\\Mé projekty\\blik.lst"));
+}
+
+TEST(AssemblerCommandLine, QuotesOnlyAPartThatHoldsABlank) {
+  EXPECT_EQ(assemblerCommandLine(u"C:\\work\\asm51.exe", u"blink"), u"C:\\work\\asm51.exe blink");
+  EXPECT_EQ(assemblerCommandLine(u"C:\\work\\asm51.exe", u"my led"),
+            u"C:\\work\\asm51.exe \"my led\"");
 }
 
 TEST_F(AssembleTest, UsersOwnToolInAnyLetterCaseIsUsedAndNeverReplaced) {
