@@ -4,16 +4,16 @@
 
 namespace tamrill::ui {
 
-Control::Control(const ControlSpec& spec, Control* container)
-    : spec_(spec),
+Control::Control(const ControlDesign& design, Control* container)
+    : design_(design),
       container_(container),
-      caption_(spec.caption),
-      enabled_(spec.enabled),
-      visible_(spec.visible),
-      foreColor_(spec.foreColor),
-      opaque_(spec.opaque),
-      top_(spec.top),
-      value_(spec.value) {}
+      caption_(design.caption),
+      enabled_(design.enabled),
+      visible_(design.visible),
+      foreColor_(design.foreColor),
+      opaque_(design.opaque),
+      top_(design.top),
+      value_(design.value) {}
 
 void Control::notify(Property property) {
   if (observer_ != nullptr) observer_->controlChanged(*this, property);
@@ -56,26 +56,26 @@ void Control::setTop(int twips) {
 }
 
 void Control::setValue(int value) {
-  value = std::clamp(value, std::min(spec_.minimum, spec_.maximum),
-                     std::max(spec_.minimum, spec_.maximum));
+  value = std::clamp(value, std::min(design_.minimum, design_.maximum),
+                     std::max(design_.minimum, design_.maximum));
   if (value == value_) return;
   value_ = value;
   notify(Property::Value);
 }
 
 void Control::takeValueFromUser(int value) {
-  value_ = std::clamp(value, std::min(spec_.minimum, spec_.maximum),
-                      std::max(spec_.minimum, spec_.maximum));
+  value_ = std::clamp(value, std::min(design_.minimum, design_.maximum),
+                      std::max(design_.minimum, design_.maximum));
 }
 
 void Control::reset() {
-  setCaption(spec_.caption);
-  setEnabled(spec_.enabled);
-  setVisible(spec_.visible);
-  setForeColor(spec_.foreColor);
-  setOpaque(spec_.opaque);
-  setTop(spec_.top);
-  setValue(spec_.value);
+  setCaption(design_.caption);
+  setEnabled(design_.enabled);
+  setVisible(design_.visible);
+  setForeColor(design_.foreColor);
+  setOpaque(design_.opaque);
+  setTop(design_.top);
+  setValue(design_.value);
 }
 
 }  // namespace tamrill::ui

@@ -64,7 +64,7 @@ enum class Picture : std::uint8_t { None, ProgramIcon, AboutBackground };
 // One row of a layout table: the design values of a control. Positions and sizes are in twips
 // from the top-left corner of the client area, or of the containing frame. For a line, left/top
 // is one end and width/height hold the other end's x and y.
-struct ControlSpec {
+struct ControlDesign {
   const char* name = "";
   ControlKind kind = ControlKind::Label;
   const char16_t* caption = u"";
@@ -118,13 +118,13 @@ class ControlObserver {
 
 class Control {
  public:
-  Control(const ControlSpec& spec, Control* container);
+  Control(const ControlDesign& design, Control* container);
   Control(const Control&) = delete;
   Control& operator=(const Control&) = delete;
 
-  const ControlSpec& spec() const { return spec_; }
-  std::string_view name() const { return spec_.name; }
-  ControlKind kind() const { return spec_.kind; }
+  const ControlDesign& design() const { return design_; }
+  std::string_view name() const { return design_.name; }
+  ControlKind kind() const { return design_.kind; }
   Control* container() const { return container_; }
 
   const Text& caption() const { return caption_; }
@@ -137,7 +137,7 @@ class Control {
   void setForeColor(Colour colour);
   bool opaque() const { return opaque_; }
   void setOpaque(bool opaque);
-  int left() const { return spec_.left; }
+  int left() const { return design_.left; }
   int top() const { return top_; }
   void setTop(int twips);
   int value() const { return value_; }
@@ -152,7 +152,7 @@ class Control {
  private:
   void notify(Property property);
 
-  ControlSpec spec_;
+  ControlDesign design_;
   Control* container_;
   ControlObserver* observer_ = nullptr;
   Text caption_;

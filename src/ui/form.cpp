@@ -5,8 +5,8 @@
 
 namespace tamrill::ui {
 
-Form::Form(const FormSpec& spec, std::span<const ControlSpec> layout, EventGate& gate)
-    : spec_(spec), caption_(spec.caption), gate_(gate) {
+Form::Form(const FormDesign& design, std::span<const ControlDesign> layout, EventGate& gate)
+    : design_(design), caption_(design.caption), gate_(gate) {
   controls_.reserve(layout.size());
   for (const auto& row : layout) {
     Control* container = nullptr;

@@ -21,7 +21,7 @@ enum class BorderStyle : std::uint8_t {
   FixedToolWindow,  // small caption with the close box only
 };
 
-struct FormSpec {
+struct FormDesign {
   const char* name = "";
   const char16_t* caption = u"";
   int clientWidth = 0;  // twips
@@ -42,12 +42,12 @@ class FormObserver : public ControlObserver {
 
 class Form {
  public:
-  Form(const FormSpec& spec, std::span<const ControlSpec> layout, EventGate& gate);
+  Form(const FormDesign& design, std::span<const ControlDesign> layout, EventGate& gate);
   virtual ~Form() = default;
   Form(const Form&) = delete;
   Form& operator=(const Form&) = delete;
 
-  const FormSpec& spec() const { return spec_; }
+  const FormDesign& design() const { return design_; }
   const Text& caption() const { return caption_; }
   void setCaption(Text caption);
 
@@ -71,7 +71,7 @@ class Form {
   virtual void handle(Control* source, Event event) = 0;
 
  private:
-  FormSpec spec_;
+  FormDesign design_;
   Text caption_;
   std::vector<std::unique_ptr<Control>> controls_;
   EventGate& gate_;

@@ -89,28 +89,28 @@ TEST_F(AboutWindowTest, ThePictureLiesBeneathEverythingAndCoversTheWindow) {
   ASSERT_FALSE(controls.empty());
   // Listed from the top of the stack down: the picture comes last.
   EXPECT_EQ(controls.back().get(), &about.image2);
-  const auto& picture = about.image2.spec();
+  const auto& picture = about.image2.design();
   EXPECT_EQ(picture.left, 0);
   EXPECT_EQ(picture.top, 0);
-  EXPECT_GE(picture.width, about.spec().clientWidth);
-  EXPECT_GE(picture.height, about.spec().clientHeight);
+  EXPECT_GE(picture.width, about.design().clientWidth);
+  EXPECT_GE(picture.height, about.design().clientHeight);
 
   for (const auto& c : controls) {
-    const auto& s = c->spec();
+    const auto& s = c->design();
     if (c.get() == &about.image2) continue;
-    EXPECT_LE(s.left + s.width, about.spec().clientWidth) << s.name;
-    EXPECT_LE(s.top + s.height, about.spec().clientHeight) << s.name;
+    EXPECT_LE(s.left + s.width, about.design().clientWidth) << s.name;
+    EXPECT_LE(s.top + s.height, about.design().clientHeight) << s.name;
     if (c->kind() == ui::ControlKind::Label) {
       EXPECT_EQ(c->foreColor(), ui::Colour::rgb(0xFFFFFF)) << s.name;
     }
   }
-  EXPECT_EQ(about.label5.spec().backColor, ui::Colour::rgb(0x000000));
+  EXPECT_EQ(about.label5.design().backColor, ui::Colour::rgb(0x000000));
 }
 
 TEST_F(AboutWindowTest, HeadingAndAuthorshipReadAsInTheHelpWindow) {
   for (const char* name : {"Label1", "Label2", "Label3", "Label4"}) {
     EXPECT_EQ(about.control(name).caption(), app.form3.control(name).caption()) << name;
-    EXPECT_EQ(about.control(name).spec().font, app.form3.control(name).spec().font) << name;
+    EXPECT_EQ(about.control(name).design().font, app.form3.control(name).design().font) << name;
   }
   // A host name: no scheme, no path, no blanks.
   EXPECT_EQ(about.label4.caption().find_first_of(u":/ "), Text::npos);

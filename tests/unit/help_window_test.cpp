@@ -65,10 +65,10 @@ TEST_F(HelpWindowTest, ScrollingMovesThePageBetweenBothEnds) {
 }
 
 TEST_F(HelpWindowTest, ThePageCanBeScrolledFarEnoughToShowItsLastLink) {
-  const int clientHeight = help.spec().clientHeight;
-  help.vScroll1.setValue(help.vScroll1.spec().maximum);
+  const int clientHeight = help.design().clientHeight;
+  help.vScroll1.setValue(help.vScroll1.design().maximum);
   help.deliver(&help.vScroll1, Event::Change);
-  const auto& last = help.label18.spec();
+  const auto& last = help.label18.design();
   EXPECT_LE(help.frame1.top() + last.top + last.height, clientHeight);
   EXPECT_GE(help.frame1.top() + last.top, 0);
 }
@@ -239,9 +239,9 @@ TEST_F(HelpWindowTest, FailedOpeningsDuringTheCheckDoNotCutItShort) {
 }
 
 TEST_F(HelpWindowTest, EveryControlButTheScrollBarAndTimerLiesWithinThePage) {
-  const auto& page = help.frame1.spec();
+  const auto& page = help.frame1.design();
   for (const auto& c : help.controls()) {
-    const auto& s = c->spec();
+    const auto& s = c->design();
     if (c.get() == &help.frame1 || c.get() == &help.vScroll1 || c.get() == &help.timer1) {
       EXPECT_EQ(c->container(), nullptr) << s.name;
       continue;
@@ -255,8 +255,8 @@ TEST_F(HelpWindowTest, EveryControlButTheScrollBarAndTimerLiesWithinThePage) {
     EXPECT_LE(bottom, page.height) << s.name;
   }
   // The page and the bar fit side by side in the window.
-  EXPECT_LE(page.left + page.width, help.vScroll1.spec().left);
-  EXPECT_LE(help.vScroll1.spec().left + help.vScroll1.spec().width, help.spec().clientWidth);
+  EXPECT_LE(page.left + page.width, help.vScroll1.design().left);
+  EXPECT_LE(help.vScroll1.design().left + help.vScroll1.design().width, help.design().clientWidth);
 }
 
 }  // namespace

@@ -198,7 +198,7 @@ struct Bench {
     app.state = ProgramState{};
     Form1& form = app.form1;
     form.resetControls();
-    form.setCaption(Text(form.spec().caption));
+    form.setCaption(Text(form.design().caption));
     form.pairedSourcePath.clear();
     form.pairedSourceFileName.clear();
     for (const StagedTool& tool : kStagedTools) {

@@ -54,8 +54,8 @@ std::wstring stateText(HWND control, HWND topLevel) {
          rectText(clientRectOf(control, topLevel));
 }
 
-HWND firstWindow(const std::wstring& spec, const wchar_t* className = nullptr) {
-  WindowQuery query = parseWindowQuery(spec);
+HWND firstWindow(const std::wstring& what, const wchar_t* className = nullptr) {
+  WindowQuery query = parseWindowQuery(what);
   query.className = className;
   const std::vector<HWND> found = findWindows(query);
   return found.empty() ? nullptr : found.front();

@@ -19,21 +19,21 @@ constexpr wchar_t kFormClass[] = L"TamrillForm";
 constexpr wchar_t kFrameClass[] = L"TamrillFrame";
 constexpr int kIconSize = 32;
 
-DWORD formStyle(const ui::FormSpec& spec) {
-  if (spec.border == ui::BorderStyle::FixedToolWindow)
+DWORD formStyle(const ui::FormDesign& design) {
+  if (design.border == ui::BorderStyle::FixedToolWindow)
     return WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
   return WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 }
 
-DWORD formExStyle(const ui::FormSpec& spec) {
+DWORD formExStyle(const ui::FormDesign& design) {
   DWORD style = WS_EX_CONTROLPARENT;
-  if (spec.border == ui::BorderStyle::FixedToolWindow) style |= WS_EX_TOOLWINDOW;
+  if (design.border == ui::BorderStyle::FixedToolWindow) style |= WS_EX_TOOLWINDOW;
   return style;
 }
 
-SIZE windowSizeFor(const ui::FormSpec& spec, UINT dpi) {
-  RECT area{0, 0, twipsToPixels(spec.clientWidth, dpi), twipsToPixels(spec.clientHeight, dpi)};
-  ::AdjustWindowRectExForDpi(&area, formStyle(spec), FALSE, formExStyle(spec), dpi);
+SIZE windowSizeFor(const ui::FormDesign& design, UINT dpi) {
+  RECT area{0, 0, twipsToPixels(design.clientWidth, dpi), twipsToPixels(design.clientHeight, dpi)};
+  ::AdjustWindowRectExForDpi(&area, formStyle(design), FALSE, formExStyle(design), dpi);
   return {area.right - area.left, area.bottom - area.top};
 }
 
@@ -77,15 +77,15 @@ bool FormWindow::registerClasses(HINSTANCE instance) {
 bool FormWindow::create() {
   if (window_) return true;
   if (!registerClasses(instance_)) return false;
-  const ui::FormSpec& spec = form_.spec();
-  const SIZE size = windowSizeFor(spec, ::GetDpiForSystem());
+  const ui::FormDesign& design = form_.design();
+  const SIZE size = windowSizeFor(design, ::GetDpiForSystem());
   // The window procedure takes ownership at WM_NCCREATE; a failed WM_CREATE destroys it.
   const HWND window = ::CreateWindowExW(
-      formExStyle(spec), kFormClass, wide(form_.caption()).c_str(), formStyle(spec), CW_USEDEFAULT,
+      formExStyle(design), kFormClass, wide(form_.caption()).c_str(), formStyle(design), CW_USEDEFAULT,
       CW_USEDEFAULT, size.cx, size.cy, owner_, nullptr, instance_, this);
   if (window == nullptr) return false;
   // The system DPI guessed the size; the monitor the window landed on decides it.
-  const SIZE actual = windowSizeFor(spec, dpi_);
+  const SIZE actual = windowSizeFor(design, dpi_);
   if (actual.cx != size.cx || actual.cy != size.cy) {
     ::SetWindowPos(window, nullptr, 0, 0, actual.cx, actual.cy,
                    SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
@@ -114,7 +114,7 @@ bool FormWindow::onCreate(HWND window) {
       ::LoadImageW(instance_, MAKEINTRESOURCEW(IDI_TAMRILL), IMAGE_ICON, iconSize, iconSize, 0)));
   const auto& controls = form_.controls();
   if (std::any_of(controls.begin(), controls.end(), [](const auto& control) {
-        return control->spec().picture == ui::Picture::AboutBackground;
+        return control->design().picture == ui::Picture::AboutBackground;
       })) {
     background_.reset(
         static_cast<HBITMAP>(::LoadImageW(instance_, MAKEINTRESOURCEW(IDB_ABOUT_BACKGROUND),
@@ -146,8 +146,8 @@ void FormWindow::orderForTabbing() {
     if (item.window != nullptr) order.push_back(&item);
   }
   std::stable_sort(order.begin(), order.end(), [](const Rendered* a, const Rendered* b) {
-    const int ta = a->control->spec().tabIndex;
-    const int tb = b->control->spec().tabIndex;
+    const int ta = a->control->design().tabIndex;
+    const int tb = b->control->design().tabIndex;
     if ((ta < 0) != (tb < 0)) return tb < 0;
     return ta < tb;
   });
@@ -185,7 +185,7 @@ void FormWindow::onDpiChanged(UINT dpi, const RECT& suggested) {
   icon_.reset(static_cast<HICON>(
       ::LoadImageW(instance_, MAKEINTRESOURCEW(IDI_TAMRILL), IMAGE_ICON, iconSize, iconSize, 0)));
   placeAll();
-  const SIZE size = windowSizeFor(form_.spec(), dpi_);
+  const SIZE size = windowSizeFor(form_.design(), dpi_);
   ::SetWindowPos(window_.get(), nullptr, suggested.left, suggested.top, size.cx, size.cy,
                  SWP_NOZORDER | SWP_NOACTIVATE);
   ::RedrawWindow(window_.get(), nullptr, nullptr,
@@ -297,7 +297,7 @@ LRESULT CALLBACK FormWindow::labelProc(HWND window, UINT message, WPARAM wParam,
       break;
     case WM_SETCURSOR:
       if (Rendered* item = self->findByWindow(window);
-          item != nullptr && item->control->spec().cursor == ui::Cursor::HelpArrow) {
+          item != nullptr && item->control->design().cursor == ui::Cursor::HelpArrow) {
         ::SetCursor(::LoadCursorW(nullptr, IDC_HELP));
         return TRUE;
       }

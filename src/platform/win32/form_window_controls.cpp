@@ -19,7 +19,7 @@ struct WindowKind {
 };
 
 WindowKind windowKindOf(const ui::Control& control) {
-  const ui::ControlSpec& spec = control.spec();
+  const ui::ControlDesign& design = control.design();
   switch (control.kind()) {
     case ui::ControlKind::Button:
       return {L"BUTTON", WS_TABSTOP | BS_PUSHBUTTON, 0};
@@ -27,13 +27,13 @@ WindowKind windowKindOf(const ui::Control& control) {
       // SS_NOTIFY: labels report clicks and take the mouse themselves.
       return {L"STATIC",
               SS_NOTIFY | SS_NOPREFIX |
-                  static_cast<DWORD>(spec.alignment == ui::Alignment::Centre ? SS_CENTER : SS_LEFT),
+                  static_cast<DWORD>(design.alignment == ui::Alignment::Centre ? SS_CENTER : SS_LEFT),
               0};
     case ui::ControlKind::TextBox:
       return {
           L"EDIT",
           WS_TABSTOP | ES_LEFT |
-              static_cast<DWORD>(spec.multiLine ? ES_MULTILINE | ES_AUTOVSCROLL : ES_AUTOHSCROLL),
+              static_cast<DWORD>(design.multiLine ? ES_MULTILINE | ES_AUTOVSCROLL : ES_AUTOHSCROLL),
           WS_EX_CLIENTEDGE};
     case ui::ControlKind::ScrollBar:
       return {L"SCROLLBAR", WS_TABSTOP | SBS_VERT, 0};
@@ -79,14 +79,14 @@ bool FormWindow::createControl(Rendered& item) {
 
   // Its name from the layout, for screen readers and the UI tests (as a global atom, so
   // another process can read it).
-  const std::wstring name(control.spec().name,
-                          control.spec().name + std::strlen(control.spec().name));
+  const std::wstring name(control.design().name,
+                          control.design().name + std::strlen(control.design().name));
   if (const ATOM atom = ::GlobalAddAtomW(name.c_str()); atom != 0) {
     ::SetPropW(item.window, kControlNameProperty,
                reinterpret_cast<HANDLE>(static_cast<UINT_PTR>(atom)));
   }
 
-  const HFONT font = gdi_.font(control.spec().font, dpi_);
+  const HFONT font = gdi_.font(control.design().font, dpi_);
   if (font == nullptr) return false;
   ::SendMessageW(item.window, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
 
@@ -98,8 +98,8 @@ bool FormWindow::createControl(Rendered& item) {
     SCROLLINFO range{};
     range.cbSize = sizeof(range);
     range.fMask = SIF_RANGE | SIF_POS | SIF_PAGE;
-    range.nMin = std::min(control.spec().minimum, control.spec().maximum);
-    range.nMax = std::max(control.spec().minimum, control.spec().maximum);
+    range.nMin = std::min(control.design().minimum, control.design().maximum);
+    range.nMax = std::max(control.design().minimum, control.design().maximum);
     range.nPos = control.value();
     ::SetScrollInfo(item.window, SB_CTL, &range, FALSE);
   }
@@ -110,19 +110,19 @@ bool FormWindow::createControl(Rendered& item) {
 void FormWindow::placeControl(const Rendered& item) {
   if (item.window == nullptr) return;
   const ui::Control& control = *item.control;
-  if (control.spec().autoSize && control.kind() == ui::ControlKind::Label) {
+  if (control.design().autoSize && control.kind() == ui::ControlKind::Label) {
     sizeToCaption(item);
     return;
   }
   ::SetWindowPos(item.window, nullptr, twipsToPixels(control.left(), dpi_),
-                 twipsToPixels(control.top(), dpi_), twipsToPixels(control.spec().width, dpi_),
-                 twipsToPixels(control.spec().height, dpi_), SWP_NOZORDER | SWP_NOACTIVATE);
+                 twipsToPixels(control.top(), dpi_), twipsToPixels(control.design().width, dpi_),
+                 twipsToPixels(control.design().height, dpi_), SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void FormWindow::placeAll() {
   for (const Rendered& item : items_) {
     if (item.window == nullptr) continue;
-    if (const HFONT font = gdi_.font(item.control->spec().font, dpi_)) {
+    if (const HFONT font = gdi_.font(item.control->design().font, dpi_)) {
       ::SendMessageW(item.window, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     }
     placeControl(item);
@@ -135,7 +135,7 @@ void FormWindow::sizeToCaption(const Rendered& item) {
   SIZE size{0, 0};
   {
     const unique_window_dc dc(item.window);
-    const HFONT font = gdi_.font(control.spec().font, dpi_);
+    const HFONT font = gdi_.font(control.design().font, dpi_);
     if (dc.get() != nullptr && font != nullptr) {
       const scoped_select selected(dc.get(), font);
       const std::wstring text = wide(control.caption());
@@ -151,7 +151,7 @@ void FormWindow::sizeToCaption(const Rendered& item) {
 }
 
 void FormWindow::addTooltip(const Rendered& item) {
-  const char16_t* text = item.control->spec().tooltip;
+  const char16_t* text = item.control->design().tooltip;
   if (tooltip_ == nullptr || text == nullptr || *text == u'\0') return;
   std::wstring tip = wide(text);
   TTTOOLINFOW tool{};
@@ -175,8 +175,8 @@ void FormWindow::addTooltip(const Rendered& item) {
 void FormWindow::startTimer(const Rendered& item) {
   const ui::Control& control = *item.control;
   if (control.kind() != ui::ControlKind::Timer) return;
-  if (control.enabled() && control.spec().interval > 0) {
-    ::SetTimer(window_.get(), item.id, static_cast<UINT>(control.spec().interval), nullptr);
+  if (control.enabled() && control.design().interval > 0) {
+    ::SetTimer(window_.get(), item.id, static_cast<UINT>(control.design().interval), nullptr);
   } else {
     ::KillTimer(window_.get(), item.id);
   }
@@ -192,18 +192,18 @@ RECT FormWindow::areaOf(const Rendered& item) const {
   }
   if (control.kind() == ui::ControlKind::Line) {
     // A line's width and height hold its other end; the pen may reach a little past both ends.
-    const int pad = scalePixels(std::max(control.spec().lineWidth, 1), dpi_) + 1;
+    const int pad = scalePixels(std::max(control.design().lineWidth, 1), dpi_) + 1;
     const int x1 = twipsToPixels(control.left(), dpi_);
     const int y1 = twipsToPixels(control.top(), dpi_);
-    const int x2 = twipsToPixels(control.spec().width, dpi_);
-    const int y2 = twipsToPixels(control.spec().height, dpi_);
+    const int x2 = twipsToPixels(control.design().width, dpi_);
+    const int y2 = twipsToPixels(control.design().height, dpi_);
     return {std::min(x1, x2) - pad, std::min(y1, y2) - pad, std::max(x1, x2) + pad,
             std::max(y1, y2) + pad};
   }
   const int left = twipsToPixels(control.left(), dpi_);
   const int top = twipsToPixels(control.top(), dpi_);
-  return {left, top, left + twipsToPixels(control.spec().width, dpi_),
-          top + twipsToPixels(control.spec().height, dpi_)};
+  return {left, top, left + twipsToPixels(control.design().width, dpi_),
+          top + twipsToPixels(control.design().height, dpi_)};
 }
 
 FormWindow::Rendered* FormWindow::find(const ui::Control& control) {

@@ -27,7 +27,7 @@ void FormWindow::onVerticalScroll(HWND bar, UINT code) {
   Rendered* item = findByWindow(bar);
   if (item == nullptr || item->control->kind() != ui::ControlKind::ScrollBar) return;
   ui::Control& control = *item->control;
-  const ui::ControlSpec& spec = control.spec();
+  const ui::ControlDesign& design = control.design();
   SCROLLINFO info{};
   info.cbSize = sizeof(info);
   info.fMask = SIF_ALL;
@@ -37,16 +37,16 @@ void FormWindow::onVerticalScroll(HWND bar, UINT code) {
   ui::Event event = ui::Event::Change;
   switch (code) {
     case SB_LINEUP:
-      value -= spec.smallChange;
+      value -= design.smallChange;
       break;
     case SB_LINEDOWN:
-      value += spec.smallChange;
+      value += design.smallChange;
       break;
     case SB_PAGEUP:
-      value -= spec.largeChange;
+      value -= design.largeChange;
       break;
     case SB_PAGEDOWN:
-      value += spec.largeChange;
+      value += design.largeChange;
       break;
     case SB_TOP:
       value = info.nMin;
@@ -120,7 +120,7 @@ bool FormWindow::onSetCursor(ui::Control* container, HWND window) {
   ::GetCursorPos(&at);
   ::ScreenToClient(window, &at);
   const ui::Control* image = imageAt(container, at);
-  if (image == nullptr || image->spec().cursor != ui::Cursor::HelpArrow) return false;
+  if (image == nullptr || image->design().cursor != ui::Cursor::HelpArrow) return false;
   ::SetCursor(::LoadCursorW(nullptr, IDC_HELP));
   return true;
 }

@@ -28,7 +28,7 @@ void FormWindow::onPaint(ui::Control* container, HWND window) {
 
 void FormWindow::paintPicture(HDC dc, const Rendered& item) {
   const RECT area = areaOf(item);
-  switch (item.control->spec().picture) {
+  switch (item.control->design().picture) {
     case ui::Picture::ProgramIcon:
       if (icon_) {
         const int size = scalePixels(32, dpi_);
@@ -54,17 +54,17 @@ void FormWindow::paintPicture(HDC dc, const Rendered& item) {
 }
 
 void FormWindow::paintLine(HDC dc, const ui::Control& line) {
-  const ui::ControlSpec& spec = line.spec();
-  const int width = scalePixels(std::max(spec.lineWidth, 1), dpi_);
+  const ui::ControlDesign& design = line.design();
+  const int width = scalePixels(std::max(design.lineWidth, 1), dpi_);
   LOGBRUSH brush{BS_SOLID, toColorRef(line.foreColor()), 0};
-  const DWORD style = PS_GEOMETRIC | PS_ENDCAP_FLAT | (spec.dashed ? PS_DASH : PS_SOLID);
+  const DWORD style = PS_GEOMETRIC | PS_ENDCAP_FLAT | (design.dashed ? PS_DASH : PS_SOLID);
   const unique_hpen pen(::ExtCreatePen(style, static_cast<DWORD>(width), &brush, 0, nullptr));
   if (!pen) return;
   const scoped_select selected(dc, pen.get());
   const int x1 = twipsToPixels(line.left(), dpi_);
   const int y1 = twipsToPixels(line.top(), dpi_);
-  const int x2 = twipsToPixels(spec.width, dpi_);
-  const int y2 = twipsToPixels(spec.height, dpi_);
+  const int x2 = twipsToPixels(design.width, dpi_);
+  const int y2 = twipsToPixels(design.height, dpi_);
   // A pen wider than a pixel is centred on the line; keep it on the line's own rows.
   const int shift = (width - 1) / 2;
   const bool horizontal = y1 == y2;
@@ -77,7 +77,7 @@ LRESULT FormWindow::onControlColour(HDC dc, HWND control) {
   if (item == nullptr) return reinterpret_cast<LRESULT>(::GetSysColorBrush(COLOR_BTNFACE));
   ::SetTextColor(dc, toColorRef(item->control->foreColor()));
   if (item->control->opaque()) {
-    const COLORREF back = toColorRef(item->control->spec().backColor);
+    const COLORREF back = toColorRef(item->control->design().backColor);
     ::SetBkColor(dc, back);
     ::SetBkMode(dc, OPAQUE);
     return reinterpret_cast<LRESULT>(gdi_.brush(back));

@@ -17,7 +17,7 @@ FormWindow& Win32Platform::windowFor(ui::Form& form, bool isMainWindow) {
     if (shown.form == &form) return *shown.window;
   }
   // A window kept out of the task bar is owned by the main window instead.
-  const HWND owner = form.spec().showInTaskbar ? nullptr : mainWindow_;
+  const HWND owner = form.design().showInTaskbar ? nullptr : mainWindow_;
   windows_.push_back({&form, std::make_unique<FormWindow>(form, instance_, isMainWindow, owner)});
   return *windows_.back().window;
 }

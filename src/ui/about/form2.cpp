@@ -7,7 +7,7 @@
 namespace tamrill {
 
 Form2::Form2(ui::EventGate& gate, Platform& platform)
-    : ui::Form(ui::kForm2Spec, ui::form2Layout(), gate),
+    : ui::Form(ui::kForm2Design, ui::form2Layout(), gate),
       image1(control("Image1")),
       image2(control("Image2")),
       label4(control("Label4")),

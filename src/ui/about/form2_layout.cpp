@@ -6,7 +6,7 @@
 
 namespace tamrill::ui {
 
-const FormSpec kForm2Spec = {
+const FormDesign kForm2Design = {
     .name = "Form2",
     .caption = u"O Programu",
     .clientWidth = 4680,
@@ -24,37 +24,37 @@ constexpr Font kHeading = {975, true};
 // that fills the window comes last and lies beneath everything. It is 150 twips taller than the
 // window, and its bottom strip is cut off.
 constexpr std::array kLayout = {
-    ControlSpec{.name = "Label8", .kind = ControlKind::Label, .caption = u"v1.0.", .left = 120,
+    ControlDesign{.name = "Label8", .kind = ControlKind::Label, .caption = u"v1.0.", .left = 120,
                 .top = 3120, .width = 4410, .height = 195, .foreColor = kWhite,
                 .autoSize = true},
     // Transparent at first; a click gives it its black backing, for when the picture behind
     // makes the white words hard to read.
-    ControlSpec{.name = "Label5", .kind = ControlKind::Label,
+    ControlDesign{.name = "Label5", .kind = ControlKind::Label,
                 .caption = product::kAcknowledgement, .left = 120, .top = 1680, .width = 4455,
                 .height = 855, .foreColor = kWhite, .backColor = Colour::rgb(0x000000),
                 .opaque = false},
-    ControlSpec{.name = "Label4", .kind = ControlKind::Label, .caption = product::kMakerHost,
+    ControlDesign{.name = "Label4", .kind = ControlKind::Label, .caption = product::kMakerHost,
                 .tooltip = u"Více informací", .left = 720, .top = 1080, .width = 1800,
                 .height = 240, .foreColor = kWhite, .font = kHeading, .autoSize = true,
                 .cursor = Cursor::HelpArrow},
-    ControlSpec{.name = "Label3", .kind = ControlKind::Label, .caption = product::kAuthorLine,
+    ControlDesign{.name = "Label3", .kind = ControlKind::Label, .caption = product::kAuthorLine,
                 .left = 720, .top = 720, .width = 3300, .height = 195, .foreColor = kWhite,
                 .autoSize = true},
-    ControlSpec{.name = "Label2", .kind = ControlKind::Label, .caption = product::kMakerAndYear,
+    ControlDesign{.name = "Label2", .kind = ControlKind::Label, .caption = product::kMakerAndYear,
                 .left = 720, .top = 480, .width = 2340, .height = 195, .foreColor = kWhite,
                 .autoSize = true},
-    ControlSpec{.name = "Label1", .kind = ControlKind::Label, .caption = u"Tamrill   v1.0.",
+    ControlDesign{.name = "Label1", .kind = ControlKind::Label, .caption = u"Tamrill   v1.0.",
                 .left = 720, .top = 120, .width = 1920, .height = 240, .foreColor = kWhite,
                 .font = kHeading, .autoSize = true},
-    ControlSpec{.name = "Image1", .kind = ControlKind::Image,
+    ControlDesign{.name = "Image1", .kind = ControlKind::Image,
                 .tooltip = product::kOutsideProductName, .left = 120, .top = 120, .width = 480,
                 .height = 480, .picture = Picture::ProgramIcon},
-    ControlSpec{.name = "Image2", .kind = ControlKind::Image, .left = 0, .top = 0,
+    ControlDesign{.name = "Image2", .kind = ControlKind::Image, .left = 0, .top = 0,
                 .width = 4680, .height = 3510, .picture = Picture::AboutBackground},
 };
 
 }  // namespace
 
-std::span<const ControlSpec> form2Layout() { return kLayout; }
+std::span<const ControlDesign> form2Layout() { return kLayout; }
 
 }  // namespace tamrill::ui

@@ -6,7 +6,7 @@
 
 namespace tamrill::ui {
 
-extern const FormSpec kForm2Spec;
-std::span<const ControlSpec> form2Layout();
+extern const FormDesign kForm2Design;
+std::span<const ControlDesign> form2Layout();
 
 }  // namespace tamrill::ui

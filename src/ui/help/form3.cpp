@@ -21,7 +21,7 @@ constexpr std::array<std::uint32_t, 7> kPulseColours = {0x400000, 0x800000, 0xC0
 }  // namespace
 
 Form3::Form3(ui::EventGate& gate, Platform& platform)
-    : ui::Form(ui::kForm3Spec, ui::form3Layout(), gate),
+    : ui::Form(ui::kForm3Design, ui::form3Layout(), gate),
       frame1(control("Frame1")),
       vScroll1(control("VScroll1")),
       label4(control("Label4")),

@@ -6,7 +6,7 @@
 
 namespace tamrill::ui {
 
-extern const FormSpec kForm3Spec;
-std::span<const ControlSpec> form3Layout();
+extern const FormDesign kForm3Design;
+std::span<const ControlDesign> form3Layout();
 
 }  // namespace tamrill::ui

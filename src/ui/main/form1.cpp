@@ -6,7 +6,7 @@
 namespace tamrill {
 
 Form1::Form1(Application& app)
-    : ui::Form(ui::kForm1Spec, ui::form1Layout(), app.gate),
+    : ui::Form(ui::kForm1Design, ui::form1Layout(), app.gate),
       text1(control("Text1")),
       command1(control("Command1")),
       command2(control("Command2")),

@@ -6,7 +6,7 @@
 
 namespace tamrill::ui {
 
-extern const FormSpec kForm1Spec;
-std::span<const ControlSpec> form1Layout();
+extern const FormDesign kForm1Design;
+std::span<const ControlDesign> form1Layout();
 
 }  // namespace tamrill::ui
