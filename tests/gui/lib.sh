@@ -104,6 +104,8 @@ gui_init() {
   GUI_WORK=$(mktemp -d "$TAMRILL_BUILD/gui-runs/$GUI_SCENARIO.XXXXXX")
   trap gui_cleanup EXIT
   trap 'exit 130' INT TERM
+  # set -e ends a scenario at any failing command: say which, so no failure goes unexplained.
+  trap 'gui_log "FAIL: line $LINENO: $BASH_COMMAND"' ERR
   if [ -n "${TAMRILL_GUI_DISPLAY:-}" ]; then
     export DISPLAY=$TAMRILL_GUI_DISPLAY
   else
@@ -296,11 +298,12 @@ gui_crop() {  # window control
   printf '%sx%s+%s+%s' "$w" "$h" $((GUI_CX + x)) $((GUI_CY + y))
 }
 
-# The most frequent pure red of a control's rectangle in a screenshot, as RRGGBB.
+# The most frequent pure red of a control's rectangle in a screenshot, as RRGGBB; empty when
+# there is none.
 gui_red_of() {  # png window control
   convert "$1" -crop "$(gui_crop "$2" "$3")" +repage -depth 8 -format %c histogram:info:- |
-    sed -n 's/^ *\([0-9]*\):.*#\([0-9A-F][0-9A-F]0000\).*/\1 \2/p' | grep -v ' 000000$' |
-    sort -rn | head -1 | cut -d' ' -f2
+    sed -n 's/^ *\([0-9]*\):.*#\([0-9A-F][0-9A-F]0000\).*/\1 \2/p' |
+    awk '$2 != "000000" && $1 > most { most = $1; red = $2 } END { print red }'
 }
 
 # The colour of one pixel of a client area in a screenshot (gui_geometry first), as RRGGBB.
