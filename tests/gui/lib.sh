@@ -181,6 +181,15 @@ gui_within() {  # seconds command...
 # The names in a folder, sorted, on one line.
 gui_ls() { (cd "$1" && ls | tr '\n' ' '); }
 
+# A user's folder of this name in the scenario's own space; prints its path.
+gui_project() {  # name
+  mkdir -p "$GUI_WORK/$1"
+  printf '%s\n' "$GUI_WORK/$1"
+}
+
+# The smallest source there is, with Windows line ends.
+gui_tiny_source() { printf 'ORG 0\r\nEND\r\n' >"$1"; }  # path
+
 # --- Starting and opening ---
 
 # Tamrill with no source (or with this exact command-line text), once Load has run: it enables
@@ -250,6 +259,15 @@ gui_box() {  # title buttons text button-id
   gui_answer "$1" "$4"
 }
 gui_box_ok() { gui_box "$1" 1:OK "$2" 1; }  # title text
+
+# A button pressed three times in a row opens its window once: one comes, no second follows.
+gui_expect_opens_once() {  # button window-title
+  local _
+  for _ in 1 2 3; do probe click Tamrill "$1" || fail "cannot press $1"; done
+  probe wait-window "$2" || fail "$1 did not open '$2'"
+  if probe -t 2000 wait-count "$2" 2 2>/dev/null; then fail "$1 opened a second '$2'"; fi
+  expect_eq "$(probe count "$2")" "1" "'$2' windows"
+}
 
 # A bounded look for a window that must not come.
 gui_expect_no_window() {  # title what [timeout-ms]

@@ -10,10 +10,7 @@ gui_init
 gui_start_loaded
 
 title="O Programu"
-for _ in 1 2 3; do probe click Tamrill Command8 || fail "cannot press O programu"; done
-probe wait-window "$title" || fail "the about window did not open"
-if probe -t 2000 wait-count "$title" 2 2>/dev/null; then fail "a second about window opened"; fi
-expect_eq "$(probe count "$title")" "1" "about windows"
+gui_expect_opens_once Command8 "$title"
 
 declare -A texts=(
   [Label1]='Tamrill   v1.0.'

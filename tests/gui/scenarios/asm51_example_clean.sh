@@ -6,8 +6,7 @@
 command -v as31 >/dev/null || { gui_log "as31 not found: install the as31 package"; exit 1; }
 gui_init
 
-project="$GUI_WORK/blikání LED"
-mkdir -p "$project"
+project=$(gui_project "blikání LED")
 cp "$GUI_SOURCE/examples/blink.asm" "$project/"
 
 gui_open_cmdline "$project/blink.asm"

@@ -6,8 +6,7 @@
 . "$(dirname "$0")/../lib.sh"
 gui_init
 
-project="$GUI_WORK/příklady s chybou"
-mkdir -p "$project"
+project=$(gui_project "příklady s chybou")
 cp "$GUI_SOURCE/examples/chyba.asm" "$project/"
 
 gui_open_cmdline "$project/chyba.asm"

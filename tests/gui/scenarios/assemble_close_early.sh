@@ -7,9 +7,8 @@ standin_prepare "ASSEMBLY COMPLETE, NO ERRORS FOUND"
 gui_init
 standin_install
 
-project="$GUI_WORK/projekt"
-mkdir -p "$project"
-printf 'ORG 0\r\nEND\r\n' >"$project/blink.asm"
+project=$(gui_project "projekt")
+gui_tiny_source "$project/blink.asm"
 
 gui_open_cmdline "$project/blink.asm"
 gui_assemble

@@ -8,7 +8,7 @@ standin_prepare "ASSEMBLY COMPLETE, NO ERRORS FOUND" 3000
 gui_init
 standin_install
 
-printf 'ORG 0\r\nEND\r\n' >"$GUI_APP/blink.asm"
+gui_tiny_source "$GUI_APP/blink.asm"
 before=$(gui_ls "$GUI_APP")
 
 gui_open_cmdline "$GUI_APP/blink.asm"

@@ -10,9 +10,8 @@ standin_prepare "ASSEMBLY COMPLETE, 2 ERRORS FOUND"
 gui_init
 standin_install
 
-project="$GUI_WORK/Můj projekt č. 1"
-mkdir -p "$project"
-printf 'ORG 0\r\nEND\r\n' >"$project/blink.asm"
+project=$(gui_project "Můj projekt č. 1")
+gui_tiny_source "$project/blink.asm"
 printf 'vlastni mod51 uzivatele\r\n' >"$project/mod51"
 
 gui_open_cmdline "$project/blink.asm"

@@ -5,9 +5,8 @@
 . "$(dirname "$0")/../lib.sh"
 gui_init
 
-project="$GUI_WORK/projekt hex"
-mkdir -p "$project"
-printf 'ORG 0\r\nEND\r\n' >"$project/blink.asm"
+project=$(gui_project "projekt hex")
+gui_tiny_source "$project/blink.asm"
 printf ':00000001FF\r\n' >"$project/blink.hex"
 hex="\"$(gui_winpath "$project/blink.hex")\""
 

@@ -7,9 +7,8 @@ standin_prepare "ASSEMBLY COMPLETE, NO ERRORS FOUND"
 gui_init
 standin_install
 
-project="$GUI_WORK/projekt"
-mkdir -p "$project"
-printf 'ORG 0\r\nEND\r\n' >"$project/BLINK.ASM"
+project=$(gui_project "projekt")
+gui_tiny_source "$project/BLINK.ASM"
 
 gui_open_cmdline "$project/BLINK.ASM"  # waits for the caption "Tamrill - BLINK.ASM"
 expect_eq "$(probe text "$GUI_MAIN" Text1)" "$(gui_winpath "$project/BLINK.ASM")" "Text1"

@@ -6,10 +6,7 @@
 gui_init
 gui_start_loaded
 
-for _ in 1 2 3; do probe click Tamrill Command7 || fail "cannot press Nápověda"; done
-probe wait-window Nápověda || fail "the help window did not open"
-if probe -t 2000 wait-count Nápověda 2 2>/dev/null; then fail "a second help window opened"; fi
-expect_eq "$(probe count Nápověda)" "1" "help windows"
+gui_expect_opens_once Command7 Nápověda
 
 declare -A texts=(
   [Label1]='Tamrill   v1.0.'

@@ -4,9 +4,8 @@
 . "$(dirname "$0")/../lib.sh"
 gui_init
 
-project=$GUI_WORK/proj
-mkdir -p "$project"
-printf 'ORG 0\r\nEND\r\n' >"$project/led.asm"
+project=$(gui_project "proj")
+gui_tiny_source "$project/led.asm"
 printf '\r\nASSEMBLY COMPLETE, NO ERRORS FOUND\r\n' >"$project/led.lst"
 printf ':00000001FF\r\n' >"$project/led.hex"
 

@@ -4,8 +4,7 @@
 . "$(dirname "$0")/../lib.sh"
 gui_init
 
-project="$GUI_WORK/moje projekty"
-mkdir -p "$project"
+project=$(gui_project "moje projekty")
 printf 'ORG 0\r\nMOV A,#1\r\nEND\r\n' >"$project/blik.asm"
 printf '0000 7401  MOV A,#1\r\n\r\nASSEMBLY COMPLETE, 3 ERRORS FOUND\r\n' >"$project/blik.lst"
 printf ':00000001FF\r\n' >"$project/blik.hex"
