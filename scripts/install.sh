@@ -11,6 +11,7 @@ packages=(
   xvfb xdotool imagemagick                      # GUI tests and screenshots
   as31                                          # a second 8051 assembler for the assembler's tests
   clang libclang-rt-14-dev                      # the fuzz targets
+  clang-format                                  # the format check
   python3                                       # the picture generator
 )
 

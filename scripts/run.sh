@@ -5,7 +5,7 @@
 # own: it waits for the window, saves a screenshot, prints the PNG's path and cleans up.
 #
 # TAMRILL_BUILD_DIR overrides the build folder (default build/windows); WINEPREFIX the Wine
-# prefix (default build/wineprefix).
+# prefix (default build/wineprefix, the one the tests use too; see scripts/wine-env.sh).
 set -euo pipefail
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 cd "$here"
@@ -35,11 +35,9 @@ for tool in asm51.exe mod51 mod52; do
 done
 [ -d "$here/examples" ] && cp "$here"/examples/*.asm "$app/" 2>/dev/null || true
 
-export WINEPREFIX=${WINEPREFIX:-$here/build/wineprefix}
-export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" WINEARCH=win64
-export LANG=C.UTF-8 LC_ALL=C.UTF-8
-
-winpath() { local p=$1; printf 'Z:%s' "${p//\//\\}"; }
+. "$here/scripts/wine-env.sh"
+wine_env_utf8
+winpath() { wine_env_winpath "$1"; }
 probe() { wine "$build/bin/probe.exe" "$@"; }
 
 source_file=
@@ -51,44 +49,18 @@ fi
 command_line="\"$(winpath "$app/tamrill.exe")\""
 [ -n "$source_file" ] && command_line="$command_line \"$(winpath "$source_file")\""
 
-xvfb_pid=
-cleanup() {
-  wineserver -k >/dev/null 2>&1 || true
-  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
-  return 0
-}
-
+headless=
 if [ -z "${DISPLAY:-}" ]; then
-  for n in $(seq 70 140); do
-    { [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ]; } && continue
-    Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-    xvfb_pid=$!
-    for _ in $(seq 1 100); do
-      [ -e "/tmp/.X11-unix/X$n" ] && break
-      sleep 0.05
-    done
-    if kill -0 "$xvfb_pid" 2>/dev/null; then export DISPLAY=":$n"; break; fi
-    xvfb_pid=
-  done
-  [ -n "${DISPLAY:-}" ] || { echo "run.sh: no free X display" >&2; exit 1; }
-  trap cleanup EXIT
+  headless=1
+  trap wine_env_cleanup EXIT
+  wine_env_start_xvfb || exit 1
 fi
-
-if [ ! -f "$WINEPREFIX/system.reg" ]; then
-  echo "run.sh: making the Wine prefix $WINEPREFIX (once, takes a while)" >&2
-  mkdir -p "$WINEPREFIX"
-  wineboot -i >/dev/null 2>&1 || true
-fi
-# Debian's Wine does not find its own fonts (Marlett draws the caption buttons).
-cp -n /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
-# With no window manager Wine draws the frames itself.
-[ -n "$xvfb_pid" ] &&
-  wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /t REG_SZ /d N /f >/dev/null 2>&1
+wine_env_prepare_prefix
 
 echo "run.sh: starting $command_line" >&2
 probe start "$command_line" "$(winpath "$app")" >/dev/null
 
-if [ -z "$xvfb_pid" ]; then
+if [ -z "$headless" ]; then
   echo "run.sh: Tamrill runs on $DISPLAY; close its window to end" >&2
   wineserver -w
   exit 0

@@ -13,7 +13,15 @@ constexpr std::size_t kMaxDigits = 800;
 // Far beyond any exponent that matters, and far from overflowing a long long.
 constexpr long long kSaturation = 1'000'000'000'000LL;
 
-bool isSkipped(char16_t c) { return c == u' ' || c == u'\t' || c == u'\n'; }
+bool isSkipped(char16_t c) {
+  return c == u' ' || c == u'\t' || c == u'\n';
+}
+bool isDigit(char16_t c) {
+  return c >= u'0' && c <= u'9';
+}
+bool isSign(char16_t c) {
+  return c == u'+' || c == u'-';
+}
 
 long long saturate(long long v) {
   if (v > kSaturation) return kSaturation;
@@ -39,61 +47,45 @@ void NumberReader::takeMantissaDigit(int digit, bool fraction) {
 bool NumberReader::take(char16_t c) {
   if (stage_ == Stage::Done) return false;
   if (isSkipped(c)) return true;
-  const bool digit = c >= u'0' && c <= u'9';
-  const bool sign = c == u'+' || c == u'-';
-  const bool exponentMark = c == u'e' || c == u'E';
-  switch (stage_) {
-    case Stage::Start:
-      if (sign) {
-        negative_ = c == u'-';
-        stage_ = Stage::Whole;
-        return true;
-      }
-      [[fallthrough]];
-    case Stage::Whole:
-      if (digit) {
-        stage_ = Stage::Whole;
-        takeMantissaDigit(c - u'0', false);
-        return true;
-      }
-      if (c == u'.') {
-        stage_ = Stage::Fraction;
-        return true;
-      }
-      if (exponentMark && stage_ == Stage::Whole) {
-        stage_ = Stage::ExponentStart;
-        return true;
-      }
-      break;
-    case Stage::Fraction:
-      if (digit) {
-        takeMantissaDigit(c - u'0', true);
-        return true;
-      }
-      if (exponentMark) {
-        stage_ = Stage::ExponentStart;
-        return true;
-      }
-      break;
-    case Stage::ExponentStart:
-      if (sign) {
-        exponentNegative_ = c == u'-';
-        stage_ = Stage::Exponent;
-        return true;
-      }
-      [[fallthrough]];
-    case Stage::Exponent:
-      if (digit) {
-        stage_ = Stage::Exponent;
-        if (exponent_ < kSaturation) exponent_ = exponent_ * 10 + (c - u'0');
-        return true;
-      }
-      break;
-    case Stage::Done:
-      break;
-  }
+  const bool exponent = stage_ == Stage::ExponentStart || stage_ == Stage::Exponent;
+  if (exponent ? takeExponent(c) : takeMantissa(c)) return true;
   stage_ = Stage::Done;
   return false;
+}
+
+bool NumberReader::takeMantissa(char16_t c) {
+  if (stage_ == Stage::Start && isSign(c)) {
+    negative_ = c == u'-';
+    stage_ = Stage::Whole;
+    return true;
+  }
+  if (isDigit(c)) {
+    if (stage_ == Stage::Start) stage_ = Stage::Whole;
+    takeMantissaDigit(c - u'0', stage_ == Stage::Fraction);
+    return true;
+  }
+  if (c == u'.' && stage_ != Stage::Fraction) {
+    stage_ = Stage::Fraction;
+    return true;
+  }
+  // Only after a sign, a digit or the period: a bare "e" begins no number.
+  if ((c == u'e' || c == u'E') && stage_ != Stage::Start) {
+    stage_ = Stage::ExponentStart;
+    return true;
+  }
+  return false;
+}
+
+bool NumberReader::takeExponent(char16_t c) {
+  if (stage_ == Stage::ExponentStart && isSign(c)) {
+    exponentNegative_ = c == u'-';
+    stage_ = Stage::Exponent;
+    return true;
+  }
+  if (!isDigit(c)) return false;
+  stage_ = Stage::Exponent;
+  if (exponent_ < kSaturation) exponent_ = exponent_ * 10 + (c - u'0');
+  return true;
 }
 
 std::optional<float> NumberReader::value() const {

@@ -24,14 +24,18 @@ class NumberReader {
 
  private:
   enum class Stage : std::uint8_t { Start, Whole, Fraction, ExponentStart, Exponent, Done };
+  // The sign, digits and period of the number itself, up to the exponent's mark.
+  bool takeMantissa(char16_t c);
+  // The exponent's sign and digits.
+  bool takeExponent(char16_t c);
   void takeMantissaDigit(int digit, bool fraction);
 
   Stage stage_ = Stage::Start;
   bool negative_ = false;
   bool exponentNegative_ = false;
-  std::string digits_;           // significant digits, leading zeros dropped
-  long long scale_ = 0;          // the power of ten that digits_ is multiplied by
-  long long exponent_ = 0;       // the written exponent, saturated
+  std::string digits_;      // significant digits, leading zeros dropped
+  long long scale_ = 0;     // the power of ten that digits_ is multiplied by
+  long long exponent_ = 0;  // the written exponent, saturated
 };
 
 std::optional<float> readNumber(TextView text);

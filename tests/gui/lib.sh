@@ -6,16 +6,19 @@
 #   . "$(dirname "$0")/../lib.sh"
 #   gui_init                        # Xvfb, Wine prefix, a program folder, clean-up on exit
 #   gui_tools asm51.exe mod51       # which tools lie beside tamrill.exe (default: all three)
-#   gui_start                       # Tamrill, no arguments; gui_start '"C:\x\a.asm"' passes
-#                                   #   that exact argument text on its command line
-#   probe wait-window Tamrill       # then drive it (probe.exe -h lists the commands)
-#   expect_eq "$(probe text Tamrill Label1)" "nenačteno..." "Label1"
+#   gui_start_loaded                # Tamrill with no source, once Load has run
+#   gui_open_cmdline "$dir/a.asm"   # or: Tamrill with that source on its command line
+#   gui_open_dialog "$dir/a.asm"    # or: that source chosen in the file-open dialog
+#   gui_expect_box Chyba 1:OK "…"   # the only box up, then gui_answer Chyba 1 (gui_box: both)
+#   gui_expect_enabled "$GUI_MAIN" 1 Command4 Command5
 #   gui_screenshot Tamrill start    # a PNG of the window; prints its path
 #   gui_pass
 #
+# probe.exe -h lists the probe's own commands, which `probe ARGS…` runs.
+#
 # Environment: TAMRILL_BUILD (build folder with bin/tamrill.exe and bin/probe.exe; set by CTest),
 # TAMRILL_GUI_DISPLAY (use this X display instead of starting Xvfb), TAMRILL_GUI_PREFIX (the
-# Wine prefix; default: $TAMRILL_BUILD/gui-wineprefix, made once), TAMRILL_GUI_OUT (where
+# Wine prefix; default: the project's one, see scripts/wine-env.sh), TAMRILL_GUI_OUT (where
 # screenshots and logs go; default: $TAMRILL_BUILD/gui-output/<scenario>),
 # TAMRILL_GUI_PROBE_SERVER=0 (start a probe.exe for every call instead of keeping one running).
 # Every wait has a time-out; nothing sleeps for a fixed time. On exit, pass or fail, the Wine
@@ -28,16 +31,13 @@ GUI_SOURCE=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 TAMRILL_BUILD=${TAMRILL_BUILD:-$GUI_SOURCE/build/windows}
 GUI_BIN=$TAMRILL_BUILD/bin
 GUI_OUT=${TAMRILL_GUI_OUT:-$TAMRILL_BUILD/gui-output/$GUI_SCENARIO}
-GUI_XVFB_PID=
 GUI_WORK=
 GUI_APP=
+GUI_MAIN=Tamrill  # the main window's title: it names the open source
 
-export WINEPREFIX=${TAMRILL_GUI_PREFIX:-$TAMRILL_BUILD/gui-wineprefix}
-export WINEDEBUG=-all
-export WINEDLLOVERRIDES="mscoree,mshtml="
-export WINEARCH=win64
-# Wine turns arguments into UTF-16 by the locale: Czech texts need UTF-8.
-export LANG=C.UTF-8 LC_ALL=C.UTF-8
+[ -n "${TAMRILL_GUI_PREFIX:-}" ] && export WINEPREFIX=$TAMRILL_GUI_PREFIX
+. "$GUI_SOURCE/scripts/wine-env.sh"
+wine_env_utf8
 
 gui_log() { printf '[%s] %s\n' "$GUI_SCENARIO" "$*" >&2; }
 
@@ -53,12 +53,7 @@ expect_eq() {  # actual expected what
 
 gui_pass() { gui_log "PASS"; exit 0; }
 
-# The Windows path of a Unix path, through Wine's Z: drive.
-gui_winpath() {
-  local path
-  path=$(cd "$(dirname "$1")" && pwd)/$(basename "$1")
-  printf 'Z:%s' "${path//\//\\}"
-}
+gui_winpath() { wine_env_winpath "$1"; }
 
 # probe ARGS...: one probe.exe command. Within a scenario the commands go to one probe.exe that
 # keeps running ("probe serve"), which saves Wine's start-up on every call; it falls back to a
@@ -96,61 +91,10 @@ gui_probe_server() {
 gui_cleanup() {
   local status=$?
   set +e
-  if [ -n "$GUI_WORK" ]; then
-    exec 7>&- 8<&-
-    wineserver -k >/dev/null 2>&1
-    wineserver -w >/dev/null 2>&1
-  fi
-  if [ -n "$GUI_XVFB_PID" ]; then
-    kill "$GUI_XVFB_PID" 2>/dev/null
-    wait "$GUI_XVFB_PID" 2>/dev/null
-  fi
-  [ -n "$GUI_WORK" ] && rm -rf "$GUI_WORK"
+  exec 7>&- 8<&-
+  wine_env_cleanup
+  rm -rf "$GUI_WORK"
   exit $status
-}
-
-gui_start_xvfb() {
-  if [ -n "${TAMRILL_GUI_DISPLAY:-}" ]; then
-    export DISPLAY=$TAMRILL_GUI_DISPLAY
-    return
-  fi
-  local n
-  for n in $(seq 70 140); do
-    [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] && continue
-    Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-    GUI_XVFB_PID=$!
-    local tries
-    for tries in $(seq 1 100); do
-      [ -e "/tmp/.X11-unix/X$n" ] && break
-      kill -0 "$GUI_XVFB_PID" 2>/dev/null || break
-      sleep 0.05
-    done
-    if kill -0 "$GUI_XVFB_PID" 2>/dev/null && [ -e "/tmp/.X11-unix/X$n" ]; then
-      export DISPLAY=":$n"
-      return
-    fi
-    GUI_XVFB_PID=  # another run took that display first: try the next
-  done
-  fail "no free X display"
-}
-
-gui_prepare_prefix() {
-  mkdir -p "$(dirname "$WINEPREFIX")"
-  # One scenario at a time makes the prefix; the others wait for it.
-  exec 9>"$WINEPREFIX.lock"
-  flock 9
-  if [ ! -f "$WINEPREFIX/.tamrill-ready" ]; then
-    gui_log "making the Wine prefix $WINEPREFIX (once)"
-    wineboot -i >/dev/null 2>&1 || true
-    # Wine draws the frames and title bars itself, so screenshots need no window manager.
-    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /t REG_SZ /d N /f >/dev/null 2>&1
-    wineserver -w
-    touch "$WINEPREFIX/.tamrill-ready"
-  fi
-  # Debian's Wine looks for its own fonts beside its DLLs, where they are not: without Marlett
-  # the caption buttons show letters. The prefix's font folder is always searched.
-  cp -n /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
-  flock -u 9
 }
 
 gui_init() {
@@ -160,8 +104,14 @@ gui_init() {
   GUI_WORK=$(mktemp -d "$TAMRILL_BUILD/gui-runs/$GUI_SCENARIO.XXXXXX")
   trap gui_cleanup EXIT
   trap 'exit 130' INT TERM
-  gui_start_xvfb
-  gui_prepare_prefix
+  # set -e ends a scenario at any failing command: say which, so no failure goes unexplained.
+  trap 'gui_log "FAIL: line $LINENO: $BASH_COMMAND"' ERR
+  if [ -n "${TAMRILL_GUI_DISPLAY:-}" ]; then
+    export DISPLAY=$TAMRILL_GUI_DISPLAY
+  else
+    wine_env_start_xvfb || fail "no free X display"
+  fi
+  wine_env_prepare_prefix
   wineserver -k >/dev/null 2>&1 || true  # nothing of an earlier run may linger
   GUI_APP=$GUI_WORK/Tamrill
   mkdir -p "$GUI_APP"
@@ -218,7 +168,163 @@ gui_snapshot_all() {
   probe windows >&2 2>/dev/null || true
 }
 
-# The colour of one pixel of a PNG as RRGGBB.
+# Polls until the command succeeds, for at most $1 seconds.
+gui_within() {  # seconds command...
+  local deadline=$((SECONDS + $1))
+  shift
+  until "$@"; do
+    [ $SECONDS -lt $deadline ] || return 1
+    sleep 0.1
+  done
+}
+
+# The names in a folder, sorted, on one line.
+gui_ls() { (cd "$1" && ls | tr '\n' ' '); }
+
+# A user's folder of this name in the scenario's own space; prints its path.
+gui_project() {  # name
+  mkdir -p "$GUI_WORK/$1"
+  printf '%s\n' "$GUI_WORK/$1"
+}
+
+# The smallest source there is, with Windows line ends.
+gui_tiny_source() { printf 'ORG 0\r\nEND\r\n' >"$1"; }  # path
+
+# --- Starting and opening ---
+
+# Tamrill with no source (or with this exact command-line text), once Load has run: it enables
+# "Otevřít ASM" as its last visible step.
+gui_start_loaded() {  # [argument-text]
+  gui_start "$@"
+  GUI_MAIN=Tamrill
+  probe -t 60000 wait-window Tamrill || fail "the main window did not come up"
+  probe -t 20000 wait-enabled Tamrill Command1 1 || fail "Load did not finish"
+}
+
+# Tamrill with a source on its command line in double quotes, as the shell passes it, once the
+# source is loaded ("Přeložit" enabled). GUI_MAIN becomes the window's title.
+gui_open_cmdline() {  # unix-path
+  gui_start "\"$(gui_winpath "$1")\""
+  GUI_MAIN="Tamrill - $(basename "$1")"
+  probe -t 60000 wait-window "$GUI_MAIN" || fail "the main window did not open $1"
+  probe -t 20000 wait-enabled "$GUI_MAIN" Command3 1 || fail "Přeložit was not enabled"
+}
+
+# The running Tamrill opens a source chosen in the real file-open dialog. GUI_MAIN becomes the
+# title the window will have; what follows the choice is the scenario's to wait for.
+gui_open_dialog() {  # unix-path
+  probe click Tamrill Command1 || fail "cannot press Otevřít ASM"
+  probe -t 20000 wait-window Open || fail "the file-open dialog did not come up"
+  probe open-file "$(gui_winpath "$1")" || fail "cannot choose $1"
+  GUI_MAIN="Tamrill - $(basename "$1")"
+}
+
+# Presses "Nápověda" and waits for the help window.
+gui_open_help() {
+  probe click Tamrill Command7 || fail "cannot press Nápověda"
+  probe wait-window Nápověda || fail "the help window did not open"
+}
+
+# Presses "Přeložit" once it is enabled.
+gui_assemble() {
+  probe -t 20000 wait-enabled "$GUI_MAIN" Command3 1 || fail "Přeložit was not enabled"
+  probe click "$GUI_MAIN" Command3 || fail "cannot press Přeložit"
+}
+
+# --- Checks ---
+
+# Each control is enabled (1) or disabled (0).
+gui_expect_enabled() {  # window 0|1 control...
+  local window=$1 wanted=$2 control
+  shift 2
+  for control in "$@"; do
+    expect_eq "$(probe state "$window" "$control" | cut -d' ' -f1)" "enabled=$wanted" "$control"
+  done
+}
+
+# Waits for a message box and checks it is the only one up, with these buttons and this text.
+gui_expect_box() {  # title buttons text [timeout-ms]
+  probe -t "${4:-20000}" wait-window "$1" || fail "no '$1' box (expected: $3)"
+  expect_eq "$(probe boxes)" "title=$1 buttons=$2 text=$3" "the '$1' box"
+}
+
+# Presses a box's button (1 OK, 6 Yes, 7 No) and waits for the box to close.
+gui_answer() {  # title button-id
+  probe answer "$1" "$2" || fail "cannot press $2 in the '$1' box"
+  probe wait-gone "$1" || fail "the '$1' box did not close"
+}
+
+gui_box() {  # title buttons text button-id
+  gui_expect_box "$1" "$2" "$3"
+  gui_answer "$1" "$4"
+}
+gui_box_ok() { gui_box "$1" 1:OK "$2" 1; }  # title text
+
+# A button pressed three times in a row opens its window once: one comes, no second follows.
+gui_expect_opens_once() {  # button window-title
+  local _
+  for _ in 1 2 3; do probe click Tamrill "$1" || fail "cannot press $1"; done
+  probe wait-window "$2" || fail "$1 did not open '$2'"
+  if probe -t 2000 wait-count "$2" 2 2>/dev/null; then fail "$1 opened a second '$2'"; fi
+  expect_eq "$(probe count "$2")" "1" "'$2' windows"
+}
+
+# A bounded look for a window that must not come.
+gui_expect_no_window() {  # title what [timeout-ms]
+  if probe -t "${3:-2000}" wait-window "$1" 2>/dev/null; then fail "$2"; fi
+}
+
+# For two seconds, no message box at all.
+gui_expect_no_box() {
+  local deadline=$((SECONDS + 2)) boxes
+  while [ $SECONDS -lt $deadline ]; do
+    boxes=$(probe boxes)
+    [ -z "$boxes" ] || fail "an unexpected box: $boxes"
+    sleep 0.2
+  done
+}
+
+# --- Geometry, the mouse and colours ---
+
+# A control's rectangle in its window's client area, as the probe reports it: x,y,w,h.
+gui_rect() { probe state "$1" "$2" | sed 's/.*rect=//'; }
+
+# Reads a window's place: GUI_WIN_X/Y its corner on the screen, GUI_CX/CY/CW/CH its client
+# area within a screenshot of it.
+gui_geometry() {  # window
+  local geometry
+  geometry=$(probe geometry "$1")
+  IFS=, read -r GUI_WIN_X GUI_WIN_Y _ _ <<<"$(sed 's/.*window=\([^ ]*\).*/\1/' <<<"$geometry")"
+  IFS=, read -r GUI_CX GUI_CY GUI_CW GUI_CH <<<"$(sed 's/.*client=\([^ ]*\).*/\1/' <<<"$geometry")"
+}
+
+# The real mouse to a point of the client area of the window gui_geometry read last.
+gui_mouse_to() {  # x y
+  xdotool mousemove $((GUI_WIN_X + GUI_CX + $1)) $((GUI_WIN_Y + GUI_CY + $2))
+}
+# ... or to the middle of one of its controls.
+gui_mouse_over() {  # window control
+  local x y w h
+  IFS=, read -r x y w h <<<"$(gui_rect "$1" "$2")"
+  gui_mouse_to $((x + w / 2)) $((y + h / 2))
+}
+
+# A control's rectangle as an ImageMagick crop of a screenshot of its window (gui_geometry first).
+gui_crop() {  # window control
+  local x y w h
+  IFS=, read -r x y w h <<<"$(gui_rect "$1" "$2")"
+  printf '%sx%s+%s+%s' "$w" "$h" $((GUI_CX + x)) $((GUI_CY + y))
+}
+
+# The most frequent pure red of a control's rectangle in a screenshot, as RRGGBB; empty when
+# there is none.
+gui_red_of() {  # png window control
+  convert "$1" -crop "$(gui_crop "$2" "$3")" +repage -depth 8 -format %c histogram:info:- |
+    sed -n 's/^ *\([0-9]*\):.*#\([0-9A-F][0-9A-F]0000\).*/\1 \2/p' |
+    awk '$2 != "000000" && $1 > most { most = $1; red = $2 } END { print red }'
+}
+
+# The colour of one pixel of a client area in a screenshot (gui_geometry first), as RRGGBB.
 gui_pixel() {  # png x y
-  convert "$1" -crop "1x1+$2+$3" -depth 8 txt:- | sed -n 's/.*#\([0-9A-Fa-f]\{6\}\).*/\1/p' | head -1
+  convert "$1" -crop "1x1+$((GUI_CX + $2))+$((GUI_CY + $3))" -depth 8 txt:- | sed -n 's/.*#\([0-9A-Fa-f]\{6\}\).*/\1/p' | head -1
 }

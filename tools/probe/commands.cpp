@@ -28,8 +28,8 @@ void write(HANDLE to, const std::wstring& text) {
 }
 
 std::wstring fromUtf8(std::string_view bytes) {
-  const int size = ::MultiByteToWideChar(CP_UTF8, 0, bytes.data(), static_cast<int>(bytes.size()),
-                                         nullptr, 0);
+  const int size =
+      ::MultiByteToWideChar(CP_UTF8, 0, bytes.data(), static_cast<int>(bytes.size()), nullptr, 0);
   std::wstring text(static_cast<std::size_t>(size), L'\0');
   ::MultiByteToWideChar(CP_UTF8, 0, bytes.data(), static_cast<int>(bytes.size()), text.data(),
                         size);
@@ -236,100 +236,189 @@ int startProgram(const std::wstring& commandLine, const std::wstring& folder) {
   return kOk;
 }
 
-int actOnControl(const std::wstring& command, HWND control, HWND window) {
-  if (command == L"text") {
-    say(textOf(control));
-    return kOk;
-  }
-  if (command == L"state") {
-    say(stateText(control, window));
-    return kOk;
-  }
-  if (command == L"click") return postClick(control, false);
-  if (command == L"dblclick") return postClick(control, true);
-  return kUsage;
+// args[0] is the command's name; its arguments follow.
+using Args = std::vector<std::wstring>;
+
+// The control args[2] of the window args[1], as it is now; nullptr when either is missing.
+HWND namedControl(const Args& args) {
+  const HWND window = firstWindow(args[1]);
+  return window != nullptr ? findControl(window, args[2]) : nullptr;
 }
 
-}  // namespace
+// --- Commands on the desktop as a whole ---
 
-int runCommand(const std::vector<std::wstring>& args, unsigned timeoutMs) {
-  const std::wstring& command = args[0];
-  const std::size_t count = args.size() - 1;
-  if (command == L"windows" && count == 0) return listWindows();
-  if (command == L"boxes" && count == 0) return listBoxes();
-  if (command == L"answer" && count == 2) {
-    return answer(args[1], static_cast<int>(std::wcstol(args[2].c_str(), nullptr, 10)));
-  }
-  if (command == L"open-file" && (count == 1 || count == 2)) {
-    return openFile(args[1], count == 2 ? args[2] : L"Open");
-  }
-  if (command == L"start" && (count == 1 || count == 2)) {
-    return startProgram(args[1], count == 2 ? args[2] : std::wstring());
-  }
-  if (command == L"count" && count == 1) {
-    say(std::to_wstring(findWindows(parseWindowQuery(args[1])).size()));
-    return kOk;
-  }
-  if (command == L"wait-window" && count == 1) {
-    return waitResult(waitFor(timeoutMs, [&] { return firstWindow(args[1]) != nullptr; }),
-                      L"window " + args[1]);
-  }
-  if (command == L"wait-gone" && count == 1) {
-    return waitResult(waitFor(timeoutMs, [&] { return firstWindow(args[1]) == nullptr; }),
-                      L"window " + args[1] + L" to go");
-  }
-  if (command == L"wait-count" && count == 2) {
-    const auto wanted = static_cast<std::size_t>(std::wcstoul(args[2].c_str(), nullptr, 10));
-    return waitResult(
-        waitFor(timeoutMs, [&] { return findWindows(parseWindowQuery(args[1])).size() == wanted; }),
-        args[2] + L" windows " + args[1]);
-  }
+int windowsCommand(const Args& /*args*/, unsigned /*timeoutMs*/) {
+  return listWindows();
+}
+int boxesCommand(const Args& /*args*/, unsigned /*timeoutMs*/) {
+  return listBoxes();
+}
 
-  // The rest act on one window.
-  if (count < 1) return kUsage;
-  if (command == L"wait-text" && count == 3) {
-    std::wstring last;
-    const bool held = waitFor(timeoutMs, [&] {
-      const HWND window = firstWindow(args[1]);
-      const HWND control = window != nullptr ? findControl(window, args[2]) : nullptr;
-      if (control == nullptr) return false;
-      last = textOf(control);
-      return last == args[3];
-    });
-    return waitResult(held,
-                      args[2] + L" to read \"" + args[3] + L"\" (it reads \"" + last + L"\")");
-  }
-  if (command == L"wait-enabled" && count == 3) {
-    const bool wanted = args[3] == L"1";
-    return waitResult(
-        waitFor(timeoutMs,
-                [&] {
-                  const HWND window = firstWindow(args[1]);
-                  const HWND control = window != nullptr ? findControl(window, args[2]) : nullptr;
-                  return control != nullptr && (::IsWindowEnabled(control) != FALSE) == wanted;
-                }),
-        args[2] + (wanted ? L" to be enabled" : L" to be disabled"));
-  }
+int countCommand(const Args& args, unsigned /*timeoutMs*/) {
+  say(std::to_wstring(findWindows(parseWindowQuery(args[1])).size()));
+  return kOk;
+}
 
+int startCommand(const Args& args, unsigned /*timeoutMs*/) {
+  return startProgram(args[1], args.size() > 2 ? args[2] : std::wstring());
+}
+
+// --- Commands on a message box or the file-open dialog ---
+
+int answerCommand(const Args& args, unsigned /*timeoutMs*/) {
+  return answer(args[1], static_cast<int>(std::wcstol(args[2].c_str(), nullptr, 10)));
+}
+
+int openFileCommand(const Args& args, unsigned /*timeoutMs*/) {
+  return openFile(args[1], args.size() > 2 ? args[2] : L"Open");
+}
+
+// --- Waits: each polls its condition until it holds or the time-out has passed ---
+
+int waitWindowCommand(const Args& args, unsigned timeoutMs) {
+  return waitResult(waitFor(timeoutMs, [&] { return firstWindow(args[1]) != nullptr; }),
+                    L"window " + args[1]);
+}
+
+int waitGoneCommand(const Args& args, unsigned timeoutMs) {
+  return waitResult(waitFor(timeoutMs, [&] { return firstWindow(args[1]) == nullptr; }),
+                    L"window " + args[1] + L" to go");
+}
+
+int waitCountCommand(const Args& args, unsigned timeoutMs) {
+  const auto wanted = static_cast<std::size_t>(std::wcstoul(args[2].c_str(), nullptr, 10));
+  return waitResult(
+      waitFor(timeoutMs, [&] { return findWindows(parseWindowQuery(args[1])).size() == wanted; }),
+      args[2] + L" windows " + args[1]);
+}
+
+int waitTextCommand(const Args& args, unsigned timeoutMs) {
+  std::wstring last;
+  const bool held = waitFor(timeoutMs, [&] {
+    const HWND control = namedControl(args);
+    if (control == nullptr) return false;
+    last = textOf(control);
+    return last == args[3];
+  });
+  return waitResult(held, args[2] + L" to read \"" + args[3] + L"\" (it reads \"" + last + L"\")");
+}
+
+int waitEnabledCommand(const Args& args, unsigned timeoutMs) {
+  const bool wanted = args[3] == L"1";
+  const bool held = waitFor(timeoutMs, [&] {
+    const HWND control = namedControl(args);
+    return control != nullptr && (::IsWindowEnabled(control) != FALSE) == wanted;
+  });
+  return waitResult(held, args[2] + (wanted ? L" to be enabled" : L" to be disabled"));
+}
+
+// --- Commands on one window, named by args[1] ---
+
+// Runs act on the window args[1], or says there is none.
+int onWindow(const Args& args, const std::function<int(HWND)>& act) {
   const HWND window = firstWindow(args[1]);
   if (window == nullptr) {
     complain(L"no window " + args[1]);
     return kNoWindow;
   }
-  if (command == L"controls" && count == 1) return listControls(window);
-  if (command == L"geometry" && count == 1) return geometry(window);
-  if (command == L"close" && count == 1) {
+  return act(window);
+}
+
+int controlsCommand(const Args& args, unsigned /*timeoutMs*/) {
+  return onWindow(args, listControls);
+}
+
+int geometryCommand(const Args& args, unsigned /*timeoutMs*/) {
+  return onWindow(args, geometry);
+}
+
+int closeCommand(const Args& args, unsigned /*timeoutMs*/) {
+  return onWindow(args, [](HWND window) {
     ::PostMessageW(window, WM_CLOSE, 0, 0);
     return kOk;
+  });
+}
+
+int scrollCommand(const Args& args, unsigned /*timeoutMs*/) {
+  return onWindow(args, [&](HWND window) { return scroll(window, args[2], args[3]); });
+}
+
+// --- Commands on one control, named by args[2] in the window args[1] ---
+
+// Runs act on the control and its window, or says which of them is not there.
+int onControl(const Args& args, const std::function<int(HWND control, HWND window)>& act) {
+  return onWindow(args, [&](HWND window) {
+    const HWND control = findControl(window, args[2]);
+    if (control == nullptr) {
+      complain(L"no control " + args[2] + L" in " + args[1]);
+      return static_cast<int>(kNoControl);
+    }
+    return act(control, window);
+  });
+}
+
+int textCommand(const Args& args, unsigned /*timeoutMs*/) {
+  return onControl(args, [](HWND control, HWND /*window*/) {
+    say(textOf(control));
+    return kOk;
+  });
+}
+
+int stateCommand(const Args& args, unsigned /*timeoutMs*/) {
+  return onControl(args, [](HWND control, HWND window) {
+    say(stateText(control, window));
+    return kOk;
+  });
+}
+
+int clickCommand(const Args& args, unsigned /*timeoutMs*/) {
+  return onControl(args, [](HWND control, HWND /*window*/) { return postClick(control, false); });
+}
+
+int dblclickCommand(const Args& args, unsigned /*timeoutMs*/) {
+  return onControl(args, [](HWND control, HWND /*window*/) { return postClick(control, true); });
+}
+
+struct Command {
+  const wchar_t* name;
+  std::size_t leastArguments;
+  std::size_t mostArguments;
+  int (*run)(const Args& args, unsigned timeoutMs);
+};
+
+// Every command with the number of arguments it takes (main.cpp's usage describes them).
+constexpr Command kCommands[] = {
+    {L"windows", 0, 0, windowsCommand},
+    {L"boxes", 0, 0, boxesCommand},
+    {L"count", 1, 1, countCommand},
+    {L"start", 1, 2, startCommand},
+    {L"answer", 2, 2, answerCommand},
+    {L"open-file", 1, 2, openFileCommand},
+    {L"wait-window", 1, 1, waitWindowCommand},
+    {L"wait-gone", 1, 1, waitGoneCommand},
+    {L"wait-count", 2, 2, waitCountCommand},
+    {L"wait-text", 3, 3, waitTextCommand},
+    {L"wait-enabled", 3, 3, waitEnabledCommand},
+    {L"controls", 1, 1, controlsCommand},
+    {L"geometry", 1, 1, geometryCommand},
+    {L"close", 1, 1, closeCommand},
+    {L"scroll", 3, 3, scrollCommand},
+    {L"text", 2, 2, textCommand},
+    {L"state", 2, 2, stateCommand},
+    {L"click", 2, 2, clickCommand},
+    {L"dblclick", 2, 2, dblclickCommand},
+};
+
+}  // namespace
+
+int runCommand(const std::vector<std::wstring>& args, unsigned timeoutMs) {
+  const std::size_t count = args.size() - 1;
+  for (const Command& command : kCommands) {
+    if (args[0] != command.name) continue;
+    if (count < command.leastArguments || count > command.mostArguments) return kUsage;
+    return command.run(args, timeoutMs);
   }
-  if (command == L"scroll" && count == 3) return scroll(window, args[2], args[3]);
-  if (count != 2) return kUsage;
-  const HWND control = findControl(window, args[2]);
-  if (control == nullptr) {
-    complain(L"no control " + args[2] + L" in " + args[1]);
-    return kNoControl;
-  }
-  return actOnControl(command, control, window);
+  return kUsage;
 }
 
 int serve(int (*run)(std::vector<std::wstring> args)) {

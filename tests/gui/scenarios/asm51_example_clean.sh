@@ -6,20 +6,16 @@
 command -v as31 >/dev/null || { gui_log "as31 not found: install the as31 package"; exit 1; }
 gui_init
 
-project="$GUI_WORK/blikání LED"
-mkdir -p "$project"
+project=$(gui_project "blikání LED")
 cp "$GUI_SOURCE/examples/blink.asm" "$project/"
-main='Tamrill - blink.asm'
 
-gui_start "\"$(gui_winpath "$project/blink.asm")\""
-probe -t 60000 wait-window "$main" || fail "the main window did not open the source"
-probe -t 20000 wait-enabled "$main" Command3 1 || fail "Přeložit was not enabled"
-expect_eq "$(probe state "$main" Command5 | cut -d' ' -f1)" "enabled=0" "Command5 before assembling"
+gui_open_cmdline "$project/blink.asm"
+gui_expect_enabled "$GUI_MAIN" 0 Command5
 
-probe click "$main" Command3 || fail "cannot press Přeložit"
-probe -t 60000 wait-text "$main" Label1 "bez chyb :)" || fail "Label1 never read 'bez chyb :)'"
+gui_assemble
+probe -t 60000 wait-text "$GUI_MAIN" Label1 "bez chyb :)" || fail "Label1 never read 'bez chyb :)'"
 expect_eq "$(probe boxes)" "" "message boxes after a clean run"
-expect_eq "$(probe state "$main" Command5 | cut -d' ' -f1)" "enabled=1" "Command5"
+gui_expect_enabled "$GUI_MAIN" 1 Command5
 grep -q '^ASSEMBLY COMPLETE, 0 ERRORS FOUND' "$project/blink.lst" || fail "the listing's summary"
 
 # Intel HEX to one "ADDRESS BYTE" line per byte, checking every record's checksum.

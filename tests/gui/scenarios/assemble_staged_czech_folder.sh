@@ -10,27 +10,20 @@ standin_prepare "ASSEMBLY COMPLETE, 2 ERRORS FOUND"
 gui_init
 standin_install
 
-project="$GUI_WORK/Můj projekt č. 1"
-mkdir -p "$project"
-printf 'ORG 0\r\nEND\r\n' >"$project/blink.asm"
+project=$(gui_project "Můj projekt č. 1")
+gui_tiny_source "$project/blink.asm"
 printf 'vlastni mod51 uzivatele\r\n' >"$project/mod51"
-main='Tamrill - blink.asm'
 
-gui_start "\"$(gui_winpath "$project/blink.asm")\""
-probe -t 60000 wait-window "$main" || fail "the main window did not open the source"
-probe -t 20000 wait-enabled "$main" Command3 1 || fail "Přeložit was not enabled"
+gui_open_cmdline "$project/blink.asm"
 expect_eq "$(probe boxes)" "" "message boxes before assembling"
 
-probe click "$main" Command3 || fail "cannot press Přeložit"
-probe -t 60000 wait-window Varování || fail "no prompt after the run"
+gui_assemble
+gui_expect_box Varování "6:&Yes,7:&No" "Nalezeno 2 chyb. Přejete si zobrazit výpis?" 60000
 standin_wait 1
 expect_eq "$(standin_record 1)" \
   "argument=blink|folder=$(gui_winpath "$project")|mod51=vlastni mod51 uzivatele|mod52=$(standin_first_line "$GUI_APP/mod52")" \
   "how the assembler was started"
-expect_eq "$(probe text "$main" Label1)" "2 chyb" "Label1"
-expect_eq "$(probe boxes)" \
-  "title=Varování buttons=6:&Yes,7:&No text=Nalezeno 2 chyb. Přejete si zobrazit výpis?" \
-  "the prompt"
+expect_eq "$(probe text "$GUI_MAIN" Label1)" "2 chyb" "Label1"
 # While the prompt is up no tick is taken, so the copies are still there.
 cmp -s "$project/asm51.exe" "$GUI_APP/asm51.exe" || fail "no copy of the assembler beside the source"
 cmp -s "$project/mod52" "$GUI_APP/mod52" || fail "no copy of mod52 beside the source"
@@ -40,9 +33,7 @@ probe answer Varování 7 || fail "cannot answer No"
 took=$(standin_wait_gone 10 "$project/asm51.exe" "$project/mod52") ||
   fail "the copies were not removed"
 gui_log "the copies were gone ${took} s after the prompt closed"
-expect_eq "$(cd "$project" && ls | tr '\n' ' ')" "blink.asm blink.hex blink.lst mod51 " \
-  "the source folder"
+expect_eq "$(gui_ls "$project")" "blink.asm blink.hex blink.lst mod51 " "the source folder"
 expect_eq "$(tr -d '\r' <"$project/mod51")" "vlastni mod51 uzivatele" "the user's mod51"
-expect_eq "$(probe state "$main" Command4 | cut -d' ' -f1)" "enabled=1" "Command4"
-expect_eq "$(probe state "$main" Command5 | cut -d' ' -f1)" "enabled=1" "Command5"
+gui_expect_enabled "$GUI_MAIN" 1 Command4 Command5
 gui_pass

@@ -5,9 +5,8 @@
 . "$(dirname "$0")/../lib.sh"
 gui_init
 
-project="$GUI_WORK/projekt hex"
-mkdir -p "$project"
-printf 'ORG 0\r\nEND\r\n' >"$project/blink.asm"
+project=$(gui_project "projekt hex")
+gui_tiny_source "$project/blink.asm"
 printf ':00000001FF\r\n' >"$project/blink.hex"
 hex="\"$(gui_winpath "$project/blink.hex")\""
 
@@ -16,18 +15,15 @@ probe -t 60000 wait-window 'Tamrill - blink.asm' || fail "the source was not ope
 expect_eq "$(probe text 'Tamrill - blink.asm' Text1)" "$(gui_winpath "$project/blink.asm")" "Text1"
 probe -t 20000 wait-window 'blink.hex - Notepad' || fail "Notepad did not show the HEX file"
 expect_eq "$(probe boxes)" "" "message boxes with the source there"
-expect_eq "$(probe state 'Tamrill - blink.asm' Command5 | cut -d' ' -f1)" "enabled=1" "Command5"
+gui_expect_enabled 'Tamrill - blink.asm' 1 Command5
 
 gui_stop
 rm "$project/blink.asm"
 gui_start "$hex"
-probe -t 60000 wait-window Informace || fail "no notice of the missing source"
-expect_eq "$(probe boxes)" \
-  "title=Informace buttons=1:OK text=Nebyl nalezen soubor \"blink.asm\"" "the notice"
+gui_expect_box Informace 1:OK "Nebyl nalezen soubor \"blink.asm\"" 60000
 expect_eq "$(probe count 'blink.hex - Notepad')" "0" "Notepad while the notice is up"
-probe answer Informace 1 || fail "cannot close the notice"
-probe wait-gone Informace || fail "the notice did not close"
+gui_answer Informace 1
 probe -t 20000 wait-window 'blink.hex - Notepad' || fail "Notepad did not show the HEX file"
 expect_eq "$(probe count Tamrill)" "1" "the main window, with no source in its caption"
-expect_eq "$(probe state Tamrill Command3 | cut -d' ' -f1)" "enabled=0" "Command3"
+gui_expect_enabled Tamrill 0 Command3
 gui_pass

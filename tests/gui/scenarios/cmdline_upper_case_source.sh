@@ -7,19 +7,15 @@ standin_prepare "ASSEMBLY COMPLETE, NO ERRORS FOUND"
 gui_init
 standin_install
 
-project="$GUI_WORK/projekt"
-mkdir -p "$project"
-printf 'ORG 0\r\nEND\r\n' >"$project/BLINK.ASM"
-main='Tamrill - BLINK.ASM'
+project=$(gui_project "projekt")
+gui_tiny_source "$project/BLINK.ASM"
 
-gui_start "\"$(gui_winpath "$project/BLINK.ASM")\""
-probe -t 60000 wait-window "$main" || fail "the source was not opened"
-expect_eq "$(probe text "$main" Text1)" "$(gui_winpath "$project/BLINK.ASM")" "Text1"
+gui_open_cmdline "$project/BLINK.ASM"  # waits for the caption "Tamrill - BLINK.ASM"
+expect_eq "$(probe text "$GUI_MAIN" Text1)" "$(gui_winpath "$project/BLINK.ASM")" "Text1"
 expect_eq "$(probe boxes)" "" "message boxes"
-probe -t 20000 wait-enabled "$main" Command3 1 || fail "Přeložit was not enabled"
 
-probe click "$main" Command3 || fail "cannot press Přeložit"
-probe -t 60000 wait-text "$main" Label1 "bez chyb :)" || fail "no report after the run"
+gui_assemble
+probe -t 60000 wait-text "$GUI_MAIN" Label1 "bez chyb :)" || fail "no report after the run"
 standin_wait 1
 expect_eq "$(standin_record 1 | cut -d'|' -f1)" "argument=BLINK" "the base name"
 [ -f "$project/BLINK.lst" ] || fail "no listing BLINK.lst"

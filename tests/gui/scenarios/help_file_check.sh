@@ -11,52 +11,30 @@ warning() { printf 'Nenalezen soubor %s, potíže odstraníte opětovnou instala
 web_failure='Webovou adresu http://tamrill.example/ se nepodařilo otevřít. Zkontrolujte, zda je v systému nastaven webový prohlížeč.'
 
 open_help() {  # whether start-up shows its "Chyba 01" box first
-  gui_start
-  probe -t 60000 wait-window Tamrill || fail "the main window did not come up"
   if [ "$1" = with-startup-box ]; then
+    gui_start
+    probe -t 60000 wait-window Tamrill || fail "the main window did not come up"
     probe -t 20000 wait-window "Chyba 01" || fail "no start-up box"
-    probe answer "Chyba 01" 1
-    probe wait-gone "Chyba 01" || fail "the start-up box did not close"
+    gui_answer "Chyba 01" 1
   else
-    probe -t 20000 wait-enabled Tamrill Command1 1 || fail "Load did not finish"
+    gui_start_loaded
   fi
-  probe click Tamrill Command7
-  probe wait-window Nápověda || fail "the help window did not open"
-}
-
-# Waits for the next box, checks its title and text, and presses OK.
-expect_box() {  # title text
-  probe -t 10000 wait-window "$1" || fail "no '$1' box (expected: $2)"
-  local box
-  box=$(probe boxes | grep "^title=$1 ")
-  expect_eq "${box#*text=}" "$2" "the '$1' box's text"
-  probe answer "$1" 1
-  probe wait-gone "$1" || fail "the '$1' box did not close"
-}
-
-# A bounded look, for two seconds, for a box that must not come.
-no_more_boxes() {
-  local deadline=$((SECONDS + 2)) boxes
-  while [ $SECONDS -lt $deadline ]; do
-    boxes=$(probe boxes)
-    [ -z "$boxes" ] || fail "an unexpected box: $boxes"
-    sleep 0.2
-  done
+  gui_open_help
 }
 
 open_help normal
 probe click Nápověda Label19
-expect_box Informace "Nalezeny všechny soubory. Vše je OK"
-no_more_boxes
+gui_box_ok Informace "Nalezeny všechny soubory. Vše je OK"
+gui_expect_no_box
 gui_log "all present: one box"
 
 gui_stop
 gui_tools asm51.exe mod51
 open_help with-startup-box
 probe click Nápověda Label19
-expect_box Varování "$(warning MOD52)"
-expect_box Chyba "$web_failure"
-no_more_boxes
+gui_box_ok Varování "$(warning MOD52)"
+gui_box_ok Chyba "$web_failure"
+gui_expect_no_box
 gui_log "without mod52: one warning, one opening"
 
 gui_stop
@@ -64,10 +42,10 @@ gui_tools
 open_help with-startup-box
 probe click Nápověda Label19
 for file in ASM51.EXE MOD51 MOD52; do
-  expect_box Varování "$(warning $file)"
-  expect_box Chyba "$web_failure"
+  gui_box_ok Varování "$(warning $file)"
+  gui_box_ok Chyba "$web_failure"
 done
-no_more_boxes
+gui_expect_no_box
 gui_log "all missing: three warnings in order, each followed by an opening"
 
 # A folder by the name of a tool is not the tool.
@@ -76,7 +54,7 @@ gui_tools asm51.exe mod52
 mkdir "$GUI_APP/mod51"
 open_help with-startup-box
 probe click Nápověda Label19
-expect_box Varování "$(warning MOD51)"
-expect_box Chyba "$web_failure"
-no_more_boxes
+gui_box_ok Varování "$(warning MOD51)"
+gui_box_ok Chyba "$web_failure"
+gui_expect_no_box
 gui_pass

@@ -4,14 +4,9 @@
 # showing after closing starts again at the top.
 . "$(dirname "$0")/../lib.sh"
 gui_init
-gui_start
-probe -t 60000 wait-window Tamrill || fail "the main window did not come up"
-probe -t 20000 wait-enabled Tamrill Command1 1 || fail "Load did not finish"
+gui_start_loaded
 
-for _ in 1 2 3; do probe click Tamrill Command7 || fail "cannot press Nápověda"; done
-probe wait-window Nápověda || fail "the help window did not open"
-if probe -t 2000 wait-count Nápověda 2 2>/dev/null; then fail "a second help window opened"; fi
-expect_eq "$(probe count Nápověda)" "1" "help windows"
+gui_expect_opens_once Command7 Nápověda
 
 declare -A texts=(
   [Label1]='Tamrill   v1.0.'
@@ -43,21 +38,16 @@ for label in "${!texts[@]}"; do
 done
 
 # At 96 DPI, 15 twips make a pixel.
-client=$(probe geometry Nápověda | sed 's/.*client=\([^ ]*\).*/\1/')
-expect_eq "${client#*,*,}" "377,369" "client area (5655 x 5535 twips)"
-rect() { probe state Nápověda "$1" | sed 's/.*rect=//'; }
+gui_geometry Nápověda
+expect_eq "${GUI_CW}x${GUI_CH}" "377x369" "client area (5655 x 5535 twips)"
+rect() { gui_rect Nápověda "$1"; }
 expect_eq "$(rect VScroll1)" "352,8,17,353" "VScroll1"
 expect_eq "$(rect Frame1)" "8,0,337,817" "Frame1 at the top"
 expect_eq "$(rect Label5)" "24,104,299,53" "Label5 inside the frame"
 
 # Polls, with a time-out, until the frame's top edge is at $1 pixels.
-frame_at() {
-  local deadline=$((SECONDS + 10))
-  until [ "$(rect Frame1 | cut -d, -f2)" = "$1" ]; do
-    [ $SECONDS -lt $deadline ] || return 1
-    sleep 0.1
-  done
-}
+frame_top_is() { [ "$(rect Frame1 | cut -d, -f2)" = "$1" ]; }
+frame_at() { gui_within 10 frame_top_is "$1"; }
 probe scroll Nápověda VScroll1 bottom
 frame_at -445 || fail "the thumb at the bottom does not put the frame at -6680 twips: $(rect Frame1)"
 expect_eq "$(rect Label18 | cut -d, -f2)" "347" "Label18 at the bottom, inside the window"

@@ -4,32 +4,23 @@
 . "$(dirname "$0")/../lib.sh"
 gui_init
 
-project="$GUI_WORK/moje projekty"
-mkdir -p "$project"
+project=$(gui_project "moje projekty")
 printf 'ORG 0\r\nMOV A,#1\r\nEND\r\n' >"$project/blik.asm"
 printf '0000 7401  MOV A,#1\r\n\r\nASSEMBLY COMPLETE, 3 ERRORS FOUND\r\n' >"$project/blik.lst"
 printf ':00000001FF\r\n' >"$project/blik.hex"
 
-gui_start
-probe -t 60000 wait-window Tamrill || fail "the main window did not come up"
-probe -t 20000 wait-enabled Tamrill Command1 1 || fail "Command1 was not enabled"
-
-probe click Tamrill Command1 || fail "cannot press Otevřít ASM"
-probe -t 20000 wait-window Open || fail "the file-open dialog did not come up"
-probe open-file "$(gui_winpath "$project/blik.asm")" || fail "cannot choose the source"
+gui_start_loaded
+gui_open_dialog "$project/blik.asm"
 
 # The prompt comes up while the source is being loaded, after the label was set.
-probe -t 20000 wait-window Varování || fail "no prompt after opening"
-expect_eq "$(probe text 'Tamrill - blik.asm' Label1)" "3 chyb" "Label1"
-expect_eq "$(probe text 'Tamrill - blik.asm' Text1)" "$(gui_winpath "$project/blik.asm")" "Text1"
-expect_eq "$(probe boxes)" \
-  "title=Varování buttons=6:&Yes,7:&No text=Nalezeno 3 chyb. Přejete si zobrazit výpis?" \
-  "the prompt"
+gui_expect_box Varování "6:&Yes,7:&No" "Nalezeno 3 chyb. Přejete si zobrazit výpis?"
+expect_eq "$(probe text "$GUI_MAIN" Label1)" "3 chyb" "Label1"
+expect_eq "$(probe text "$GUI_MAIN" Text1)" "$(gui_winpath "$project/blik.asm")" "Text1"
 
-probe answer Varování 6 || fail "cannot answer Yes"
+gui_answer Varování 6
 probe -t 20000 wait-window 'blik.lst - Notepad' || fail "Notepad did not show the listing"
 probe controls 'blik.lst - Notepad' | grep -q 'ASSEMBLY COMPLETE, 3 ERRORS FOUND' ||
   fail "Notepad does not show the listing's text"
 expect_eq "$(probe boxes)" "" "message boxes after Yes"
-expect_eq "$(probe state 'Tamrill - blik.asm' Command4 | cut -d' ' -f1)" "enabled=1" "Command4"
+gui_expect_enabled "$GUI_MAIN" 1 Command4
 gui_pass

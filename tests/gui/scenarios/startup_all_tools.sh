@@ -3,17 +3,10 @@
 # always-usable buttons enabled, the report label at its first text, and no message box.
 . "$(dirname "$0")/../lib.sh"
 gui_init
-gui_start
-probe -t 60000 wait-window Tamrill || fail "the main window did not come up"
-# Load enables Command1 as its last visible step: once it is enabled, Load has run.
-probe -t 20000 wait-enabled Tamrill Command1 1 || fail "Command1 was not enabled"
+gui_start_loaded
 
-for button in Command6 Command7 Command8; do
-  expect_eq "$(probe state Tamrill $button | cut -d' ' -f1)" "enabled=1" "$button"
-done
-for button in Command2 Command3 Command4 Command5; do
-  expect_eq "$(probe state Tamrill $button | cut -d' ' -f1)" "enabled=0" "$button"
-done
+gui_expect_enabled Tamrill 1 Command6 Command7 Command8
+gui_expect_enabled Tamrill 0 Command2 Command3 Command4 Command5
 expect_eq "$(probe text Tamrill Label1)" "nenačteno..." "Label1"
 expect_eq "$(probe text Tamrill Command1)" "Otevřít ASM" "Command1's caption"
 expect_eq "$(probe text Tamrill Command3)" "Přeložit" "Command3's caption"

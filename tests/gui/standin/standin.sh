@@ -32,13 +32,9 @@ standin_record() {  # n
   sed -n "${1}p" "$STANDIN_LOG" | tr -d '\r'
 }
 
+standin_started() { [ "$(wc -l <"$STANDIN_LOG")" -ge "$1" ]; }
 standin_wait() {  # n [timeout-s]
-  local tries
-  for tries in $(seq 1 $((${2:-20} * 10))); do
-    [ "$(wc -l <"$STANDIN_LOG")" -ge "$1" ] && return 0
-    sleep 0.1
-  done
-  fail "the stand-in assembler did not record start $1"
+  gui_within "${2:-20}" standin_started "$1" || fail "the stand-in assembler did not record start $1"
 }
 
 # The first line of a tool file, as the stand-in records it.

@@ -1,0 +1,87 @@
+#!/usr/bin/env bash
+# The one Wine set-up of the project, sourced by scripts/run.sh, scripts/wine-run and the GUI
+# scenarios (tests/gui/lib.sh): the environment, the project's own prefix under build/, an Xvfb of
+# its own when asked, and the clean-up of both.
+#
+#   . scripts/wine-env.sh
+#   wine_env_start_xvfb || exit 1   # DISPLAY on a free Xvfb display (WINE_ENV_XVFB_PID)
+#   wine_env_prepare_prefix         # made once, under a lock, then the fonts
+#   ...
+#   wine_env_cleanup                # ends the prefix's Wine programs and stops that Xvfb
+#
+# WINEPREFIX overrides the prefix (default build/wineprefix of the checkout).
+
+WINE_ENV_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+WINE_ENV_XVFB_PID=
+
+export WINEPREFIX=${WINEPREFIX:-$WINE_ENV_ROOT/build/wineprefix}
+export WINEDEBUG=${WINEDEBUG:--all}
+export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=}
+export WINEARCH=win64
+
+# For programs that take Czech texts on their command line: Wine turns arguments into UTF-16 by
+# the locale, so they need UTF-8.
+wine_env_utf8() { export LANG=C.UTF-8 LC_ALL=C.UTF-8; }
+
+wine_env_log() { printf '%s\n' "$*" >&2; }
+
+# The Windows path of a Unix path, through Wine's Z: drive.
+wine_env_winpath() {
+  local path
+  path=$(cd "$(dirname "$1")" && pwd)/$(basename "$1")
+  printf 'Z:%s' "${path//\//\\}"
+}
+
+# Starts an Xvfb on the first free display from :70 and exports DISPLAY; fails when none is free.
+wine_env_start_xvfb() {
+  local n tries
+  for n in $(seq 70 140); do
+    { [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ]; } && continue
+    Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+    WINE_ENV_XVFB_PID=$!
+    for tries in $(seq 1 100); do
+      [ -e "/tmp/.X11-unix/X$n" ] && break
+      kill -0 "$WINE_ENV_XVFB_PID" 2>/dev/null || break
+      sleep 0.05
+    done
+    if kill -0 "$WINE_ENV_XVFB_PID" 2>/dev/null && [ -e "/tmp/.X11-unix/X$n" ]; then
+      export DISPLAY=":$n"
+      return 0
+    fi
+    WINE_ENV_XVFB_PID= # another run took that display first: try the next
+  done
+  wine_env_log "no free X display"
+  return 1
+}
+
+# Makes the prefix once; whoever comes second waits on the lock until it is ready.
+wine_env_prepare_prefix() {
+  mkdir -p "$(dirname "$WINEPREFIX")"
+  local lock
+  exec {lock}>"$WINEPREFIX.lock"
+  flock "$lock"
+  if [ ! -f "$WINEPREFIX/.tamrill-ready" ]; then
+    wine_env_log "making the Wine prefix $WINEPREFIX (once, takes a while)"
+    wineboot -i >/dev/null 2>&1 || true
+    # Wine draws the frames and title bars itself: screenshots need no window manager.
+    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /t REG_SZ /d N /f >/dev/null 2>&1
+    wineserver -w
+    touch "$WINEPREFIX/.tamrill-ready"
+  fi
+  # Debian's Wine looks for its own fonts beside its DLLs, where they are not: without Marlett
+  # the caption buttons show letters. The prefix's font folder is always searched.
+  cp -n /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
+  exec {lock}>&-
+}
+
+# Ends every Wine program of the prefix, and the Xvfb when this script started one.
+wine_env_cleanup() {
+  wineserver -k >/dev/null 2>&1
+  wineserver -w >/dev/null 2>&1
+  if [ -n "$WINE_ENV_XVFB_PID" ]; then
+    kill "$WINE_ENV_XVFB_PID" 2>/dev/null
+    wait "$WINE_ENV_XVFB_PID" 2>/dev/null
+    WINE_ENV_XVFB_PID=
+  fi
+  return 0
+}
