@@ -15,7 +15,8 @@
 #
 # Environment: TAMRILL_BUILD (build folder with bin/tamrill.exe and bin/probe.exe; set by CTest),
 # TAMRILL_GUI_DISPLAY (use this X display instead of starting Xvfb), TAMRILL_GUI_PREFIX (the
-# Wine prefix; default: $TAMRILL_BUILD/gui-wineprefix, made once), TAMRILL_GUI_OUT (where
+# Wine prefix; default: $TAMRILL_BUILD/gui-wineprefix, made once), TAMRILL_GUI_DROP_PREFIX=1
+# (a prefix of the scenario's own: removed on exit), TAMRILL_GUI_OUT (where
 # screenshots and logs go; default: $TAMRILL_BUILD/gui-output/<scenario>),
 # TAMRILL_GUI_PROBE_SERVER=0 (start a probe.exe for every call instead of keeping one running).
 # Every wait has a time-out; nothing sleeps for a fixed time. On exit, pass or fail, the Wine
@@ -31,6 +32,8 @@ GUI_OUT=${TAMRILL_GUI_OUT:-$TAMRILL_BUILD/gui-output/$GUI_SCENARIO}
 GUI_XVFB_PID=
 GUI_WORK=
 GUI_APP=
+# The project's version ("1.0.0"), from the one place it is written.
+GUI_VERSION=$(sed -n 's/^project(Tamrill VERSION \([0-9.]*\).*/\1/p' "$GUI_SOURCE/CMakeLists.txt")
 
 export WINEPREFIX=${TAMRILL_GUI_PREFIX:-$TAMRILL_BUILD/gui-wineprefix}
 export WINEDEBUG=-all
@@ -101,6 +104,7 @@ gui_cleanup() {
     wineserver -k >/dev/null 2>&1
     wineserver -w >/dev/null 2>&1
   fi
+  [ "${TAMRILL_GUI_DROP_PREFIX:-}" = 1 ] && rm -rf "$WINEPREFIX" "$WINEPREFIX.lock"
   if [ -n "$GUI_XVFB_PID" ]; then
     kill "$GUI_XVFB_PID" 2>/dev/null
     wait "$GUI_XVFB_PID" 2>/dev/null

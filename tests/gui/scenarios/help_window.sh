@@ -14,7 +14,7 @@ if probe -t 2000 wait-count Nápověda 2 2>/dev/null; then fail "a second help w
 expect_eq "$(probe count Nápověda)" "1" "help windows"
 
 declare -A texts=(
-  [Label1]='Tamrill   v1.0.'
+  [Label1]="Tamrill   v${GUI_VERSION%.*}."
   [Label2]='Dílna Tamrill © 2024'
   [Label3]='Vytvořil : Tým Tamrill;tym@tamrill.example'
   [Label4]='tamrill.example'
