@@ -65,9 +65,11 @@ idt=$work/idt
 mkdir -p "$idt/Icon"
 printf '\r\n\r\n1250\t_ForceCodepage\r\n' >"$idt/_ForceCodepage.idt"
 msibuild "$msi" -i "$idt/_ForceCodepage.idt"
-msiinfo tables "$msi" | while read -r table; do
+# An export writes a table's binary streams into a folder of the current one: keep them in $idt.
+tables=$(msiinfo tables "$msi")
+for table in $tables; do
   case $table in _*) continue ;; esac
-  msiinfo export "$msi" "$table" >"$idt/$table.raw"
+  (cd "$idt" && msiinfo export "$msi" "$table" >"$table.raw")
   if grep -q '@@TEXT' "$idt/$table.raw"; then
     python3 "$here/msi_text.py" unmask "$idt/$table.raw" "$idt/$table.idt" "$work/texts.tsv"
     msibuild "$msi" -i "$idt/$table.idt"
@@ -78,8 +80,8 @@ cp "$source_dir/tools/art/tamrill.ico" "$idt/Icon/tamrill.ico"
 printf 'Name\tData\r\ns72\tv0\r\nIcon\tName\r\ntamrill.ico\ttamrill.ico\r\n' >"$idt/Icon.idt"
 (cd "$idt" && msibuild "$msi" -i Icon.idt)
 msibuild "$msi" -s "Tamrill $version" "Dílna Tamrill" "x64;1029"
-if msiinfo export "$msi" Property | grep -q '@@TEXT'; then
-  echo "make_packages: a text was not put back" >&2; exit 1
+if msiinfo suminfo "$msi" | grep -q '@@TEXT'; then
+  echo "make_packages: a token is left in the summary information" >&2; exit 1
 fi
 
 (cd "$work" && zip -q -r -X "$zip" "$name")
