@@ -79,7 +79,9 @@ done
 cp "$source_dir/tools/art/tamrill.ico" "$idt/Icon/tamrill.ico"
 printf 'Name\tData\r\ns72\tv0\r\nIcon\tName\r\ntamrill.ico\ttamrill.ico\r\n' >"$idt/Icon.idt"
 (cd "$idt" && msibuild "$msi" -i Icon.idt)
-msibuild "$msi" -s "Tamrill $version" "Dílna Tamrill" "x64;1029"
+# The summary's author is the package's manufacturer, which wixl only had as a token.
+publisher=$(sed -n 's/.*Manufacturer="\([^"]*\)".*/\1/p' "$here/tamrill.wxs" | head -n 1)
+msibuild "$msi" -s "Tamrill $version" "$publisher" "x64;1029"
 if msiinfo suminfo "$msi" | grep -q '@@TEXT'; then
   echo "make_packages: a token is left in the summary information" >&2; exit 1
 fi
