@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs what a fresh Debian 12 machine lacks to build, test and run Tamrill: the native and
-# MinGW-w64 compilers, GoogleTest, Wine with Xvfb for running and the GUI tests, and the tools
-# the tests use. Packages already there are skipped; running it again changes nothing.
+# MinGW-w64 compilers, GoogleTest, Wine with Xvfb for running and the GUI tests, the tools the
+# tests use, and what packs the MSI and the zip. Packages already there are skipped; running it again changes nothing.
 set -euo pipefail
 
 packages=(
@@ -12,7 +12,8 @@ packages=(
   as31                                          # a second 8051 assembler for the assembler's tests
   clang libclang-rt-14-dev                      # the fuzz targets
   clang-format                                  # the format check
-  python3                                       # the picture generator
+  python3                                       # the picture generator, the MSI's texts
+  wixl msitools zip unzip                       # the MSI and the portable zip
 )
 
 missing=()

@@ -1,12 +1,19 @@
 #pragma once
-// The values the help and about windows only display or open: who made the program, where to
-// find them, and the outside product the about window's icon points to. Gathered here so that
-// one edit changes every place that shows them.
+// The values the help and about windows only display or open: the version, who made the
+// program, where to find them, and the outside product the about window's icon points to.
+// Gathered here so that one edit changes every place that shows them.
 
 #include <array>
 #include <cstddef>
 
+#include "tamrill/version.h"
+
 namespace tamrill::product {
+
+// The version as the about window shows it, "v1.0." for 1.0.x: major and minor only.
+inline constexpr char16_t kVersionText[] = u"v" TAMRILL_VERSION_SHORT ".";
+// The heading of both windows: the name, three blanks, the version.
+inline constexpr char16_t kNameAndVersion[] = u"Tamrill   v" TAMRILL_VERSION_SHORT ".";
 
 // Shown as a host name (Label4 of both windows). Kept short: the help window also shows it in
 // spaced-out capitals on one line of fixed width.

@@ -18,7 +18,8 @@
 #
 # Environment: TAMRILL_BUILD (build folder with bin/tamrill.exe and bin/probe.exe; set by CTest),
 # TAMRILL_GUI_DISPLAY (use this X display instead of starting Xvfb), TAMRILL_GUI_PREFIX (the
-# Wine prefix; default: the project's one, see scripts/wine-env.sh), TAMRILL_GUI_OUT (where
+# Wine prefix; default: the project's one, see scripts/wine-env.sh), TAMRILL_GUI_DROP_PREFIX=1
+# (a prefix of the scenario's own: removed on exit), TAMRILL_GUI_OUT (where
 # screenshots and logs go; default: $TAMRILL_BUILD/gui-output/<scenario>),
 # TAMRILL_GUI_PROBE_SERVER=0 (start a probe.exe for every call instead of keeping one running).
 # Every wait has a time-out; nothing sleeps for a fixed time. On exit, pass or fail, the Wine
@@ -34,6 +35,8 @@ GUI_OUT=${TAMRILL_GUI_OUT:-$TAMRILL_BUILD/gui-output/$GUI_SCENARIO}
 GUI_WORK=
 GUI_APP=
 GUI_MAIN=Tamrill  # the main window's title: it names the open source
+# The project's version ("1.0.0"), from the one place it is written.
+GUI_VERSION=$(sed -n 's/^project(Tamrill VERSION \([0-9.]*\).*/\1/p' "$GUI_SOURCE/CMakeLists.txt")
 
 [ -n "${TAMRILL_GUI_PREFIX:-}" ] && export WINEPREFIX=$TAMRILL_GUI_PREFIX
 . "$GUI_SOURCE/scripts/wine-env.sh"
@@ -93,6 +96,7 @@ gui_cleanup() {
   set +e
   exec 7>&- 8<&-
   wine_env_cleanup
+  [ "${TAMRILL_GUI_DROP_PREFIX:-}" = 1 ] && rm -rf "$WINEPREFIX" "$WINEPREFIX.lock"
   rm -rf "$GUI_WORK"
   exit $status
 }

@@ -24,9 +24,9 @@ constexpr Font kHeading = {975, true};
 // that fills the window comes last and lies beneath everything. It is 150 twips taller than the
 // window, and its bottom strip is cut off.
 constexpr std::array kLayout = {
-    ControlDesign{.name = "Label8", .kind = ControlKind::Label, .caption = u"v1.0.", .left = 120,
-                .top = 3120, .width = 4410, .height = 195, .foreColor = kWhite,
-                .autoSize = true},
+    ControlDesign{.name = "Label8", .kind = ControlKind::Label,
+                .caption = product::kVersionText, .left = 120, .top = 3120, .width = 4410,
+                .height = 195, .foreColor = kWhite, .autoSize = true},
     // Transparent at first; a click gives it its black backing, for when the picture behind
     // makes the white words hard to read.
     ControlDesign{.name = "Label5", .kind = ControlKind::Label,
@@ -43,7 +43,8 @@ constexpr std::array kLayout = {
     ControlDesign{.name = "Label2", .kind = ControlKind::Label, .caption = product::kMakerAndYear,
                 .left = 720, .top = 480, .width = 2340, .height = 195, .foreColor = kWhite,
                 .autoSize = true},
-    ControlDesign{.name = "Label1", .kind = ControlKind::Label, .caption = u"Tamrill   v1.0.",
+    ControlDesign{.name = "Label1", .kind = ControlKind::Label,
+                .caption = product::kNameAndVersion,
                 .left = 720, .top = 120, .width = 1920, .height = 240, .foreColor = kWhite,
                 .font = kHeading, .autoSize = true},
     ControlDesign{.name = "Image1", .kind = ControlKind::Image,

@@ -13,12 +13,12 @@ title="O Programu"
 gui_expect_opens_once Command8 "$title"
 
 declare -A texts=(
-  [Label1]='Tamrill   v1.0.'
+  [Label1]="Tamrill   v${GUI_VERSION%.*}."
   [Label2]='Dílna Tamrill © 2024'
   [Label3]='Vytvořil : Tým Tamrill;tym@tamrill.example'
   [Label4]='tamrill.example'
   [Label5]='Poděkování: děkujeme členům kroužku elektroniky při naší škole za zapůjčení programátoru pro mikrokontrolér AT89S51, za přehled instrukcí tohoto procesoru i za obslužný software pro PC.'
-  [Label8]='v1.0.'
+  [Label8]="v${GUI_VERSION%.*}."
 )
 for label in "${!texts[@]}"; do
   expect_eq "$(probe text "$title" "$label")" "${texts[$label]}" "$label"

@@ -9,7 +9,7 @@ gui_start_loaded
 gui_expect_opens_once Command7 Nápověda
 
 declare -A texts=(
-  [Label1]='Tamrill   v1.0.'
+  [Label1]="Tamrill   v${GUI_VERSION%.*}."
   [Label2]='Dílna Tamrill © 2024'
   [Label3]='Vytvořil : Tým Tamrill;tym@tamrill.example'
   [Label4]='tamrill.example'
