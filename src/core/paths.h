@@ -21,3 +21,13 @@ Text replaceLast3(TextView path, TextView extension);
 Text baseNameOf(TextView fileName);
 
 }  // namespace tamrill
+
+namespace tamrill {
+
+// path made absolute against folder (an absolute path itself), as Windows would take it in
+// that current folder: "blink.asm", "..\x.asm", "\x.asm" and "D:x.asm" (the root of another
+// drive, whose own current folder the program cannot know). "." and ".." are resolved, never
+// above the root. Absolute and network paths keep their form apart from that.
+Text absolutePath(TextView path, TextView folder);
+
+}  // namespace tamrill
