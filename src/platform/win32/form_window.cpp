@@ -81,8 +81,8 @@ bool FormWindow::create() {
   const SIZE size = windowSizeFor(design, ::GetDpiForSystem());
   // The window procedure takes ownership at WM_NCCREATE; a failed WM_CREATE destroys it.
   const HWND window = ::CreateWindowExW(
-      formExStyle(design), kFormClass, wide(form_.caption()).c_str(), formStyle(design), CW_USEDEFAULT,
-      CW_USEDEFAULT, size.cx, size.cy, owner_, nullptr, instance_, this);
+      formExStyle(design), kFormClass, wide(form_.caption()).c_str(), formStyle(design),
+      CW_USEDEFAULT, CW_USEDEFAULT, size.cx, size.cy, owner_, nullptr, instance_, this);
   if (window == nullptr) return false;
   // The system DPI guessed the size; the monitor the window landed on decides it.
   const SIZE actual = windowSizeFor(design, dpi_);
@@ -225,6 +225,12 @@ LRESULT CALLBACK FormWindow::formProc(HWND window, UINT message, WPARAM wParam, 
       return 0;
     case WM_TIMER:
       self->onTimer(static_cast<UINT>(wParam));
+      return 0;
+    case WM_QUERYENDSESSION:
+      return TRUE;
+    case WM_ENDSESSION:
+      // Also inside a message box's or the file-open dialog's loop: they pass sent messages on.
+      if (wParam != FALSE) self->form_.sessionEnding();
       return 0;
     default:
       return self->onContainerMessage(nullptr, window, message, wParam, lParam);
