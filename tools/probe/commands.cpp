@@ -322,6 +322,25 @@ int runCommand(const std::vector<std::wstring>& args, unsigned timeoutMs) {
     ::PostMessageW(window, WM_CLOSE, 0, 0);
     return kOk;
   }
+  if (command == L"send" && count == 1) {
+    const ULONGLONG start = ::GetTickCount64();
+    DWORD_PTR result = 0;
+    if (::SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, timeoutMs, &result) == 0) {
+      complain(L"no answer from " + args[1]);
+      return kTimedOut;
+    }
+    say(std::to_wstring(::GetTickCount64() - start));
+    return kOk;
+  }
+  if (command == L"end-session" && count == 1) {
+    // The program may end while it handles the second message: no answer is asked of it.
+    DWORD_PTR result = 0;
+    ::SendMessageTimeoutW(window, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF, SMTO_ABORTIFHUNG,
+                          timeoutMs, &result);
+    ::SendMessageTimeoutW(window, WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF, SMTO_ABORTIFHUNG,
+                          timeoutMs, &result);
+    return kOk;
+  }
   if (command == L"scroll" && count == 3) return scroll(window, args[2], args[3]);
   if (count != 2) return kUsage;
   const HWND control = findControl(window, args[2]);
