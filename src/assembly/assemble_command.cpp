@@ -50,7 +50,7 @@ bool removeEarlierCopies(Application& app) {
   const std::vector<CopyLeft> left = removeStagedCopies(app.platform, staged);
   if (!left.empty()) {
     app.platform.showMessage(u"Nelze smazat soubor \"" + left.front().path +
-                                 u"\", který tam zkopíroval předchozí překlad.\n" +
+                                 u"\", který zkopíroval předchozí překlad.\n" +
                                  fileFailureReason(left.front().error) +
                                  u"\nNelze přeložit soubor.",
                              u"Chyba", MessageIcon::Error, MessageButtons::Ok);
