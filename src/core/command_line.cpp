@@ -13,9 +13,7 @@ namespace tamrill {
 
 namespace {
 
-long long length(TextView text) {
-  return static_cast<long long>(text.size());
-}
+long long length(TextView text) { return static_cast<long long>(text.size()); }
 
 }  // namespace
 

@@ -6,9 +6,7 @@
 namespace tamrill {
 
 namespace {
-long long length(TextView text) {
-  return static_cast<long long>(text.size());
-}
+long long length(TextView text) { return static_cast<long long>(text.size()); }
 }  // namespace
 
 Text fileNameOf(TextView path) {
@@ -24,13 +22,7 @@ Text replaceLast3(TextView path, TextView extension) {
   return leftChars(path, length(path) - 3) + Text(extension);
 }
 
-Text baseNameOf(TextView fileName) {
-  return leftChars(fileName, length(fileName) - 4);
-}
-
-}  // namespace tamrill
-
-namespace tamrill {
+Text baseNameOf(TextView fileName) { return leftChars(fileName, length(fileName) - 4); }
 
 namespace {
 
@@ -71,7 +63,7 @@ Text withSegmentsResolved(TextView path) {
 
 Text absolutePath(TextView path, TextView folder) {
   if (path.empty()) return {};
-  if (rootLength(path) > 0) return withSegmentsResolved(path);
+  if (rootLength(path) > 0) return Text(path);
   Text full;
   if (path.size() >= 2 && path[1] == u':') {
     const bool sameDrive = !folder.empty() && toLower(folder[0]) == toLower(path[0]);

@@ -28,8 +28,7 @@ void FormWindow::controlChanged(ui::Control& control, ui::Property property) {
   switch (property) {
     case ui::Property::Caption:
       ::SetWindowTextW(window, wide(control.caption()).c_str());
-      if (control.design().autoSize && control.kind() == ui::ControlKind::Label)
-        sizeToCaption(*item);
+      if (control.design().autoSize && control.kind() == ui::ControlKind::Label) sizeToCaption(*item);
       break;
     case ui::Property::Enabled:
       ::EnableWindow(window, control.enabled() ? TRUE : FALSE);
