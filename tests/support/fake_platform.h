@@ -22,6 +22,7 @@ class FakePlatform : public Platform {
   // Adds a file, or rewrites one in place (it keeps its identity); its folders come into
   // being with it. Its last-write time is the clock's, in the drive's time steps.
   void addFile(const Text& path, std::string content = {}, bool hidden = false);
+  // A read-only file cannot be deleted. Copies never are read-only, as on the real platform.
   void setReadOnly(const Text& path, bool readOnly);
   void addFolder(const Text& path);
   // As a user or another program would: not recorded as the program's deletion.
@@ -39,7 +40,8 @@ class FakePlatform : public Platform {
   }
   // An empty disk, no failures pending and the clock back at its start.
   void clearAll();
-  // Relative paths are taken against this folder, as the process's current folder.
+  // Relative paths are taken against this folder, the process's current folder, which is also
+  // the folder the program started in.
   Text currentFolder = u"C:\\Users\\student";
   // The clock, in file-time steps; every write moves it on by a millisecond.
   static constexpr std::uint64_t kStartClock = 133'000'000'000'000'000ULL;
