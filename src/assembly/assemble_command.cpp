@@ -1,11 +1,12 @@
-// "Přeložit": runs the assembler on the opened source and reports the listing. A source in the
-// program's folder is assembled there; one elsewhere gets the tools copied beside it for the run,
-// and the timed clean-up removes those copies again.
+// "Přeložit": runs the assembler on the opened source and reports the listing it writes. A
+// source in the program's folder is assembled there; one elsewhere gets the tools copied beside
+// it for the run, and the timed clean-up removes those copies again.
 
 #include "assembly/failure_text.h"
 #include "assembly/run_assembler.h"
-#include "assembly/staging.h"
+#include "assembly/staged_copies.h"
 #include "core/application.h"
+#include "core/load_source.h"
 #include "core/paths.h"
 #include "report/error_report.h"
 #include "report/listing_scan.h"
@@ -21,18 +22,38 @@ void reportListing(Application& app) {
   errorReport(app, ReportSteps::All);
 }
 
+void warn(Platform& platform, const Text& text) {
+  platform.showMessage(text, u"Varování", MessageIcon::Warning, MessageButtons::Ok);
+}
+
+// The assembler reads NAME.asm whatever it is handed: for main.a51 it would assemble some other
+// file or none, and then rewrite main.hex and main.lst. A name the load refused is not the
+// open source at all.
+bool refusedName(Platform& platform, const Text& fileName) {
+  if (nameTooLong(fileName)) {
+    warn(platform, kNameTooLongWarning);
+    return true;
+  }
+  if (toLower(rightChars(fileName, 4)) != u".asm") {
+    warn(platform, u"Soubor \"" + fileName +
+                       u"\" nelze přeložit: překladač ASM51 překládá jen soubory s příponou .asm.");
+    return true;
+  }
+  return false;
+}
+
 // Copies still pending from an earlier staged run are removed before new ones are made, so that
 // the new run never mistakes them for the user's files and leaves them behind for good.
 bool removeEarlierCopies(Application& app) {
-  if (!stagedCopiesPending(app.form1)) return true;
-  const std::vector<StayedCopy> stayed = removeStagedCopies(app, PresenceTest::Skip);
-  if (!stayed.empty()) {
-    const StayedCopy& first = stayed.front();
-    app.platform.showMessage(
-        u"Nelze smazat soubor \"" + Text(first.tool->copyName) + u"\" ve složce \"" +
-            app.form1.stagedFolder + u"\", který tam zkopíroval předchozí překlad.\n" +
-            fileFailureReason(first.error) + u"\nNelze přeložit soubor.",
-        u"Chyba", MessageIcon::Error, MessageButtons::Ok);
+  StagedCopies& staged = app.state.staged;
+  if (!staged.pending()) return true;
+  const std::vector<CopyLeft> left = removeStagedCopies(app.platform, staged);
+  if (!left.empty()) {
+    app.platform.showMessage(u"Nelze smazat soubor \"" + left.front().path +
+                                 u"\", který zkopíroval předchozí překlad.\n" +
+                                 fileFailureReason(left.front().error) +
+                                 u"\nNelze přeložit soubor.",
+                             u"Chyba", MessageIcon::Error, MessageButtons::Ok);
     return false;
   }
   // That run's clean-up is done now; the new run counts its two ticks afresh.
@@ -41,24 +62,40 @@ bool removeEarlierCopies(Application& app) {
   return true;
 }
 
+bool stageBeside(Application& app, const Text& folder) {
+  ProgramState& state = app.state;
+  const ToolOriginals originals{state.appAssemblerPath, state.appMod51Path, state.appMod52Path};
+  const StagingResult result = stageTools(app.platform, state.staged, originals, folder);
+  if (result.done) return true;
+  app.platform.showMessage(u"Nelze zkopírovat soubor \"" + Text(copyNameOf(result.failedTool)) +
+                               u"\" do složky \"" + folder + u"\".\n" +
+                               fileFailureReason(result.error) + u"\nNelze přeložit soubor.",
+                           u"Chyba", MessageIcon::Error, MessageButtons::Ok);
+  // The copies made before the failure go with the timed clean-up, as after a run.
+  if (state.staged.pending()) state.assembled = kTrue;
+  return false;
+}
+
 }  // namespace
 
 void Form1::command3Click() {
   Platform& platform = app_.platform;
   ProgramState& state = app_.state;
 
+  if (refusedName(platform, state.sourceFileName)) return;
+
+  // Nothing runs, so there is no listing of this run to report on.
   if (!platform.fileExists(state.appAssemblerPath)) {
     platform.showMessage(
-        u"Nenalezen soubor ASM51.EXE ve složce s tímto programem. Nelze přeložit soubor.",
-        u"Chyba", MessageIcon::Error, MessageButtons::Ok);
-    reportListing(app_);
+        u"Nenalezen soubor ASM51.EXE ve složce s tímto programem. Nelze přeložit soubor.", u"Chyba",
+        MessageIcon::Error, MessageButtons::Ok);
+    label1.setCaption(u"klikni zde...");
     return;
   }
 
   if (!platform.fileExists(state.sourcePath)) {
-    platform.showMessage(u"Nelze najít soubor \"" + state.sourceFileName +
-                             u"\" Zkuste ho najít pomocí tlačítka \"Otevřít ASM\"",
-                         u"Varování", MessageIcon::Warning, MessageButtons::Ok);
+    warn(platform, u"Nelze najít soubor \"" + state.sourceFileName +
+                       u"\" Zkuste ho najít pomocí tlačítka \"Otevřít ASM\"");
     command2.setEnabled(false);
     return;
   }
@@ -67,30 +104,40 @@ void Form1::command3Click() {
   // in its console for ever.
   const Text baseName = baseNameOf(state.sourceFileName);
   if (baseName.empty()) {
-    platform.showMessage(u"Název souboru \"" + state.sourceFileName +
-                             u"\" je příliš krátký: před příponou (například .asm) musí mít "
-                             u"alespoň jeden znak. Soubor nelze přeložit.",
-                         u"Varování", MessageIcon::Warning, MessageButtons::Ok);
+    warn(platform, u"Název souboru \"" + state.sourceFileName +
+                       u"\" je příliš krátký: před příponou (například .asm) musí mít "
+                       u"alespoň jeden znak. Soubor nelze přeložit.");
     return;
   }
 
   const Text folder = folderOf(state.sourcePath, state.sourceFileName);
-  if (state.appFolder == state.sourceFolder) {
-    runAssembler(app_, assemblerCommandLine(state.appAssemblerPath, baseName), folder, Waiting::No);
-  } else {
-    if (!removeEarlierCopies(app_)) return;
-    if (!stageTools(app_, folder)) {
-      // The copies made before the failure go with the timed clean-up, as after a run.
-      if (stagedCopiesPending(*this)) state.assembled = kTrue;
-      return;
-    }
-    runAssembler(app_, assemblerCommandLine(folder + state.assemblerFileName, baseName), folder,
-                 Waiting::UntilEnded);
-    state.assembled = kTrue;
+  Text program = state.appAssemblerPath;
+  const bool staged = state.appFolder != state.sourceFolder;
+  if (staged) {
+    if (!removeEarlierCopies(app_) || !stageBeside(app_, folder)) return;
+    program = folder + state.assemblerFileName;
   }
 
+  const StampResult before = platform.fileStamp(state.listingPath);
+  const std::uint64_t runStart = platform.fileTimeNow();
+  const bool ran = runAssembler(platform, assemblerCommandLine(program, baseName), folder);
+  if (staged) state.assembled = kTrue;
+  // Whether or not the files are there yet: the timed clean-up and the views disable them.
   command4.setEnabled(true);
   command5.setEnabled(true);
+  if (!ran) {
+    label1.setCaption(u"klikni zde...");
+    return;
+  }
+
+  const StampResult after = platform.fileStamp(state.listingPath);
+  if (after.error == SysError::None && !listingWrittenByRun(before, after.stamp, runStart)) {
+    label1.setCaption(u"klikni zde...");
+    warn(platform, u"Překladač nezapsal nový výpis \"" + state.listingPath +
+                       u"\". Výsledek překladu nelze zjistit.");
+    return;
+  }
+  // A listing that is not there is told by the scan.
   reportListing(app_);
 }
 

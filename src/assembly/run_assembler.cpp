@@ -1,7 +1,6 @@
 #include "assembly/run_assembler.h"
 
 #include "assembly/failure_text.h"
-#include "core/application.h"
 
 namespace tamrill {
 
@@ -28,13 +27,25 @@ Text assemblerCommandLine(const Text& programPath, const Text& baseName) {
   return quotedWhereNeeded(programPath) + u" " + quotedWhereNeeded(baseName);
 }
 
-void runAssembler(Application& app, const Text& commandLine, const Text& folder, Waiting waiting) {
-  const SysError error = waiting == Waiting::UntilEnded
-                             ? app.platform.runAndWait(commandLine, folder)
-                             : app.platform.startProgram(commandLine, folder);
-  if (error == SysError::None) return;
-  app.platform.showMessage(startFailureText(commandLine, error), u"Chyba", MessageIcon::Error,
-                           MessageButtons::Ok);
+bool runAssembler(Platform& platform, const Text& commandLine, const Text& folder) {
+  const SysError error = platform.runAndWait(commandLine, folder);
+  if (error == SysError::None) return true;
+  platform.showMessage(startFailureText(commandLine, error), u"Chyba", MessageIcon::Error,
+                       MessageButtons::Ok);
+  return false;
+}
+
+bool listingWrittenByRun(const StampResult& before, const FileStamp& after,
+                         std::uint64_t runStart) {
+  if (before.error != SysError::None || before.stamp != after) return true;
+  // Unchanged to the last step of its time stamp. On NTFS that means the run did not write it.
+  // A FAT drive (a student's USB stick) keeps times in 2-second steps only, so a listing that
+  // the run rewrote with the same size within the 2-second step of the old one looks
+  // unchanged; it is taken as new when its time is not older than the step in which the run
+  // began. Only an old listing written in that same step, a moment before the run, can then
+  // pass for new, and it is then at most two seconds old.
+  constexpr std::uint64_t kTwoSeconds = 20'000'000;
+  return after.lastWrite >= runStart - runStart % kTwoSeconds;
 }
 
 }  // namespace tamrill

@@ -1,14 +1,12 @@
 #pragma once
-// Starting the assembler, with or without waiting for it. A start that fails is told to the user;
-// the caller goes on as after a finished run either way.
+// Running the assembler and telling whether the listing it leaves is its own.
+
+#include <cstdint>
 
 #include "core/text.h"
+#include "platform/platform.h"
 
 namespace tamrill {
-
-class Application;
-
-enum class Waiting { No, UntilEnded };
 
 // The assembler's command line: its full path, one blank, the source's base name. A part that
 // holds a blank is put in double quotes: unquoted, Windows would try "C:\Moje.exe" for
@@ -16,7 +14,12 @@ enum class Waiting { No, UntilEnded };
 Text assemblerCommandLine(const Text& programPath, const Text& baseName);
 
 // Runs commandLine with folder as the child's current folder, where the assembler looks for the
-// source and its include files. With UntilEnded the window thread is blocked until it has ended.
-void runAssembler(Application& app, const Text& commandLine, const Text& folder, Waiting waiting);
+// source and its include files, and returns when it has ended. A start that fails is told in a
+// "Chyba" box; false then.
+bool runAssembler(Platform& platform, const Text& commandLine, const Text& folder);
+
+// Whether the listing found after a run is one the run wrote: before is the listing as it was
+// just before the run, after as it is now, runStart the clock when the run began.
+bool listingWrittenByRun(const StampResult& before, const FileStamp& after, std::uint64_t runStart);
 
 }  // namespace tamrill

@@ -24,8 +24,11 @@ void Form1::openFromCommandLine() {
   // The argument text as Windows passes it, taken as one string: only its end is looked at.
   const Text commandLine = platform.commandLine();
   const Text ending = toLower(rightChars(commandLine, 5));
-  Text path = commandLine;
-  std::erase(path, u'"');
+  Text quoteless = commandLine;
+  std::erase(quoteless, u'"');
+  // Against the folder the program started in, once: the copies and their clean-ups must not
+  // depend on whatever the current folder is later.
+  const Text path = absolutePath(quoteless, platform.startFolder());
 
   if (ending == u".asm\"") {
     state.sourcePath = path;

@@ -7,19 +7,14 @@
 
 namespace tamrill {
 
-namespace {
-// 8-character base name, the dot and a 3-character extension: the assembler takes no more.
-constexpr std::size_t kMaxFileName = 12;
-}  // namespace
-
 bool loadSource(Application& app) {
   ProgramState& state = app.state;
   Platform& platform = app.platform;
   Form1& form = app.form1;
 
-  if (state.sourceFileName.size() > kMaxFileName) {
-    platform.showMessage(u"Maximální dékla názvu bouboru je 8 znaků", u"Varování",
-                         MessageIcon::Warning, MessageButtons::Ok);
+  if (nameTooLong(state.sourceFileName)) {
+    platform.showMessage(kNameTooLongWarning, u"Varování", MessageIcon::Warning,
+                         MessageButtons::Ok);
     return true;
   }
 

@@ -1,6 +1,19 @@
 #pragma once
 
+#include <cstddef>
+
+#include "core/text.h"
+
 namespace tamrill {
+
+// 8-character base name, the dot and a 3-character extension: the assembler takes no more.
+inline constexpr std::size_t kMaxFileName = 12;
+inline constexpr char16_t kNameTooLongWarning[] = u"Maximální dékla názvu bouboru je 8 znaků";
+
+// True when the load refuses a source of this name.
+inline bool nameTooLong(const Text& fileName) {
+  return fileName.size() > kMaxFileName;
+}
 
 class Application;
 

@@ -8,7 +8,7 @@ namespace tamrill {
 
 class Application;
 
-// Starts "notepad " followed by the path, unquoted, in a normal focused window, without waiting.
+// Starts the system's Notepad on the path, in a normal focused window, without waiting.
 // When Notepad cannot be started, an error box titled "Chyba" names the command line that
 // failed; the program goes on either way.
 void showInNotepad(Application& app, const Text& path);

@@ -20,4 +20,10 @@ Text replaceLast3(TextView path, TextView extension);
 // The file name less a four-character extension such as ".asm".
 Text baseNameOf(TextView fileName);
 
+// path made absolute against folder (an absolute path itself), as Windows would take it in
+// that current folder: "blink.asm", "..\x.asm", "\x.asm" and "D:x.asm" (the root of another
+// drive, whose own current folder the program cannot know). "." and ".." are resolved, never
+// above the root. Absolute and network paths are returned as they are.
+Text absolutePath(TextView path, TextView folder);
+
 }  // namespace tamrill

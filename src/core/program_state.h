@@ -3,16 +3,10 @@
 // assembly. One instance lives in the Application for the whole run; every window and procedure
 // reads and writes this same set of values. Nothing of it is ever saved.
 
-#include <cstdint>
-
+#include "assembly/staged_copies.h"
 #include "core/text.h"
 
 namespace tamrill {
-
-// Flags are 16-bit integers holding -1 for true and 0 for false.
-using Flag = std::int16_t;
-inline constexpr Flag kTrue = -1;
-inline constexpr Flag kFalse = 0;
 
 struct ProgramState {
   Text sourcePath;         // full path of the opened source
@@ -25,6 +19,7 @@ struct ProgramState {
   Text assemblerFileName;  // always "asm51.exe" once start-up has found the tools
   Text appMod51Path;
   Text appMod52Path;
+  StagedCopies staged;      // the tools copied beside a source, until they are removed
   Flag assembled = kFalse;  // a staged run has finished and its copies are not removed yet
   float cleanupTicks = 0;   // timer ticks counted while assembled
   float errorCount = 0;     // what the last listing scan read; -10 when there was no listing

@@ -20,17 +20,34 @@ class Form;
 // Why a platform call failed, reduced to the distinctions the program tells the user.
 enum class SysError : std::uint8_t {
   None,
-  NotFound,        // the file, folder or program is not there
-  AccessDenied,    // refused by permissions or a write-protected medium
-  InUse,           // another program holds the file open
-  AlreadyExists,   // a copy would have replaced an existing file
-  BadExeFormat,    // a program this Windows cannot run (a 16-bit one, say)
+  NotFound,       // the file, folder or program is not there
+  AccessDenied,   // refused by permissions or a write-protected medium
+  InUse,          // another program holds the file open
+  AlreadyExists,  // a copy would have replaced an existing file
+  BadExeFormat,   // a program this Windows cannot run (a 16-bit one, say)
   Other,
 };
 
 enum class MessageIcon : std::uint8_t { Error, Warning, Information };
 enum class MessageButtons : std::uint8_t { Ok, YesNo };  // Yes/No boxes have Yes as the default
 enum class MessageAnswer : std::uint8_t { Ok, Yes, No };
+
+// What tells one file from another, and one version of it from the next: the volume and the
+// file's index on it survive a rename but not a delete and re-create; size and last-write time
+// change when it is rewritten. Times are in 100-nanosecond steps since 1601, as Windows keeps
+// them (FAT drives keep them in 2-second steps only).
+struct FileStamp {
+  std::uint64_t volume = 0;
+  std::uint64_t index = 0;
+  std::uint64_t size = 0;
+  std::uint64_t lastWrite = 0;
+  bool operator==(const FileStamp&) const = default;
+};
+
+struct StampResult {
+  SysError error = SysError::None;  // NotFound when there is no file at that path
+  FileStamp stamp;
+};
 
 struct ChosenFile {
   Text path;   // the full path as the dialog returned it
@@ -66,17 +83,26 @@ class Platform {
   // True only for a normal file at exactly this path: no wildcards, and folders, hidden and
   // system files count as missing.
   virtual bool fileExists(const Text& path) = 0;
-  // Copies a file to a path that must not exist yet: an existing file is never replaced.
+  // Copies a file to a path that must not exist yet: an existing file is never replaced. The
+  // copy is never read-only, whatever the original is, so that the program can delete it again.
   virtual SysError copyFile(const Text& from, const Text& to) = 0;
   virtual SysError deleteFile(const Text& path) = 0;
   // Opens a file for reading with full sharing; null when it cannot be opened.
   virtual std::unique_ptr<ReadableFile> openForReading(const Text& path) = 0;
+  // The identity, size and last-write time of the file at path, hidden ones included.
+  virtual StampResult fileStamp(const Text& path) = 0;
+  // The system clock, in the steps and from the start that file times use.
+  virtual std::uint64_t fileTimeNow() = 0;
 
   // --- Other programs ---
   // Starts a command line in a normal, focused window and does not wait for it. An empty
-  // folder leaves the child in this program's current folder.
-  virtual SysError startProgram(const Text& commandLine, const Text& currentFolder) = 0;
-  // Starts a command line and blocks the calling (window) thread until the process has ended.
+  // folder leaves the child in this program's current folder. A program path, when given, is
+  // the file that runs, and nothing is searched for; the command line is then only what the
+  // child is handed.
+  virtual SysError startProgram(const Text& commandLine, const Text& currentFolder,
+                                const Text& programPath) = 0;
+  // Starts a command line and returns when the process has ended. Meanwhile the windows keep
+  // painting and answering the system, but no user input, timer tick or handler is taken.
   virtual SysError runAndWait(const Text& commandLine, const Text& currentFolder) = 0;
   // Hands a web address to the shell's default action.
   virtual SysError openWebAddress(const Text& address) = 0;
@@ -86,6 +112,11 @@ class Platform {
   virtual Text programFolder() = 0;
   // The arguments as Windows passes them: the command line less the program's own name.
   virtual Text commandLine() = 0;
+  // The current folder the program was started in, without a trailing backslash (a drive's
+  // root keeps its own); it is read once at start-up and never changes.
+  virtual Text startFolder() = 0;
+  // The system folder (System32), where the system's own programs live.
+  virtual Text systemFolder() = 0;
   // Ends the program at once: every window closes and no further handler runs.
   virtual void endProgram() = 0;
 };

@@ -62,6 +62,11 @@ class Form {
   // arrives while any handler of any window runs is dropped.
   void deliver(Control* source, Event event);
 
+  // The system ends the user's session. Unlike every event this is not gated: the session
+  // ends whether or not a handler waits in a message box, so what must happen then (nothing,
+  // unless a form says otherwise) happens at once and shows nothing.
+  virtual void sessionEnding() {}
+
   // Back to the design values, for a window whose controls are built anew at each showing.
   void resetControls();
   void setObserver(FormObserver* observer);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <utility>
 
 namespace tamrill::test {
 
@@ -9,7 +10,7 @@ namespace {
 
 class MemoryFile final : public ReadableFile {
  public:
-  MemoryFile(std::shared_ptr<std::string> content, std::function<bool()> readFails)
+  MemoryFile(std::shared_ptr<const std::string> content, std::function<bool()> readFails)
       : content_(std::move(content)), readFails_(std::move(readFails)) {}
   std::uint64_t size() const override { return content_->size(); }
   bool read(std::uint64_t offset, char* buffer, std::size_t count) override {
@@ -20,49 +21,105 @@ class MemoryFile final : public ReadableFile {
   }
 
  private:
-  std::shared_ptr<std::string> content_;
+  std::shared_ptr<const std::string> content_;
   std::function<bool()> readFails_;
 };
 
-Text parentOf(const Text& path) {
-  const auto at = path.rfind(u'\\');
-  return at == Text::npos ? Text() : path.substr(0, at);
+bool isAbsolute(TextView path) {
+  return (path.size() >= 2 && path[1] == u':') || path.starts_with(u"\\\\");
 }
+
+TextView withoutTrailingBackslashes(TextView path) {
+  while (path.size() > 3 && path.back() == u'\\') path.remove_suffix(1);
+  return path;
+}
+
+bool sameIgnoringCase(TextView a, TextView b) {
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < a.size(); ++i) {
+    if (a[i] != b[i] && toLower(a[i]) != toLower(b[i])) return false;
+  }
+  return true;
+}
+
+Text parentOf(TextView path) {
+  const auto at = path.rfind(u'\\');
+  return at == TextView::npos ? Text() : Text(path.substr(0, at));
+}
+
+constexpr std::uint64_t kMillisecond = 10'000;
 
 }  // namespace
 
-Text FakePlatform::key(const Text& path) const {
-  Text full = path;
-  const bool absolute = (full.size() >= 2 && full[1] == u':') || full.starts_with(u"\\\\");
-  if (!absolute) full = currentFolder + u"\\" + full;
-  while (full.size() > 3 && full.back() == u'\\') full.pop_back();
-  return toLower(full);
+Text FakePlatform::absolute(const Text& path) const {
+  return isAbsolute(path) ? path : currentFolder + u"\\" + path;
 }
 
-const FakePlatform::Entry* FakePlatform::find(const Text& path) const {
-  const auto it = entries_.find(key(path));
-  return it == entries_.end() ? nullptr : &it->second;
+const FakePlatform::Entry* FakePlatform::find(TextView path) const {
+  if (!isAbsolute(path)) return find(absolute(Text(path)));
+  path = withoutTrailingBackslashes(path);
+  for (const Entry& entry : entries_) {
+    if (sameIgnoringCase(withoutTrailingBackslashes(entry.path), path)) return &entry;
+  }
+  return nullptr;
 }
 
-bool FakePlatform::folderExists(const Text& path) const {
-  if (path.size() <= 3) return true;  // a drive's root
+FakePlatform::Entry* FakePlatform::find(TextView path) {
+  return const_cast<Entry*>(std::as_const(*this).find(path));
+}
+
+bool FakePlatform::folderExists(TextView path) const {
+  if (withoutTrailingBackslashes(path).size() <= 3) return true;  // a drive's root
   const Entry* entry = find(path);
   return entry != nullptr && entry->folder;
 }
 
+void FakePlatform::erase(const Entry* entry) {
+  // The order of the list means nothing: the last entry fills the gap.
+  auto& slot = entries_[static_cast<std::size_t>(entry - entries_.data())];
+  if (&slot != &entries_.back()) slot = std::move(entries_.back());
+  entries_.pop_back();
+}
+
+std::uint64_t FakePlatform::stampNow() {
+  const std::uint64_t stamp = clock - clock % timeResolution;
+  clock += kMillisecond;
+  return stamp;
+}
+
+FakePlatform::Entry& FakePlatform::newEntry(const Text& path) {
+  entries_.push_back(Entry{});
+  Entry& entry = entries_.back();
+  entry.path = absolute(path);
+  entry.index = nextIndex_++;
+  return entry;
+}
+
 void FakePlatform::addFolder(const Text& path) {
-  if (path.size() <= 3) return;
-  addFolder(parentOf(path));
-  entries_[key(path)] = Entry{path, nullptr, true, false};
+  if (withoutTrailingBackslashes(path).size() <= 3 || find(path) != nullptr) return;
+  addFolder(parentOf(absolute(path)));
+  newEntry(path).folder = true;
 }
 
 void FakePlatform::addFile(const Text& path, std::string content, bool hidden) {
-  addFolder(parentOf(path));
-  entries_[key(path)] =
-      Entry{path, std::make_shared<std::string>(std::move(content)), false, hidden};
+  Entry* entry = find(path);
+  if (entry == nullptr) {
+    addFolder(parentOf(absolute(path)));
+    entry = &newEntry(path);
+  }
+  entry->folder = false;
+  entry->hidden = hidden;
+  entry->content = std::make_shared<const std::string>(std::move(content));
+  entry->lastWrite = stampNow();
 }
 
-void FakePlatform::removeFile(const Text& path) { entries_.erase(key(path)); }
+void FakePlatform::setReadOnly(const Text& path, bool readOnly) {
+  if (Entry* entry = find(path)) entry->readOnly = readOnly;
+}
+
+void FakePlatform::removeFile(const Text& path) {
+  if (const Entry* entry = find(path)) erase(entry);
+}
 
 bool FakePlatform::hasFile(const Text& path) const {
   const Entry* entry = find(path);
@@ -76,10 +133,16 @@ std::string FakePlatform::contentOf(const Text& path) const {
 
 std::vector<Text> FakePlatform::allFiles() const {
   std::vector<Text> files;
-  for (const auto& [k, entry] : entries_) {
+  for (const Entry& entry : entries_) {
     if (!entry.folder) files.push_back(entry.path);
   }
   return files;
+}
+
+void FakePlatform::clearAll() {
+  entries_.clear();
+  failures_.clear();
+  clock = kStartClock;
 }
 
 void FakePlatform::failNext(Call call, SysError error, int count, Text pathPart) {
@@ -87,6 +150,7 @@ void FakePlatform::failNext(Call call, SysError error, int count, Text pathPart)
 }
 
 SysError FakePlatform::injected(Call call, const Text& path) {
+  if (failures_.empty()) return SysError::None;
   for (auto& failure : failures_) {
     if (failure.call != call || failure.count <= 0) continue;
     if (!failure.pathPart.empty() && toLower(path).find(failure.pathPart) == Text::npos) continue;
@@ -115,7 +179,9 @@ std::optional<ChosenFile> FakePlatform::chooseFileToOpen(const Text& filter) {
   return answer;
 }
 
-void FakePlatform::showForm(ui::Form& form) { shownForms.push_back(&form); }
+void FakePlatform::showForm(ui::Form& form) {
+  shownForms.push_back(&form);
+}
 
 bool FakePlatform::fileExists(const Text& path) {
   if (injected(Call::Exists, path) != SysError::None) return false;
@@ -129,8 +195,15 @@ SysError FakePlatform::copyFile(const Text& from, const Text& to) {
   const Entry* source = find(from);
   if (source == nullptr || source->folder) return SysError::NotFound;
   if (find(to) != nullptr) return SysError::AlreadyExists;
-  if (!folderExists(parentOf(key(to)))) return SysError::NotFound;
-  entries_[key(to)] = Entry{to, std::make_shared<std::string>(*source->content), false, false};
+  if (!folderExists(parentOf(absolute(to)))) return SysError::NotFound;
+  // The content is shared: files are only ever rewritten whole. The copy keeps the original's
+  // last-write time, as CopyFile does, and is never read-only.
+  std::shared_ptr<const std::string> content = source->content;
+  const std::uint64_t lastWrite = source->lastWrite;
+  Entry& copy = newEntry(to);
+  copy.content = std::move(content);
+  copy.lastWrite = lastWrite;
+  clock += kMillisecond;
   copies.emplace_back(from, to);
   return SysError::None;
 }
@@ -139,7 +212,8 @@ SysError FakePlatform::deleteFile(const Text& path) {
   if (const SysError error = injected(Call::Delete, path); error != SysError::None) return error;
   const Entry* entry = find(path);
   if (entry == nullptr || entry->folder) return SysError::NotFound;
-  entries_.erase(key(path));
+  if (entry->readOnly) return SysError::AccessDenied;
+  erase(entry);
   deletions.push_back(path);
   return SysError::None;
 }
@@ -148,25 +222,37 @@ std::unique_ptr<ReadableFile> FakePlatform::openForReading(const Text& path) {
   if (injected(Call::Open, path) != SysError::None) return nullptr;
   const Entry* entry = find(path);
   if (entry == nullptr || entry->folder) return nullptr;
-  return std::make_unique<MemoryFile>(entry->content, [this, path] {
-    return injected(Call::Read, path) != SysError::None;
-  });
+  return std::make_unique<MemoryFile>(
+      entry->content, [this, path] { return injected(Call::Read, path) != SysError::None; });
 }
 
-SysError FakePlatform::start(const Text& commandLine, const Text& currentFolder, bool waited) {
+StampResult FakePlatform::fileStamp(const Text& path) {
+  if (const SysError error = injected(Call::Stamp, path); error != SysError::None) {
+    return {error, {}};
+  }
+  const Entry* entry = find(path);
+  if (entry == nullptr || entry->folder) return {SysError::NotFound, {}};
+  const std::uint64_t volume = toLower(entry->path[0]);
+  return {SysError::None,
+          FileStamp{volume, entry->index, entry->content->size(), entry->lastWrite}};
+}
+
+SysError FakePlatform::start(const Text& commandLine, const Text& currentFolder, bool waited,
+                             const Text& program) {
   const SysError error = injected(waited ? Call::RunAndWait : Call::Start, commandLine);
   if (error != SysError::None) return error;
-  starts.push_back(Start{commandLine, currentFolder, waited});
+  starts.push_back(Start{commandLine, currentFolder, waited, program});
   if (onStart) onStart(starts.back());
   return SysError::None;
 }
 
-SysError FakePlatform::startProgram(const Text& commandLine, const Text& currentFolder) {
-  return start(commandLine, currentFolder, false);
+SysError FakePlatform::startProgram(const Text& commandLine, const Text& currentFolder,
+                                    const Text& programPath) {
+  return start(commandLine, currentFolder, false, programPath);
 }
 
 SysError FakePlatform::runAndWait(const Text& commandLine, const Text& currentFolder) {
-  return start(commandLine, currentFolder, true);
+  return start(commandLine, currentFolder, true, {});
 }
 
 SysError FakePlatform::openWebAddress(const Text& address) {

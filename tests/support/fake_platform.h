@@ -2,11 +2,11 @@
 // An in-memory platform for driving the core in tests: a file system of Windows-style paths
 // (letter case ignored, as on Windows), scripted answers for message boxes and the file-open
 // dialog, a record of every message, start, copy, deletion and web address, and failure
-// injection for every call.
+// injection for every call. Files sit in one flat list, looked up without allocating: the
+// no-lost-files property test plays a hundred thousand sequences on it under the sanitizers.
 
 #include <deque>
 #include <functional>
-#include <map>
 #include <memory>
 #include <optional>
 #include <string>
@@ -19,8 +19,11 @@ namespace tamrill::test {
 class FakePlatform : public Platform {
  public:
   // --- The file system ---
-  // Adds (or replaces) a file; its folders come into being with it.
+  // Adds a file, or rewrites one in place (it keeps its identity); its folders come into
+  // being with it. Its last-write time is the clock's, in the drive's time steps.
   void addFile(const Text& path, std::string content = {}, bool hidden = false);
+  // A read-only file cannot be deleted. Copies never are read-only, as on the real platform.
+  void setReadOnly(const Text& path, bool readOnly);
   void addFolder(const Text& path);
   // As a user or another program would: not recorded as the program's deletion.
   void removeFile(const Text& path);
@@ -28,13 +31,29 @@ class FakePlatform : public Platform {
   std::string contentOf(const Text& path) const;
   // Every file, in its original letter case.
   std::vector<Text> allFiles() const;
-  // Relative paths are taken against this folder, as the process's current folder.
+  // Calls visit(path, content) for every file, without copying anything.
+  template <class Visit>
+  void forEachFile(Visit visit) const {
+    for (const Entry& entry : entries_) {
+      if (!entry.folder) visit(entry.path, *entry.content);
+    }
+  }
+  // An empty disk, no failures pending and the clock back at its start.
+  void clearAll();
+  // Relative paths are taken against this folder, the process's current folder, which is also
+  // the folder the program started in.
   Text currentFolder = u"C:\\Users\\student";
+  // The clock, in file-time steps; every write moves it on by a millisecond.
+  static constexpr std::uint64_t kStartClock = 133'000'000'000'000'000ULL;
+  std::uint64_t clock = kStartClock;
+  // The step of last-write times: 1 as on NTFS, 20'000'000 (2 s) as on a FAT drive.
+  std::uint64_t timeResolution = 1;
 
   // --- Scripted answers ---
-  std::deque<MessageAnswer> yesNoAnswers;   // taken in turn; No when none is left
+  std::deque<MessageAnswer> yesNoAnswers;               // taken in turn; No when none is left
   std::deque<std::optional<ChosenFile>> dialogAnswers;  // taken in turn; cancelled when none
   Text programFolderValue = u"C:\\Tamrill";
+  Text systemFolderValue = u"C:\\windows\\system32";
   Text commandLineValue;
 
   // --- What happened ---
@@ -48,6 +67,7 @@ class FakePlatform : public Platform {
     Text commandLine;
     Text folder;
     bool waited;
+    Text program;  // the program file, when the caller named it
   };
   std::vector<Message> messages;
   std::vector<Start> starts;
@@ -55,7 +75,7 @@ class FakePlatform : public Platform {
   std::vector<Text> deletions;                // by the program
   std::vector<Text> webAddresses;
   std::vector<ui::Form*> shownForms;
-  std::vector<Text> filterRequests;           // the filters the file-open dialog was given
+  std::vector<Text> filterRequests;  // the filters the file-open dialog was given
   bool ended = false;
 
   // --- Hooks ---
@@ -65,7 +85,7 @@ class FakePlatform : public Platform {
   std::function<void(const Start&)> onStart;
 
   // --- Failure injection ---
-  enum class Call { Exists, Copy, Delete, Open, Read, Start, RunAndWait, Web };
+  enum class Call { Exists, Copy, Delete, Open, Read, Start, RunAndWait, Web, Stamp };
   // The next count calls of that kind (whose path contains pathPart, when given) fail with error.
   void failNext(Call call, SysError error, int count = 1, Text pathPart = {});
 
@@ -78,19 +98,27 @@ class FakePlatform : public Platform {
   SysError copyFile(const Text& from, const Text& to) override;
   SysError deleteFile(const Text& path) override;
   std::unique_ptr<ReadableFile> openForReading(const Text& path) override;
-  SysError startProgram(const Text& commandLine, const Text& currentFolder) override;
+  StampResult fileStamp(const Text& path) override;
+  std::uint64_t fileTimeNow() override { return clock; }
+  SysError startProgram(const Text& commandLine, const Text& currentFolder,
+                        const Text& programPath) override;
   SysError runAndWait(const Text& commandLine, const Text& currentFolder) override;
   SysError openWebAddress(const Text& address) override;
   Text programFolder() override { return programFolderValue; }
   Text commandLine() override { return commandLineValue; }
+  Text startFolder() override { return currentFolder; }
+  Text systemFolder() override { return systemFolderValue; }
   void endProgram() override { ended = true; }
 
  private:
   struct Entry {
-    Text path;
-    std::shared_ptr<std::string> content;
+    Text path;  // absolute, in its original letter case
+    std::shared_ptr<const std::string> content;
     bool folder = false;
     bool hidden = false;
+    bool readOnly = false;
+    std::uint64_t index = 0;
+    std::uint64_t lastWrite = 0;
   };
   struct Failure {
     Call call;
@@ -99,13 +127,19 @@ class FakePlatform : public Platform {
     Text pathPart;
   };
 
-  Text key(const Text& path) const;
-  const Entry* find(const Text& path) const;
-  bool folderExists(const Text& path) const;
+  Text absolute(const Text& path) const;
+  Entry* find(TextView path);
+  const Entry* find(TextView path) const;
+  bool folderExists(TextView path) const;
+  void erase(const Entry* entry);
+  Entry& newEntry(const Text& path);
+  std::uint64_t stampNow();
   SysError injected(Call call, const Text& path);
-  SysError start(const Text& commandLine, const Text& currentFolder, bool waited);
+  SysError start(const Text& commandLine, const Text& currentFolder, bool waited,
+                 const Text& program);
 
-  std::map<Text, Entry> entries_;
+  std::vector<Entry> entries_;
+  std::uint64_t nextIndex_ = 1;
   std::vector<Failure> failures_;
 };
 

@@ -9,6 +9,7 @@ namespace tamrill {
 namespace {
 
 using test::AssemblerOutput;
+using test::FakePlatform;
 
 class AssembleTest : public ::testing::Test, public test::AssemblyWorld {
  protected:
@@ -21,8 +22,8 @@ TEST_F(AssembleTest, StagedRunCopiesTheMissingToolsInOrderAndWaitsInTheSourceFol
   assemble();
 
   ASSERT_EQ(fake.copies.size(), 3U);
-  EXPECT_EQ(fake.copies[0], std::make_pair(Text(u"C:\\Tamrill\\asm51.exe"),
-                                           Text(u"C:\\work\\asm51.exe")));
+  EXPECT_EQ(fake.copies[0],
+            std::make_pair(Text(u"C:\\Tamrill\\asm51.exe"), Text(u"C:\\work\\asm51.exe")));
   EXPECT_EQ(fake.copies[1], std::make_pair(Text(u"C:\\Tamrill\\mod51"), Text(u"C:\\work\\mod51")));
   EXPECT_EQ(fake.copies[2], std::make_pair(Text(u"C:\\Tamrill\\mod52"), Text(u"C:\\work\\mod52")));
   EXPECT_EQ(fake.contentOf(u"C:\\work\\mod52"), test::kMod52Content);
@@ -33,10 +34,10 @@ TEST_F(AssembleTest, StagedRunCopiesTheMissingToolsInOrderAndWaitsInTheSourceFol
   EXPECT_TRUE(fake.starts[0].waited);
   EXPECT_TRUE(sawAllTools);
 
-  EXPECT_EQ(form().stagedAssembler, kTrue);
-  EXPECT_EQ(form().stagedMod51, kTrue);
-  EXPECT_EQ(form().stagedMod52, kTrue);
-  EXPECT_EQ(form().stagedFolder, u"C:\\work\\");
+  EXPECT_EQ(state().staged[Tool::Assembler].made, kTrue);
+  EXPECT_EQ(state().staged[Tool::Mod51].made, kTrue);
+  EXPECT_EQ(state().staged[Tool::Mod52].made, kTrue);
+  EXPECT_EQ(state().staged.folder, u"C:\\work\\");
   EXPECT_EQ(state().assembled, kTrue);
   EXPECT_TRUE(form().command4.enabled());
   EXPECT_TRUE(form().command5.enabled());
@@ -68,9 +69,9 @@ TEST_F(AssembleTest, UsersOwnToolInAnyLetterCaseIsUsedAndNeverReplaced) {
 
   ASSERT_EQ(fake.copies.size(), 1U);
   EXPECT_EQ(fake.copies[0].second, u"C:\\work\\mod52");
-  EXPECT_EQ(form().stagedAssembler, kFalse);
-  EXPECT_EQ(form().stagedMod51, kFalse);
-  EXPECT_EQ(form().stagedMod52, kTrue);
+  EXPECT_EQ(state().staged[Tool::Assembler].made, kFalse);
+  EXPECT_EQ(state().staged[Tool::Mod51].made, kFalse);
+  EXPECT_EQ(state().staged[Tool::Mod52].made, kTrue);
   EXPECT_EQ(fake.contentOf(u"C:\\work\\mod51"), "the user's own");
 
   tick();
@@ -86,9 +87,9 @@ TEST_F(AssembleTest, ProgramFolderInOtherLetterCaseCountsAsElsewhereButCopiesNot
 
   EXPECT_TRUE(fake.copies.empty());
   EXPECT_EQ(startsOf(true), std::vector<Text>{u"c:\\tamrill\\asm51.exe blink"});
-  EXPECT_EQ(form().stagedAssembler, kFalse);
-  EXPECT_EQ(form().stagedMod51, kFalse);
-  EXPECT_EQ(form().stagedMod52, kFalse);
+  EXPECT_EQ(state().staged[Tool::Assembler].made, kFalse);
+  EXPECT_EQ(state().staged[Tool::Mod51].made, kFalse);
+  EXPECT_EQ(state().staged[Tool::Mod52].made, kFalse);
   EXPECT_EQ(state().assembled, kTrue);
   tick();
   tick();
@@ -96,7 +97,7 @@ TEST_F(AssembleTest, ProgramFolderInOtherLetterCaseCountsAsElsewhereButCopiesNot
   EXPECT_EQ(state().assembled, kFalse);
 }
 
-TEST_F(AssembleTest, ProgramFolderRunStartsWithoutWaitingAndLeavesTheStagingRecord) {
+TEST_F(AssembleTest, ProgramFolderRunIsWaitedForAndLeavesTheStagingRecord) {
   // A staged run first, so that its record is there to be left alone.
   fake.addFile(u"C:\\work\\blink.asm");
   open(u"C:\\work\\blink.asm");
@@ -106,11 +107,14 @@ TEST_F(AssembleTest, ProgramFolderRunStartsWithoutWaitingAndLeavesTheStagingReco
   form().command4.setEnabled(false);
   assemble();
 
-  EXPECT_EQ(startsOf(false), std::vector<Text>{u"C:\\Tamrill\\asm51.exe prog"});
+  EXPECT_EQ(startsOf(true),
+            (std::vector<Text>{u"C:\\work\\asm51.exe blink", u"C:\\Tamrill\\asm51.exe prog"}));
   EXPECT_EQ(fake.starts.back().folder, u"C:\\Tamrill\\");
+  // Its own fresh count, not the one of the listing before.
+  EXPECT_EQ(form().label1.caption(), u"bez chyb :)");
   EXPECT_EQ(fake.copies.size(), 3U);  // the staged run's only
-  EXPECT_EQ(form().stagedMod51, kTrue);
-  EXPECT_EQ(form().stagedFolder, u"C:\\work\\");
+  EXPECT_EQ(state().staged[Tool::Mod51].made, kTrue);
+  EXPECT_EQ(state().staged.folder, u"C:\\work\\");
   EXPECT_EQ(state().assembled, kTrue);
   EXPECT_TRUE(form().command4.enabled());
   EXPECT_TRUE(form().command5.enabled());
@@ -130,7 +134,8 @@ TEST_F(AssembleTest, ProgramFolderRunThatFindsNoListingYetSaysSoAndKeepsTheLabel
   EXPECT_TRUE(form().command4.enabled());  // no staged run: the timer leaves the buttons
 }
 
-TEST_F(AssembleTest, MissingAssemblerIsReportedThenTheOldListingIsScanned) {
+// Nothing ran, so the old listing says nothing about this run and is not scanned.
+TEST_F(AssembleTest, MissingAssemblerIsReportedAndNothingIsScanned) {
   fake.addFile(u"C:\\work\\blink.asm");
   fake.addFile(u"C:\\work\\blink.lst", test::listingWith(AssemblerOutput::ThreeErrors));
   open(u"C:\\work\\blink.asm");
@@ -139,14 +144,12 @@ TEST_F(AssembleTest, MissingAssemblerIsReportedThenTheOldListingIsScanned) {
   form().command5.setEnabled(false);
   assemble();
 
-  ASSERT_GE(fake.messages.size(), 2U);
+  ASSERT_EQ(fake.messages.size(), 1U);
   EXPECT_EQ(fake.messages[0].text,
             u"Nenalezen soubor ASM51.EXE ve složce s tímto programem. Nelze přeložit soubor.");
   EXPECT_EQ(fake.messages[0].title, u"Chyba");
   EXPECT_EQ(fake.messages[0].icon, MessageIcon::Error);
-  // The full report on the listing that is there: the count and the offer to show it.
-  EXPECT_EQ(fake.messages[1].buttons, MessageButtons::YesNo);
-  EXPECT_EQ(form().label1.caption(), u"3 chyb");
+  EXPECT_EQ(form().label1.caption(), u"klikni zde...");
   EXPECT_TRUE(fake.copies.empty());
   EXPECT_TRUE(fake.starts.empty());
   EXPECT_FALSE(form().command5.enabled());
@@ -172,7 +175,7 @@ TEST_F(AssembleTest, SourceDeletedAfterOpeningWarnsAndDisablesViewingIt) {
 }
 
 TEST_F(AssembleTest, NameWithoutABaseNameIsNotAssembled) {
-  for (const Text name : {u"x.a", u".asm"}) {
+  for (const Text name : {u".asm", u".ASM"}) {
     fake.messages.clear();
     fake.addFile(u"C:\\work\\" + name);
     open(u"C:\\work\\" + name);
@@ -202,7 +205,7 @@ TEST_F(AssembleTest, RunWithErrorsReportsTheCountAndOffersTheListing) {
   EXPECT_EQ(form().label1.caption(), u"3 chyb");
   ASSERT_EQ(fake.messages.size(), 1U);
   EXPECT_EQ(fake.messages[0].text, u"Nalezeno 3 chyb. Přejete si zobrazit výpis?");
-  EXPECT_EQ(fake.starts.back().commandLine, u"notepad C:\\work\\blink.lst");
+  EXPECT_EQ(fake.starts.back().commandLine, u"notepad \"C:\\work\\blink.lst\"");
 }
 
 TEST_F(AssembleTest, ListingWithoutSummaryEndsTheCommandQuietlyAfterTheStagedRun) {
@@ -230,9 +233,9 @@ TEST_F(AssembleTest, SecondRunInTheSameFolderBeforeTheCleanUpRecopiesAndRestarts
 
   EXPECT_EQ(fake.deletions.size(), 3U);
   EXPECT_EQ(fake.copies.size(), 6U);
-  EXPECT_EQ(form().stagedAssembler, kTrue);
-  EXPECT_EQ(form().stagedMod51, kTrue);
-  EXPECT_EQ(form().stagedMod52, kTrue);
+  EXPECT_EQ(state().staged[Tool::Assembler].made, kTrue);
+  EXPECT_EQ(state().staged[Tool::Mod51].made, kTrue);
+  EXPECT_EQ(state().staged[Tool::Mod52].made, kTrue);
   tick();
   EXPECT_TRUE(fake.hasFile(u"C:\\work\\mod51"));  // the count started afresh
   tick();
@@ -255,8 +258,8 @@ TEST_F(AssembleTest, SecondRunElsewhereRemovesTheFirstFoldersCopiesBeforeCopying
   EXPECT_EQ(fake.deletions[0], u"C:\\work\\asm51.exe");
   ASSERT_EQ(fake.copies.size(), 5U);
   EXPECT_EQ(fake.copies[3].second, u"D:\\other\\asm51.exe");
-  EXPECT_EQ(form().stagedFolder, u"D:\\other\\");
-  EXPECT_EQ(form().stagedMod52, kFalse);
+  EXPECT_EQ(state().staged.folder, u"D:\\other\\");
+  EXPECT_EQ(state().staged[Tool::Mod52].made, kFalse);
   close();
   for (const char16_t* folder : {u"C:\\work\\", u"D:\\other\\"}) {
     EXPECT_FALSE(fake.hasFile(Text(folder) + u"asm51.exe")) << toUtf8(folder);
@@ -265,17 +268,106 @@ TEST_F(AssembleTest, SecondRunElsewhereRemovesTheFirstFoldersCopiesBeforeCopying
   EXPECT_EQ(fake.contentOf(u"D:\\other\\mod52"), "the user's own");
 }
 
-// A refused name keeps the previous source's folder for the comparison while the run itself
-// takes the refused file's folder and base name.
-TEST_F(AssembleTest, RefusedNameComparesTheEarlierFolderButRunsBesideTheRefusedFile) {
+// The assembler reads NAME.asm whatever it is handed: any other name is refused before anything
+// is copied or run, as is a name the load refused.
+TEST_F(AssembleTest, OnlyASourceTheLoadAcceptedAndNamedDotAsmIsAssembled) {
   fake.addFile(u"C:\\work\\blink.asm");
-  fake.addFile(u"D:\\x\\abcdefghi.asm");
   open(u"C:\\work\\blink.asm");
-  open(u"D:\\x\\abcdefghi.asm");
-  ASSERT_EQ(state().sourceFolder, u"C:\\work\\");
+  const Text label = form().label1.caption();
+  for (const Text name : {u"main.a51", u"x.a", u"abcdefghi.asm"}) {
+    fake.messages.clear();
+    fake.addFile(u"D:\\x\\" + name);
+    fake.addFile(u"D:\\x\\main.hex", "the user's");
+    open(u"D:\\x\\" + name);
+    fake.messages.clear();
+    assemble();
+    ASSERT_EQ(fake.messages.size(), 1U) << toUtf8(name);
+    EXPECT_EQ(fake.messages[0].title, u"Varování");
+    EXPECT_EQ(fake.messages[0].icon, MessageIcon::Warning);
+  }
+  EXPECT_EQ(fake.messages[0].text, u"Maximální dékla názvu bouboru je 8 znaků");
+  open(u"D:\\x\\main.a51");
+  fake.messages.clear();
   assemble();
-  EXPECT_EQ(startsOf(true), std::vector<Text>{u"D:\\x\\asm51.exe abcdefghi"});
-  EXPECT_EQ(form().stagedFolder, u"D:\\x\\");
+  EXPECT_EQ(fake.messages[0].text,
+            u"Soubor \"main.a51\" nelze přeložit: překladač ASM51 překládá jen soubory s příponou "
+            u".asm.");
+  EXPECT_TRUE(fake.starts.empty());
+  EXPECT_TRUE(fake.copies.empty());
+  EXPECT_EQ(fake.contentOf(u"D:\\x\\main.hex"), "the user's");
+  EXPECT_EQ(form().label1.caption(), label);
+
+  // Any letter case of .asm is the assembler's.
+  fake.addFile(u"D:\\x\\MAIN.ASM");
+  open(u"D:\\x\\MAIN.ASM");
+  assemble();
+  EXPECT_EQ(startsOf(true), std::vector<Text>{u"D:\\x\\asm51.exe MAIN"});
+}
+
+// A verdict comes only from a listing that the run wrote.
+TEST_F(AssembleTest, StartThatFailsGetsItsBoxAndNoScan) {
+  fake.addFile(u"C:\\work\\blink.asm");
+  fake.addFile(u"C:\\work\\blink.lst", test::listingWith(AssemblerOutput::NoErrors));
+  open(u"C:\\work\\blink.asm");
+  fake.messages.clear();
+  fake.failNext(FakePlatform::Call::RunAndWait, SysError::AccessDenied);
+  assemble();
+  ASSERT_EQ(fake.messages.size(), 1U);
+  EXPECT_EQ(fake.messages[0].title, u"Chyba");
+  EXPECT_EQ(form().label1.caption(), u"klikni zde...");
+  // The copies still go with the timed clean-up.
+  tick();
+  tick();
+  EXPECT_EQ(fake.deletions.size(), 3U);
+}
+
+TEST_F(AssembleTest, ListingTheRunLeftUntouchedIsNotTakenForItsResult) {
+  fake.addFile(u"C:\\work\\blink.asm");
+  fake.addFile(u"C:\\work\\blink.lst", test::listingWith(AssemblerOutput::NoErrors));
+  open(u"C:\\work\\blink.asm");
+  ASSERT_EQ(form().label1.caption(), u"bez chyb :)");
+  fake.messages.clear();
+  fake.clock += 100'000'000;  // ten seconds later
+  output = AssemblerOutput::Nothing;
+  assemble();
+  ASSERT_EQ(fake.messages.size(), 1U);
+  EXPECT_EQ(fake.messages[0].title, u"Varování");
+  EXPECT_EQ(fake.messages[0].text,
+            u"Překladač nezapsal nový výpis \"C:\\work\\blink.lst\". "
+            u"Výsledek překladu nelze zjistit.");
+  EXPECT_EQ(form().label1.caption(), u"klikni zde...");
+}
+
+// On a FAT drive times go in 2-second steps: a listing rewritten with the same size within the
+// step of the old one is still this run's.
+TEST_F(AssembleTest, ListingRewrittenWithinTheSameTwoSecondsOnFatIsTheRunsOwn) {
+  fake.timeResolution = 20'000'000;
+  fake.clock -= fake.clock % 20'000'000;
+  fake.addFile(u"C:\\work\\blink.asm");
+  fake.addFile(u"C:\\work\\blink.lst", test::listingWith(AssemblerOutput::ThreeErrors));
+  open(u"C:\\work\\blink.asm");
+  fake.messages.clear();
+  output = AssemblerOutput::ThreeErrors;
+  assemble();
+  ASSERT_FALSE(fake.messages.empty());
+  EXPECT_EQ(fake.messages[0].buttons, MessageButtons::YesNo);
+  EXPECT_EQ(form().label1.caption(), u"3 chyb");
+}
+
+TEST(ListingFreshness, ChangedOrNotOlderThanTheRunsTwoSecondStepIsNew) {
+  constexpr std::uint64_t kSecond = 10'000'000;
+  const FileStamp old{1, 7, 100, 1000 * kSecond};
+  const std::uint64_t start = 1011 * kSecond + 5;
+  EXPECT_FALSE(listingWrittenByRun({SysError::None, old}, old, start));
+  EXPECT_TRUE(listingWrittenByRun({SysError::NotFound, {}}, old, start));
+  for (FileStamp changed :
+       {FileStamp{1, 8, 100, old.lastWrite}, FileStamp{1, 7, 101, old.lastWrite},
+        FileStamp{1, 7, 100, old.lastWrite + 1}}) {
+    EXPECT_TRUE(listingWrittenByRun({SysError::None, old}, changed, start));
+  }
+  const FileStamp sameStep{1, 7, 100, 1010 * kSecond};
+  EXPECT_TRUE(listingWrittenByRun({SysError::None, sameStep}, sameStep, start));
+  EXPECT_FALSE(listingWrittenByRun({SysError::None, sameStep}, sameStep, start + 2 * kSecond));
 }
 
 }  // namespace

@@ -1,5 +1,5 @@
-// The timed clean-up two ticks after a staged run, the clean-up when the window closes, and
-// "Konec", which leaves the copies.
+// The timed clean-up two ticks after a staged run, the exit clean-up when the window closes or
+// "Konec" ends the program, and the silent one when the Windows session ends.
 
 #include <gtest/gtest.h>
 
@@ -9,9 +9,9 @@ namespace tamrill {
 namespace {
 
 using test::AssemblerOutput;
+using test::FakePlatform;
 
-const std::vector<Text> kWorkCopies{u"C:\\work\\asm51.exe", u"C:\\work\\mod51",
-                                    u"C:\\work\\mod52"};
+const std::vector<Text> kWorkCopies{u"C:\\work\\asm51.exe", u"C:\\work\\mod51", u"C:\\work\\mod52"};
 
 class CleanupTest : public ::testing::Test, public test::AssemblyWorld {
  protected:
@@ -43,9 +43,9 @@ TEST_F(CleanupTest, SecondTickDeletesTheCopiesAndDisarmsButKeepsTheFlags) {
   EXPECT_EQ(fake.deletions, kWorkCopies);
   EXPECT_EQ(state().assembled, kFalse);
   EXPECT_EQ(state().cleanupTicks, 0);
-  EXPECT_EQ(form().stagedAssembler, kTrue);
-  EXPECT_EQ(form().stagedMod51, kTrue);
-  EXPECT_EQ(form().stagedMod52, kTrue);
+  EXPECT_EQ(state().staged[Tool::Assembler].made, kTrue);
+  EXPECT_EQ(state().staged[Tool::Mod51].made, kTrue);
+  EXPECT_EQ(state().staged[Tool::Mod52].made, kTrue);
   // The assembler's output stays.
   EXPECT_TRUE(fake.hasFile(u"C:\\work\\blink.lst"));
   for (int i = 0; i < 4; ++i) tick();
@@ -131,13 +131,66 @@ TEST_F(CleanupTest, ClosingWithoutAStagedRunDeletesNothing) {
   EXPECT_TRUE(fake.ended);
 }
 
-TEST_F(CleanupTest, KonecLeavesTheCopies) {
+TEST_F(CleanupTest, KonecDeletesTheCopiesAsClosingDoes) {
   assemble();
   tick();
   konec();
   EXPECT_TRUE(fake.ended);
-  EXPECT_TRUE(fake.deletions.empty());
-  for (const Text& copy : kWorkCopies) EXPECT_TRUE(fake.hasFile(copy)) << toUtf8(copy);
+  EXPECT_EQ(fake.deletions, kWorkCopies);
+}
+
+// A copy is deleted only while it is still the file the program made: whatever the user put at
+// its name meanwhile (a new file, or the copy rewritten) survives both clean-ups.
+TEST_F(CleanupTest, FileTheUserPutAtACopysNameSurvivesBothCleanUps) {
+  assemble();
+  fake.removeFile(u"C:\\work\\mod51");
+  fake.addFile(u"C:\\work\\MOD51", "the user's own");
+  fake.addFile(u"C:\\work\\mod52", "rewritten in place");
+  tick();
+  tick();
+  EXPECT_EQ(fake.deletions, std::vector<Text>{u"C:\\work\\asm51.exe"});
+  EXPECT_FALSE(state().staged.pending());
+
+  assemble();  // the user's files are used now; only the assembler is copied again
+  fake.addFile(u"C:\\work\\asm51.exe", "the user's own assembler");
+  close();
+  EXPECT_EQ(fake.deletions.size(), 1U);
+  EXPECT_EQ(fake.contentOf(u"C:\\work\\asm51.exe"), "the user's own assembler");
+  EXPECT_EQ(fake.contentOf(u"C:\\work\\mod51"), "the user's own");
+  EXPECT_EQ(fake.contentOf(u"C:\\work\\mod52"), "rewritten in place");
+  EXPECT_TRUE(fake.messages.empty() || fake.messages.back().title != u"Chyba");
+}
+
+TEST_F(CleanupTest, CopiesAnExitCannotDeleteAreListedInOneBoxBeforeTheEnd) {
+  assemble();
+  fake.messages.clear();
+  fake.failNext(FakePlatform::Call::Delete, SysError::InUse, 1, u"asm51");
+  fake.setReadOnly(u"C:\\work\\mod52", true);  // the user's doing: the copy is still the same file
+  fake.onMessage = [this](const FakePlatform::Message&) { EXPECT_FALSE(fake.ended); };
+  konec();
+  ASSERT_EQ(fake.messages.size(), 1U);
+  const FakePlatform::Message& box = fake.messages[0];
+  EXPECT_EQ(box.title, u"Chyba");
+  EXPECT_EQ(box.icon, MessageIcon::Error);
+  EXPECT_NE(box.text.find(u"C:\\work\\asm51.exe\nSoubor právě používá jiný program."), Text::npos);
+  EXPECT_NE(box.text.find(u"C:\\work\\mod52\nPřístup byl odepřen"), Text::npos);
+  EXPECT_EQ(box.text.find(u"mod51"), Text::npos);
+  EXPECT_FALSE(fake.hasFile(u"C:\\work\\mod51"));
+  EXPECT_TRUE(fake.ended);
+}
+
+// The session ends while a handler waits in a message box: the copies go at once, with no box,
+// and the program ends.
+TEST_F(CleanupTest, EndOfTheSessionDeletesTheCopiesSilentlyEvenDuringABox) {
+  output = AssemblerOutput::ThreeErrors;
+  std::size_t boxes = 0;
+  fake.onMessage = [&](const FakePlatform::Message&) {
+    if (boxes++ == 0) form().sessionEnding();
+  };
+  assemble();
+  EXPECT_EQ(boxes, 1U);
+  EXPECT_EQ(fake.deletions, kWorkCopies);
+  EXPECT_TRUE(fake.ended);
 }
 
 }  // namespace

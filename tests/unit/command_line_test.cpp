@@ -71,7 +71,7 @@ TEST_F(CommandLineTest, HexWithItsSourceLoadsTheSourceThenShowsTheHexFile) {
   EXPECT_EQ(state().sourceFileName, u"blink.asm");
   EXPECT_EQ(form().label1.caption(), u"3 chyb");
   EXPECT_EQ(startsAtPrompt, 0U);
-  EXPECT_EQ(notepadStarts(), std::vector<Text>{u"notepad C:\\work\\blink.hex"});
+  EXPECT_EQ(notepadStarts(), std::vector<Text>{u"notepad \"C:\\work\\blink.hex\""});
   EXPECT_EQ(form().pairedSourcePath, u"C:\\work\\blink.asm");
   EXPECT_EQ(form().pairedSourceFileName, u"blink.asm");
 }
@@ -85,7 +85,7 @@ TEST_F(CommandLineTest, HexWithoutItsSourceSaysSoAndShowsTheFileAnyway) {
   EXPECT_EQ(fake.messages[0].buttons, MessageButtons::Ok);
   EXPECT_TRUE(state().sourcePath.empty());
   EXPECT_FALSE(form().command3.enabled());
-  EXPECT_EQ(notepadStarts(), std::vector<Text>{u"notepad C:\\work\\blink.hex"});
+  EXPECT_EQ(notepadStarts(), std::vector<Text>{u"notepad \"C:\\work\\blink.hex\""});
 }
 
 TEST_F(CommandLineTest, ListingInCapitalsPairsWithALowerCaseExtension) {
@@ -94,16 +94,21 @@ TEST_F(CommandLineTest, ListingInCapitalsPairsWithALowerCaseExtension) {
   EXPECT_EQ(form().pairedSourcePath, u"C:\\work\\BLINK.asm");
   EXPECT_EQ(state().sourcePath, u"C:\\work\\BLINK.asm");
   EXPECT_EQ(state().sourceFileName, u"BLINK.asm");
-  EXPECT_EQ(notepadStarts(), std::vector<Text>{u"notepad C:\\work\\BLINK.LST"});
+  EXPECT_EQ(notepadStarts(), std::vector<Text>{u"notepad \"C:\\work\\BLINK.LST\""});
 }
 
-TEST_F(CommandLineTest, ListingWithoutAFolderLooksBesideTheProcess) {
+// Made absolute against the start folder before anything is derived from it, so that the
+// copies and their clean-ups do not depend on the current folder later.
+TEST_F(CommandLineTest, ListingWithoutAFolderIsTakenFromTheStartFolder) {
   fake.addFile(fake.currentFolder + u"\\blink.asm");
   startWith(u"\"blink.lst\"");
-  EXPECT_EQ(form().pairedSourcePath, u"blink.asm");
-  EXPECT_EQ(state().sourcePath, u"blink.asm");
-  EXPECT_EQ(state().sourceFolder, u"");
-  EXPECT_EQ(notepadStarts(), std::vector<Text>{u"notepad blink.lst"});
+  EXPECT_EQ(form().pairedSourcePath, u"C:\\Users\\student\\blink.asm");
+  EXPECT_EQ(state().sourcePath, u"C:\\Users\\student\\blink.asm");
+  EXPECT_EQ(state().sourceFolder, u"C:\\Users\\student\\");
+  EXPECT_EQ(notepadStarts(), std::vector<Text>{u"notepad \"C:\\Users\\student\\blink.lst\""});
+  fake.currentFolder = u"D:\\elsewhere";
+  assemble();
+  EXPECT_EQ(state().staged.folder, u"C:\\Users\\student\\");
 }
 
 TEST_F(CommandLineTest, NameTooShortForABaseNameDoesNotCrash) {
@@ -111,7 +116,7 @@ TEST_F(CommandLineTest, NameTooShortForABaseNameDoesNotCrash) {
   EXPECT_EQ(form().pairedSourceFileName, u".asm");
   ASSERT_EQ(fake.messages.size(), 1U);
   EXPECT_EQ(fake.messages[0].text, u"Nebyl nalezen soubor \".asm\"");
-  EXPECT_EQ(notepadStarts(), std::vector<Text>{u"notepad .hex"});
+  EXPECT_EQ(notepadStarts(), std::vector<Text>{u"notepad \"C:\\Users\\student\\.hex\""});
 }
 
 // The user asked to see the listing: one whose summary cannot be read is shown all the same.
@@ -121,7 +126,7 @@ TEST_F(CommandLineTest, ListingWhoseScanFailsIsStillShown) {
   startWith(u"\"C:\\work\\blink.lst\"");
   EXPECT_EQ(state().sourcePath, u"C:\\work\\blink.asm");
   EXPECT_TRUE(fake.messages.empty());
-  EXPECT_EQ(notepadStarts(), std::vector<Text>{u"notepad C:\\work\\blink.lst"});
+  EXPECT_EQ(notepadStarts(), std::vector<Text>{u"notepad \"C:\\work\\blink.lst\""});
 }
 
 TEST_F(CommandLineTest, SourceNameTooLongIsRefusedButStaysInTheState) {

@@ -107,7 +107,7 @@ TEST_F(CommandsTest, ARefusedNameStillBecomesTheSourceThatZobrazitAsmShows) {
 
   click(form.command2);
   ASSERT_EQ(fake.starts.size(), 1U);
-  EXPECT_EQ(fake.starts[0].commandLine, u"notepad C:\\r\\abcdefghi.asm");
+  EXPECT_EQ(fake.starts[0].commandLine, u"notepad \"C:\\r\\abcdefghi.asm\"");
 }
 
 struct ViewCase {
@@ -120,13 +120,15 @@ struct ViewCase {
 
 class ViewCommand : public CommandsTest, public ::testing::WithParamInterface<ViewCase> {};
 
-TEST_P(ViewCommand, ShowsTheFileInNotepadUnquotedAndNotWaitedFor) {
+// The system's own Notepad, by its full path: never a notepad.exe lying in some folder.
+TEST_P(ViewCommand, ShowsTheFileInTheSystemsNotepadQuotedAndNotWaitedFor) {
   const ViewCase& c = GetParam();
   openComplete();
   const MainWindowSnapshot before(app);
   click(c.button(form));
   ASSERT_EQ(fake.starts.size(), 1U);
-  EXPECT_EQ(fake.starts[0].commandLine, Text(u"notepad C:\\moje projekty\\") + c.file);
+  EXPECT_EQ(fake.starts[0].commandLine, Text(u"notepad \"C:\\moje projekty\\") + c.file + u"\"");
+  EXPECT_EQ(fake.starts[0].program, u"C:\\windows\\system32\\notepad.exe");
   EXPECT_TRUE(fake.starts[0].folder.empty());
   EXPECT_FALSE(fake.starts[0].waited);
   EXPECT_TRUE(fake.messages.empty());
@@ -167,20 +169,29 @@ TEST_P(ViewCommand, NotepadThatCannotStartIsReportedAndNothingIsDisabled) {
   ASSERT_EQ(fake.messages.size(), 1U);
   EXPECT_EQ(fake.messages[0].title, u"Chyba");
   EXPECT_EQ(fake.messages[0].icon, MessageIcon::Error);
-  EXPECT_NE(fake.messages[0].text.find(Text(u"notepad C:\\moje projekty\\") + c.file), Text::npos);
+  EXPECT_NE(fake.messages[0].text.find(Text(u"notepad \"C:\\moje projekty\\") + c.file + u"\""),
+            Text::npos);
   EXPECT_EQ(MainWindowSnapshot(app), before);
   EXPECT_FALSE(fake.ended);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Views, ViewCommand,
-    ::testing::Values(
-        ViewCase{"Source", [](Form1& f) -> ui::Control& { return f.command2; }, u"blik.asm",
-                 u"Nelze najít soubor \"blik.asm\"", {true, false, false, true, true}},
-        ViewCase{"Listing", [](Form1& f) -> ui::Control& { return f.command4; }, u"blik.lst",
-                 u"Nelze najít soubor \"blik.lst\"", {true, true, true, false, true}},
-        ViewCase{"Hex", [](Form1& f) -> ui::Control& { return f.command5; }, u"blik.hex",
-                 u"Nelze najít soubor \"blik.hex\"", {true, true, true, true, false}}),
+    ::testing::Values(ViewCase{"Source",
+                               [](Form1& f) -> ui::Control& { return f.command2; },
+                               u"blik.asm",
+                               u"Nelze najít soubor \"blik.asm\"",
+                               {true, false, false, true, true}},
+                      ViewCase{"Listing",
+                               [](Form1& f) -> ui::Control& { return f.command4; },
+                               u"blik.lst",
+                               u"Nelze najít soubor \"blik.lst\"",
+                               {true, true, true, false, true}},
+                      ViewCase{"Hex",
+                               [](Form1& f) -> ui::Control& { return f.command5; },
+                               u"blik.hex",
+                               u"Nelze najít soubor \"blik.hex\"",
+                               {true, true, true, true, false}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(CommandsTest, KonecEndsAtOnceAndTheOtherWindowsShowModeless) {

@@ -44,7 +44,7 @@ TEST_F(ErrorReportTest, ErrorsSetTheCaptionAskAndShowTheListingOnYes) {
   fake.yesNoAnswers = {MessageAnswer::Yes};
   clickLabel();
   ASSERT_EQ(fake.starts.size(), 1U);
-  EXPECT_EQ(fake.starts[0].commandLine, u"notepad C:\\moje projekty\\blik.lst");
+  EXPECT_EQ(fake.starts[0].commandLine, u"notepad \"C:\\moje projekty\\blik.lst\"");
   EXPECT_TRUE(fake.starts[0].folder.empty());
   EXPECT_FALSE(fake.starts[0].waited);
   EXPECT_EQ(fake.messages.size(), 2U);
@@ -82,7 +82,7 @@ TEST_F(ErrorReportTest, NotepadThatCannotStartIsReportedAndTheProgramGoesOn) {
   ASSERT_EQ(fake.messages.size(), 2U);
   EXPECT_EQ(fake.messages[1].title, u"Chyba");
   EXPECT_EQ(fake.messages[1].icon, MessageIcon::Error);
-  EXPECT_NE(fake.messages[1].text.find(u"notepad C:\\moje projekty\\blik.lst"), Text::npos);
+  EXPECT_NE(fake.messages[1].text.find(u"notepad \"C:\\moje projekty\\blik.lst\""), Text::npos);
   EXPECT_FALSE(fake.ended);
   EXPECT_TRUE(app.form1.command4.enabled());
 

@@ -56,5 +56,25 @@ TEST(Text, Utf8RoundTrip) {
   EXPECT_EQ(fromUtf8("Přeložit").size(), 8U);
 }
 
+TEST(Paths, CommandLinePathsAreMadeAbsoluteAgainstTheStartFolder) {
+  const Text start = u"C:\\Users\\student\\projekt";
+  EXPECT_EQ(absolutePath(u"blink.asm", start), u"C:\\Users\\student\\projekt\\blink.asm");
+  EXPECT_EQ(absolutePath(u".\\src\\..\\blink.asm", start),
+            u"C:\\Users\\student\\projekt\\blink.asm");
+  EXPECT_EQ(absolutePath(u"..\\x.asm", start), u"C:\\Users\\student\\x.asm");
+  EXPECT_EQ(absolutePath(u"..\\..\\..\\..\\x.asm", start), u"C:\\x.asm");
+  EXPECT_EQ(absolutePath(u"\\x.asm", start), u"C:\\x.asm");
+  // The same drive's current folder is the start folder; another drive's is not known.
+  EXPECT_EQ(absolutePath(u"c:x.asm", start), u"C:\\Users\\student\\projekt\\x.asm");
+  EXPECT_EQ(absolutePath(u"D:x.asm", start), u"D:\\x.asm");
+  EXPECT_EQ(absolutePath(u"blink.asm", u"C:\\"), u"C:\\blink.asm");
+  // Absolute and network paths stay as they are.
+  EXPECT_EQ(absolutePath(u"E:\\Mé projekty\\blink.asm", start), u"E:\\Mé projekty\\blink.asm");
+  EXPECT_EQ(absolutePath(u"\\\\server\\share\\blink.asm", start), u"\\\\server\\share\\blink.asm");
+  EXPECT_EQ(absolutePath(u"blink.asm", u"\\\\server\\share"), u"\\\\server\\share\\blink.asm");
+  EXPECT_EQ(absolutePath(u"\\x.asm", u"\\\\server\\share\\dir"), u"\\\\server\\share\\x.asm");
+  EXPECT_EQ(absolutePath(u"", start), u"");
+}
+
 }  // namespace
 }  // namespace tamrill

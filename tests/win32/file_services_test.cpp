@@ -47,6 +47,41 @@ TEST_F(FileServicesTest, WildcardsAreNeverAPatternEvenWhenAFileWouldMatch) {
   EXPECT_FALSE(platform.fileExists(folder.path() + u"?\\asm51.exe"));
 }
 
+// A read-only tool (a CD, a locked-down installation) must not give a copy that no clean-up
+// can delete.
+TEST_F(FileServicesTest, CopyOfAReadOnlyFileIsNotReadOnlyAndCanBeDeleted) {
+  writeFile(folder / u"mod51", "include");
+  ASSERT_TRUE(::SetFileAttributesW(wide(folder / u"mod51").c_str(), FILE_ATTRIBUTE_READONLY));
+  ASSERT_TRUE(::CreateDirectoryW(wide(folder / u"work").c_str(), nullptr));
+  EXPECT_EQ(platform.copyFile(folder / u"mod51", folder / u"work\\mod51"), SysError::None);
+  EXPECT_EQ(::GetFileAttributesW(wide(folder / u"work\\mod51").c_str()) & FILE_ATTRIBUTE_READONLY,
+            0U);
+  EXPECT_EQ(platform.deleteFile(folder / u"work\\mod51"), SysError::None);
+  ::SetFileAttributesW(wide(folder / u"mod51").c_str(), FILE_ATTRIBUTE_NORMAL);
+}
+
+TEST_F(FileServicesTest, StampTellsAFileFromItsRewriteAndFromAFileThatReplacedIt) {
+  writeFile(folder / u"mod51", "include");
+  const StampResult first = platform.fileStamp(folder / u"mod51");
+  ASSERT_EQ(first.error, SysError::None);
+  EXPECT_EQ(first.stamp.size, 7U);
+  EXPECT_NE(first.stamp.lastWrite, 0U);
+  EXPECT_EQ(platform.fileStamp(folder / u"MOD51").stamp, first.stamp);
+
+  writeFile(folder / u"mod51", "include, rewritten");
+  EXPECT_NE(platform.fileStamp(folder / u"mod51").stamp, first.stamp);
+  const StampResult rewritten = platform.fileStamp(folder / u"mod51");
+  ASSERT_TRUE(::DeleteFileW(wide(folder / u"mod51").c_str()));
+  writeFile(folder / u"mod51", "include, rewritten");
+  EXPECT_NE(platform.fileStamp(folder / u"mod51").stamp, rewritten.stamp);
+
+  EXPECT_EQ(platform.fileStamp(folder / u"mod52").error, SysError::NotFound);
+  // The clock and the file times count alike: a file written now is stamped about now.
+  const std::uint64_t now = platform.fileTimeNow();
+  const std::uint64_t written = platform.fileStamp(folder / u"mod51").stamp.lastWrite;
+  EXPECT_LT(now > written ? now - written : written - now, 600'000'000U);  // a minute
+}
+
 TEST_F(FileServicesTest, CzechLettersAndSpacesInThePath) {
   const Text subfolder = folder / u"Složka s mezerami";
   ASSERT_TRUE(::CreateDirectoryW(wide(subfolder).c_str(), nullptr));

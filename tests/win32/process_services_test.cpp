@@ -35,14 +35,36 @@ TEST_F(ProcessServicesTest, RunAndWaitRunsInTheGivenFolderAndReturnsWhenTheProgr
 }
 
 TEST_F(ProcessServicesTest, StartProgramRunsInTheGivenFolder) {
-  EXPECT_EQ(platform.startProgram(u"cmd.exe /c echo done>started.txt", folder.path()),
+  EXPECT_EQ(platform.startProgram(u"cmd.exe /c echo done>started.txt", folder.path(), u""),
             SysError::None);
   EXPECT_TRUE(appears(folder / u"started.txt"));
 }
 
+// A named program file runs as it is, whatever the command line's first word would find: the
+// system's Notepad, never a notepad.exe in the current folder.
+TEST_F(ProcessServicesTest, ANamedProgramFileRunsAndNothingIsSearchedFor) {
+  const Text system = platform.systemFolder();
+  ASSERT_FALSE(system.empty());
+  EXPECT_TRUE(platform.fileExists(system + u"\\notepad.exe"));
+  EXPECT_EQ(platform.startProgram(u"notepad /c echo done>started.txt", folder.path(),
+                                  system + u"\\cmd.exe"),
+            SysError::None);
+  EXPECT_TRUE(appears(folder / u"started.txt"));
+}
+
+TEST_F(ProcessServicesTest, TheStartFolderIsTheCurrentFolderAtStartAndAbsolute) {
+  wchar_t current[MAX_PATH] = {};
+  ASSERT_NE(::GetCurrentDirectoryW(MAX_PATH, current), 0U);
+  Text expected(reinterpret_cast<const char16_t*>(current));
+  if (expected.size() > 3 && expected.back() == u'\\') expected.pop_back();
+  EXPECT_EQ(platform.startFolder(), expected);
+  EXPECT_EQ(platform.startFolder()[1], u':');
+}
+
 TEST_F(ProcessServicesTest, AProgramThatIsNotThereIsReported) {
   EXPECT_EQ(platform.runAndWait(folder / u"asm51.exe blik", folder.path()), SysError::NotFound);
-  EXPECT_EQ(platform.startProgram(folder / u"notepad-is-not-here.exe x", u""), SysError::NotFound);
+  EXPECT_EQ(platform.startProgram(folder / u"notepad-is-not-here.exe x", u"", u""),
+            SysError::NotFound);
   EXPECT_EQ(platform.runAndWait(u"cmd.exe /c exit", folder / u"no such folder"),
             SysError::NotFound);
 }
@@ -53,7 +75,7 @@ TEST_F(ProcessServicesTest, AFileThatIsNoWindowsProgramIsNamedAsSuch) {
   dosProgram.resize(512, '\x90');
   writeFile(folder / u"asm51.exe", dosProgram);
   EXPECT_EQ(platform.runAndWait(folder / u"asm51.exe blik", folder.path()), SysError::BadExeFormat);
-  EXPECT_EQ(platform.startProgram(folder / u"asm51.exe blik", u""), SysError::BadExeFormat);
+  EXPECT_EQ(platform.startProgram(folder / u"asm51.exe blik", u"", u""), SysError::BadExeFormat);
 
   writeFile(folder / u"notes.exe", "not a program at all\r\n");
   EXPECT_EQ(platform.runAndWait(folder / u"notes.exe blik", folder.path()), SysError::BadExeFormat);

@@ -343,6 +343,31 @@ int scrollCommand(const Args& args, unsigned /*timeoutMs*/) {
   return onWindow(args, [&](HWND window) { return scroll(window, args[2], args[3]); });
 }
 
+int sendCommand(const Args& args, unsigned timeoutMs) {
+  return onWindow(args, [&](HWND window) {
+    const ULONGLONG start = ::GetTickCount64();
+    DWORD_PTR result = 0;
+    if (::SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, timeoutMs, &result) == 0) {
+      complain(L"no answer from " + args[1]);
+      return static_cast<int>(kTimedOut);
+    }
+    say(std::to_wstring(::GetTickCount64() - start));
+    return static_cast<int>(kOk);
+  });
+}
+
+int endSessionCommand(const Args& args, unsigned timeoutMs) {
+  return onWindow(args, [&](HWND window) {
+    // The program may end while it handles the second message: no answer is asked of it.
+    DWORD_PTR result = 0;
+    ::SendMessageTimeoutW(window, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF, SMTO_ABORTIFHUNG,
+                          timeoutMs, &result);
+    ::SendMessageTimeoutW(window, WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF, SMTO_ABORTIFHUNG,
+                          timeoutMs, &result);
+    return static_cast<int>(kOk);
+  });
+}
+
 // --- Commands on one control, named by args[2] in the window args[1] ---
 
 // Runs act on the control and its window, or says which of them is not there.
@@ -403,6 +428,8 @@ constexpr Command kCommands[] = {
     {L"geometry", 1, 1, geometryCommand},
     {L"close", 1, 1, closeCommand},
     {L"scroll", 3, 3, scrollCommand},
+    {L"send", 1, 1, sendCommand},
+    {L"end-session", 1, 1, endSessionCommand},
     {L"text", 2, 2, textCommand},
     {L"state", 2, 2, stateCommand},
     {L"click", 2, 2, clickCommand},

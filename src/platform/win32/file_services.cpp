@@ -57,14 +57,54 @@ bool fileExists(const Text& path) {
 }
 
 SysError copyFile(const Text& from, const Text& to) {
+  const std::wstring target = wide(to);
   // Never replace: the program may delete only the copies it made itself.
-  if (::CopyFileW(wide(from).c_str(), wide(to).c_str(), TRUE) == FALSE) return lastSysError();
-  return SysError::None;
+  if (::CopyFileW(wide(from).c_str(), target.c_str(), TRUE) == FALSE) return lastSysError();
+  // CopyFile keeps the original's attributes: a read-only tool (from a CD, a locked-down
+  // installation) would give a copy that no clean-up can delete.
+  const DWORD attributes = ::GetFileAttributesW(target.c_str());
+  if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_READONLY) == 0) {
+    return SysError::None;
+  }
+  if (::SetFileAttributesW(target.c_str(), attributes & ~DWORD{FILE_ATTRIBUTE_READONLY}) != FALSE) {
+    return SysError::None;
+  }
+  const SysError error = lastSysError();
+  ::DeleteFileW(target.c_str());
+  return error;
 }
 
 SysError deleteFile(const Text& path) {
   if (::DeleteFileW(wide(path).c_str()) == FALSE) return lastSysError();
   return SysError::None;
+}
+
+StampResult fileStamp(const Text& path) {
+  // No access asked for: the file's information can be read even while another program has it
+  // open for writing.
+  const unique_file file(::CreateFileW(wide(path).c_str(), 0,
+                                       FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                       nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (file.get() == INVALID_HANDLE_VALUE) {
+    const SysError error = lastSysError();
+    return {error, {}};
+  }
+  BY_HANDLE_FILE_INFORMATION info{};
+  if (::GetFileInformationByHandle(file.get(), &info) == FALSE) return {lastSysError(), {}};
+  if ((info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0) return {SysError::NotFound, {}};
+  const auto join = [](DWORD high, DWORD low) {
+    return (static_cast<std::uint64_t>(high) << 32U) | low;
+  };
+  return {SysError::None,
+          FileStamp{info.dwVolumeSerialNumber, join(info.nFileIndexHigh, info.nFileIndexLow),
+                    join(info.nFileSizeHigh, info.nFileSizeLow),
+                    join(info.ftLastWriteTime.dwHighDateTime, info.ftLastWriteTime.dwLowDateTime)}};
+}
+
+std::uint64_t fileTimeNow() {
+  FILETIME now{};
+  ::GetSystemTimeAsFileTime(&now);
+  return (static_cast<std::uint64_t>(now.dwHighDateTime) << 32U) | now.dwLowDateTime;
 }
 
 std::unique_ptr<ReadableFile> openForReading(const Text& path) {

@@ -226,6 +226,12 @@ LRESULT CALLBACK FormWindow::formProc(HWND window, UINT message, WPARAM wParam, 
     case WM_TIMER:
       self->onTimer(static_cast<UINT>(wParam));
       return 0;
+    case WM_QUERYENDSESSION:
+      return TRUE;
+    case WM_ENDSESSION:
+      // Also inside a message box's or the file-open dialog's loop: they pass sent messages on.
+      if (wParam != FALSE) self->form_.sessionEnding();
+      return 0;
     default:
       return self->onContainerMessage(nullptr, window, message, wParam, lParam);
   }

@@ -10,6 +10,11 @@
 #include "platform/win32/win32_platform.h"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE /*previous*/, PWSTR /*arguments*/, int /*show*/) {
+  // Before anything loads a DLL: only the system folder is searched, never the program's
+  // folder or the current one, where a downloaded DLL of a system name could lie.
+  ::SetDefaultDllDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32);
+  ::SetDllDirectoryW(L"");
+
   INITCOMMONCONTROLSEX controls{};
   controls.dwSize = sizeof(controls);
   controls.dwICC = ICC_STANDARD_CLASSES | ICC_BAR_CLASSES;

@@ -4,6 +4,7 @@
 // After windows.h, which it needs.
 #include <shellapi.h>
 
+#include <optional>
 #include <vector>
 
 #include "platform/program_arguments.h"
@@ -73,25 +74,66 @@ SysError startError(DWORD error, const Text& commandLine, const Text& currentFol
   return SysError::NotFound;
 }
 
+// What the user does, and the timer: none of it is taken while the assembler runs, nor kept
+// for afterwards, where a click made in the meantime would fire a command nobody expects.
+// The ticks of the system's own timers (a caret's blink), which windows.h does not name.
+constexpr UINT kSystemTimer = 0x0118;
+
+bool isUserInputOrTick(UINT message) {
+  return (message >= WM_KEYFIRST && message <= WM_KEYLAST) ||
+         (message >= WM_MOUSEFIRST && message <= WM_MOUSELAST) ||
+         (message >= WM_NCMOUSEMOVE && message <= WM_NCXBUTTONDBLCLK) || message == WM_TIMER ||
+         message == kSystemTimer || message == WM_COMMAND || message == WM_SYSCOMMAND ||
+         message == WM_CLOSE || message == BM_CLICK;
+}
+
+// Waits for the process while the windows go on painting and answering what the system and
+// other programs send them, so that Windows never marks them as not responding and nobody's
+// broadcast hangs on them. Handlers cannot run meanwhile: the event gate is held by the handler
+// that is waiting here.
+void waitKeepingWindowsAlive(HANDLE process) {
+  std::optional<int> quit;
+  for (;;) {
+    const DWORD woke =
+        ::MsgWaitForMultipleObjectsEx(1, &process, INFINITE, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
+    if (woke != WAIT_OBJECT_0 + 1) {
+      // Ended, or the wait itself failed: then wait without the windows rather than spin.
+      if (woke != WAIT_OBJECT_0) ::WaitForSingleObject(process, INFINITE);
+      break;
+    }
+    // Sent messages are answered inside PeekMessage itself.
+    MSG message{};
+    while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE) != FALSE) {
+      if (message.message == WM_QUIT) {
+        quit = static_cast<int>(message.wParam);
+      } else if (!isUserInputOrTick(message.message)) {
+        ::DispatchMessageW(&message);
+      }
+    }
+  }
+  if (quit) ::PostQuitMessage(*quit);
+}
+
 struct Started {
   SysError error = SysError::None;
   unique_process_information process;
 };
 
-Started start(const Text& commandLine, const Text& currentFolder, bool inheritHandles,
-              DWORD flags) {
+Started start(const Text& commandLine, const Text& currentFolder, const Text& programPath,
+              bool inheritHandles, DWORD flags) {
   // CreateProcessW may write into the command line, so it gets a buffer of its own.
   std::vector<wchar_t> line(commandLine.begin(), commandLine.end());
   line.push_back(L'\0');
   const std::wstring folder = wide(currentFolder);
+  const std::wstring program = wide(programPath);
   STARTUPINFOW startup{};
   startup.cb = sizeof(startup);
   startup.dwFlags = STARTF_USESHOWWINDOW;
   startup.wShowWindow = SW_SHOWNORMAL;
   PROCESS_INFORMATION info{};
-  if (::CreateProcessW(nullptr, line.data(), nullptr, nullptr, inheritHandles ? TRUE : FALSE, flags,
-                       nullptr, folder.empty() ? nullptr : folder.c_str(), &startup,
-                       &info) == FALSE) {
+  if (::CreateProcessW(program.empty() ? nullptr : program.c_str(), line.data(), nullptr, nullptr,
+                       inheritHandles ? TRUE : FALSE, flags, nullptr,
+                       folder.empty() ? nullptr : folder.c_str(), &startup, &info) == FALSE) {
     return {startError(::GetLastError(), commandLine, currentFolder), {}};
   }
   return {SysError::None, unique_process_information(info)};
@@ -99,15 +141,14 @@ Started start(const Text& commandLine, const Text& currentFolder, bool inheritHa
 
 }  // namespace
 
-SysError startProgram(const Text& commandLine, const Text& currentFolder) {
-  return start(commandLine, currentFolder, false, 0).error;
+SysError startProgram(const Text& commandLine, const Text& currentFolder, const Text& programPath) {
+  return start(commandLine, currentFolder, programPath, false, 0).error;
 }
 
 SysError runAndWait(const Text& commandLine, const Text& currentFolder) {
-  const Started started = start(commandLine, currentFolder, true, NORMAL_PRIORITY_CLASS);
+  const Started started = start(commandLine, currentFolder, {}, true, NORMAL_PRIORITY_CLASS);
   if (started.error != SysError::None) return started.error;
-  // Blocks the window thread on purpose: no event is taken while the assembler runs.
-  ::WaitForSingleObject(started.process.process(), INFINITE);
+  waitKeepingWindowsAlive(started.process.process());
   return SysError::None;
 }
 
@@ -143,6 +184,25 @@ Text programFolder() {
   const std::size_t lastBackslash = path.rfind(L'\\');
   if (lastBackslash == std::wstring::npos) return {};
   return fromWide(std::wstring_view(path).substr(0, lastBackslash));
+}
+
+Text currentFolder() {
+  const DWORD length = ::GetCurrentDirectoryW(0, nullptr);
+  if (length == 0) return {};
+  std::wstring folder(length, L'\0');
+  const DWORD written = ::GetCurrentDirectoryW(length, folder.data());
+  if (written == 0 || written >= length) return {};
+  folder.resize(written);
+  // A drive's root keeps its backslash ("C:\\"); any other folder has none.
+  if (folder.size() > 3 && folder.back() == L'\\') folder.pop_back();
+  return fromWide(folder);
+}
+
+Text systemFolder() {
+  wchar_t folder[MAX_PATH] = {};
+  const UINT length = ::GetSystemDirectoryW(folder, MAX_PATH);
+  if (length == 0 || length >= MAX_PATH) return {};
+  return fromWide(std::wstring_view(folder, length));
 }
 
 Text commandLine() {

@@ -5,11 +5,13 @@
 
 namespace tamrill::win32 {
 
-SysError startProgram(const Text& commandLine, const Text& currentFolder);
+SysError startProgram(const Text& commandLine, const Text& currentFolder, const Text& programPath);
 SysError runAndWait(const Text& commandLine, const Text& currentFolder);
 SysError openWebAddress(const Text& address);
 Text programFolder();
 Text commandLine();
+Text currentFolder();
+Text systemFolder();
 [[noreturn]] void endProgram();
 
 }  // namespace tamrill::win32

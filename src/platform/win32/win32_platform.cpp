@@ -6,7 +6,8 @@
 
 namespace tamrill::win32 {
 
-Win32Platform::Win32Platform(HINSTANCE instance) : instance_(instance) {}
+Win32Platform::Win32Platform(HINSTANCE instance)
+    : instance_(instance), startFolder_(win32::currentFolder()) {}
 
 Win32Platform::~Win32Platform() {
   closeAllWindows();
@@ -95,8 +96,17 @@ std::unique_ptr<ReadableFile> Win32Platform::openForReading(const Text& path) {
   return win32::openForReading(path);
 }
 
-SysError Win32Platform::startProgram(const Text& commandLine, const Text& currentFolder) {
-  return win32::startProgram(commandLine, currentFolder);
+StampResult Win32Platform::fileStamp(const Text& path) {
+  return win32::fileStamp(path);
+}
+
+std::uint64_t Win32Platform::fileTimeNow() {
+  return win32::fileTimeNow();
+}
+
+SysError Win32Platform::startProgram(const Text& commandLine, const Text& currentFolder,
+                                     const Text& programPath) {
+  return win32::startProgram(commandLine, currentFolder, programPath);
 }
 
 SysError Win32Platform::runAndWait(const Text& commandLine, const Text& currentFolder) {
@@ -113,6 +123,14 @@ Text Win32Platform::programFolder() {
 
 Text Win32Platform::commandLine() {
   return win32::commandLine();
+}
+
+Text Win32Platform::startFolder() {
+  return startFolder_;
+}
+
+Text Win32Platform::systemFolder() {
+  return win32::systemFolder();
 }
 
 void Win32Platform::endProgram() {

@@ -33,11 +33,16 @@ class Win32Platform final : public Platform {
   SysError copyFile(const Text& from, const Text& to) override;
   SysError deleteFile(const Text& path) override;
   std::unique_ptr<ReadableFile> openForReading(const Text& path) override;
-  SysError startProgram(const Text& commandLine, const Text& currentFolder) override;
+  StampResult fileStamp(const Text& path) override;
+  std::uint64_t fileTimeNow() override;
+  SysError startProgram(const Text& commandLine, const Text& currentFolder,
+                        const Text& programPath) override;
   SysError runAndWait(const Text& commandLine, const Text& currentFolder) override;
   SysError openWebAddress(const Text& address) override;
   Text programFolder() override;
   Text commandLine() override;
+  Text startFolder() override;
+  Text systemFolder() override;
   void endProgram() override;
 
  private:
@@ -51,6 +56,8 @@ class Win32Platform final : public Platform {
   HINSTANCE instance_;
   std::vector<Shown> windows_;
   HWND mainWindow_ = nullptr;
+  // Read before any dialog can change the current folder.
+  Text startFolder_;
 };
 
 }  // namespace tamrill::win32

@@ -54,9 +54,6 @@ void Form1::command5Click() {
   viewFile(app_, app_.state.hexPath, siblingName(app_.state, u"hex"), {&command5});
 }
 
-// At once and without the Unload handler: tool copies still pending stay where they are.
-void Form1::command6Click() { app_.platform.endProgram(); }
-
 void Form1::command7Click() { app_.platform.showForm(app_.form3); }
 void Form1::command8Click() { app_.platform.showForm(app_.form2); }
 

@@ -32,19 +32,12 @@ class Form1 final : public ui::Form {
   // Working values of the command-line opening.
   Text pairedSourcePath;
   Text pairedSourceFileName;
-  // Which tools the last staged run copied itself, and where: a clean-up deletes only there.
-  Flag stagedAssembler = kFalse;
-  Flag stagedMod51 = kFalse;
-  Flag stagedMod52 = kFalse;
-  Text stagedFolder;
-  // Which of those copies are still on disk as far as the program knows. A copy leaves this
-  // record once it is deleted or found gone, so that a file put there later is never touched.
-  bool stagedAssemblerPending = false;
-  bool stagedMod51Pending = false;
-  bool stagedMod52Pending = false;
 
   void form1Load();
   void form1Unload();
+  // Logging off or shutting down: the copies go without a word, even while another handler
+  // waits in a message box or dialog, and the program ends.
+  void sessionEnding() override;
   void timer1Timer();
   void command1Click();
   void command2Click();

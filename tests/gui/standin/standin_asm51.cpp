@@ -6,7 +6,8 @@
 //
 // then waits TAMRILL_STANDIN_DELAY_MS milliseconds, if set, and writes <argument>.lst, ending in
 // the summary TAMRILL_STANDIN_SUMMARY (default "ASSEMBLY COMPLETE, NO ERRORS FOUND"), and
-// <argument>.hex into its current folder, where the real assembler writes them too.
+// <argument>.hex into its current folder, where the real assembler writes them too. With the
+// summary "-" it writes nothing, as an assembler that fails without a word.
 
 #include <windows.h>
 
@@ -97,6 +98,7 @@ int wmain() {
   if (argument.empty()) return 2;
   std::wstring summary = environment(L"TAMRILL_STANDIN_SUMMARY");
   if (summary.empty()) summary = L"ASSEMBLY COMPLETE, NO ERRORS FOUND";
+  if (summary == L"-") return 0;
   const bool written =
       writeFile(argument + L".lst", "0000  ORG 0\r\n\r\n" + utf8(summary) + "\r\n") &&
       writeFile(argument + L".hex", ":00000001FF\r\n");
