@@ -25,6 +25,11 @@ void Control::setCaption(Text caption) {
   notify(Property::Caption);
 }
 
+void Control::writeCaption(Text caption) {
+  caption_ = std::move(caption);
+  notify(Property::Caption);
+}
+
 void Control::setEnabled(bool enabled) {
   if (enabled == enabled_) return;
   enabled_ = enabled;
@@ -61,11 +66,6 @@ void Control::setValue(int value) {
   if (value == value_) return;
   value_ = value;
   notify(Property::Value);
-}
-
-void Control::takeValueFromUser(int value) {
-  value_ = std::clamp(value, std::min(design_.minimum, design_.maximum),
-                      std::max(design_.minimum, design_.maximum));
 }
 
 void Control::reset() {

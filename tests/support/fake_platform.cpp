@@ -1,5 +1,7 @@
 #include "support/fake_platform.h"
 
+#include "ui/form.h"
+
 #include <algorithm>
 #include <cstring>
 
@@ -62,7 +64,9 @@ void FakePlatform::addFile(const Text& path, std::string content, bool hidden) {
       Entry{path, std::make_shared<std::string>(std::move(content)), false, hidden};
 }
 
-void FakePlatform::removeFile(const Text& path) { entries_.erase(key(path)); }
+void FakePlatform::removeFile(const Text& path) {
+  entries_.erase(key(path));
+}
 
 bool FakePlatform::hasFile(const Text& path) const {
   const Entry* entry = find(path);
@@ -115,7 +119,19 @@ std::optional<ChosenFile> FakePlatform::chooseFileToOpen(const Text& filter) {
   return answer;
 }
 
-void FakePlatform::showForm(ui::Form& form) { shownForms.push_back(&form); }
+bool FakePlatform::showForm(ui::Form& form) {
+  if (injected(Call::ShowForm, {}) != SysError::None) return false;
+  if (std::find(openForms.begin(), openForms.end(), &form) == openForms.end()) {
+    form.prepareNewWindow();
+    openForms.push_back(&form);
+  }
+  shownForms.push_back(&form);
+  return true;
+}
+
+void FakePlatform::closeWindow(ui::Form& form) {
+  std::erase(openForms, &form);
+}
 
 bool FakePlatform::fileExists(const Text& path) {
   if (injected(Call::Exists, path) != SysError::None) return false;
@@ -148,9 +164,8 @@ std::unique_ptr<ReadableFile> FakePlatform::openForReading(const Text& path) {
   if (injected(Call::Open, path) != SysError::None) return nullptr;
   const Entry* entry = find(path);
   if (entry == nullptr || entry->folder) return nullptr;
-  return std::make_unique<MemoryFile>(entry->content, [this, path] {
-    return injected(Call::Read, path) != SysError::None;
-  });
+  return std::make_unique<MemoryFile>(
+      entry->content, [this, path] { return injected(Call::Read, path) != SysError::None; });
 }
 
 SysError FakePlatform::start(const Text& commandLine, const Text& currentFolder, bool waited) {

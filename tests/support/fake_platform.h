@@ -32,7 +32,7 @@ class FakePlatform : public Platform {
   Text currentFolder = u"C:\\Users\\student";
 
   // --- Scripted answers ---
-  std::deque<MessageAnswer> yesNoAnswers;   // taken in turn; No when none is left
+  std::deque<MessageAnswer> yesNoAnswers;               // taken in turn; No when none is left
   std::deque<std::optional<ChosenFile>> dialogAnswers;  // taken in turn; cancelled when none
   Text programFolderValue = u"C:\\Tamrill";
   Text commandLineValue;
@@ -55,7 +55,8 @@ class FakePlatform : public Platform {
   std::vector<Text> deletions;                // by the program
   std::vector<Text> webAddresses;
   std::vector<ui::Form*> shownForms;
-  std::vector<Text> filterRequests;           // the filters the file-open dialog was given
+  std::vector<ui::Form*> openForms;  // whose window is up
+  std::vector<Text> filterRequests;  // the filters the file-open dialog was given
   bool ended = false;
 
   // --- Hooks ---
@@ -65,7 +66,7 @@ class FakePlatform : public Platform {
   std::function<void(const Start&)> onStart;
 
   // --- Failure injection ---
-  enum class Call { Exists, Copy, Delete, Open, Read, Start, RunAndWait, Web };
+  enum class Call { Exists, Copy, Delete, Open, Read, Start, RunAndWait, Web, ShowForm };
   // The next count calls of that kind (whose path contains pathPart, when given) fail with error.
   void failNext(Call call, SysError error, int count = 1, Text pathPart = {});
 
@@ -73,7 +74,9 @@ class FakePlatform : public Platform {
   MessageAnswer showMessage(const Text& text, const Text& title, MessageIcon icon,
                             MessageButtons buttons) override;
   std::optional<ChosenFile> chooseFileToOpen(const Text& filter) override;
-  void showForm(ui::Form& form) override;
+  bool showForm(ui::Form& form) override;
+  // The user closes a window with its close box (a window other than the main one).
+  void closeWindow(ui::Form& form);
   bool fileExists(const Text& path) override;
   SysError copyFile(const Text& from, const Text& to) override;
   SysError deleteFile(const Text& path) override;

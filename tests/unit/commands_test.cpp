@@ -174,13 +174,21 @@ TEST_P(ViewCommand, NotepadThatCannotStartIsReportedAndNothingIsDisabled) {
 
 INSTANTIATE_TEST_SUITE_P(
     Views, ViewCommand,
-    ::testing::Values(
-        ViewCase{"Source", [](Form1& f) -> ui::Control& { return f.command2; }, u"blik.asm",
-                 u"Nelze najít soubor \"blik.asm\"", {true, false, false, true, true}},
-        ViewCase{"Listing", [](Form1& f) -> ui::Control& { return f.command4; }, u"blik.lst",
-                 u"Nelze najít soubor \"blik.lst\"", {true, true, true, false, true}},
-        ViewCase{"Hex", [](Form1& f) -> ui::Control& { return f.command5; }, u"blik.hex",
-                 u"Nelze najít soubor \"blik.hex\"", {true, true, true, true, false}}),
+    ::testing::Values(ViewCase{"Source",
+                               [](Form1& f) -> ui::Control& { return f.command2; },
+                               u"blik.asm",
+                               u"Nelze najít soubor \"blik.asm\"",
+                               {true, false, false, true, true}},
+                      ViewCase{"Listing",
+                               [](Form1& f) -> ui::Control& { return f.command4; },
+                               u"blik.lst",
+                               u"Nelze najít soubor \"blik.lst\"",
+                               {true, true, true, false, true}},
+                      ViewCase{"Hex",
+                               [](Form1& f) -> ui::Control& { return f.command5; },
+                               u"blik.hex",
+                               u"Nelze najít soubor \"blik.hex\"",
+                               {true, true, true, true, false}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(CommandsTest, KonecEndsAtOnceAndTheOtherWindowsShowModeless) {
@@ -189,6 +197,17 @@ TEST_F(CommandsTest, KonecEndsAtOnceAndTheOtherWindowsShowModeless) {
   click(form.command8);
   EXPECT_EQ(fake.shownForms,
             (std::vector<ui::Form*>{&app.form1, &app.form3, &app.form3, &app.form2}));
+  EXPECT_TRUE(fake.messages.empty());
+
+  // A window that cannot be made is told, and the program goes on.
+  fake.failNext(FakePlatform::Call::ShowForm, SysError::Other);
+  click(form.command8);
+  ASSERT_EQ(fake.messages.size(), 1U);
+  EXPECT_EQ(fake.messages[0].text, u"Okno nelze otevřít.");
+  EXPECT_EQ(fake.messages[0].title, u"Chyba");
+  EXPECT_EQ(fake.messages[0].icon, MessageIcon::Error);
+  fake.messages.clear();
+
   EXPECT_FALSE(fake.ended);
   click(form.command6);
   EXPECT_TRUE(fake.ended);

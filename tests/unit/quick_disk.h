@@ -67,7 +67,7 @@ class QuickDisk final : public Platform {
     dialogAnswers.pop_front();
     return answer;
   }
-  void showForm(ui::Form&) override {}
+  bool showForm(ui::Form&) override { return true; }
   bool fileExists(const Text& path) override {
     return path.find_first_of(u"*?") == Text::npos && find(path) != nullptr;
   }

@@ -28,8 +28,8 @@ void write(HANDLE to, const std::wstring& text) {
 }
 
 std::wstring fromUtf8(std::string_view bytes) {
-  const int size = ::MultiByteToWideChar(CP_UTF8, 0, bytes.data(), static_cast<int>(bytes.size()),
-                                         nullptr, 0);
+  const int size =
+      ::MultiByteToWideChar(CP_UTF8, 0, bytes.data(), static_cast<int>(bytes.size()), nullptr, 0);
   std::wstring text(static_cast<std::size_t>(size), L'\0');
   ::MultiByteToWideChar(CP_UTF8, 0, bytes.data(), static_cast<int>(bytes.size()), text.data(),
                         size);
@@ -195,6 +195,17 @@ int openFile(const std::wstring& path, const std::wstring& title) {
   return kOk;
 }
 
+// The layout name of the control that has the keyboard focus in the window's thread; "-" for
+// the window itself, empty when the focus is in none of the two.
+std::wstring focusIn(HWND window) {
+  GUITHREADINFO info{};
+  info.cbSize = sizeof(info);
+  if (::GetGUIThreadInfo(::GetWindowThreadProcessId(window, nullptr), &info) == FALSE) return {};
+  if (info.hwndFocus == window) return L"-";
+  if (info.hwndFocus == nullptr || ::IsChild(window, info.hwndFocus) == FALSE) return {};
+  return layoutNameOf(info.hwndFocus);
+}
+
 int waitResult(bool held, const std::wstring& what) {
   if (held) return kOk;
   complain(L"timed out waiting for " + what);
@@ -311,6 +322,16 @@ int runCommand(const std::vector<std::wstring>& args, unsigned timeoutMs) {
         args[2] + (wanted ? L" to be enabled" : L" to be disabled"));
   }
 
+  if (command == L"wait-focus" && count == 2) {
+    std::wstring last;
+    const bool held = waitFor(timeoutMs, [&] {
+      const HWND window = firstWindow(args[1]);
+      last = window != nullptr ? focusIn(window) : std::wstring();
+      return last == args[2];
+    });
+    return waitResult(held, L"the focus on " + args[2] + L" (it is on \"" + last + L"\")");
+  }
+
   const HWND window = firstWindow(args[1]);
   if (window == nullptr) {
     complain(L"no window " + args[1]);
@@ -318,6 +339,10 @@ int runCommand(const std::vector<std::wstring>& args, unsigned timeoutMs) {
   }
   if (command == L"controls" && count == 1) return listControls(window);
   if (command == L"geometry" && count == 1) return geometry(window);
+  if (command == L"focus" && count == 1) {
+    say(focusIn(window));
+    return kOk;
+  }
   if (command == L"close" && count == 1) {
     ::PostMessageW(window, WM_CLOSE, 0, 0);
     return kOk;

@@ -25,10 +25,11 @@ WindowKind windowKindOf(const ui::Control& control) {
       return {L"BUTTON", WS_TABSTOP | BS_PUSHBUTTON, 0};
     case ui::ControlKind::Label:
       // SS_NOTIFY: labels report clicks and take the mouse themselves.
-      return {L"STATIC",
-              SS_NOTIFY | SS_NOPREFIX |
-                  static_cast<DWORD>(design.alignment == ui::Alignment::Centre ? SS_CENTER : SS_LEFT),
-              0};
+      return {
+          L"STATIC",
+          SS_NOTIFY | SS_NOPREFIX |
+              static_cast<DWORD>(design.alignment == ui::Alignment::Centre ? SS_CENTER : SS_LEFT),
+          0};
     case ui::ControlKind::TextBox:
       return {
           L"EDIT",
@@ -90,8 +91,8 @@ bool FormWindow::createControl(Rendered& item) {
   if (font == nullptr) return false;
   ::SendMessageW(item.window, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
 
-  if (control.kind() == ui::ControlKind::Label &&
-      ::SetWindowSubclass(item.window, labelProc, 0, reinterpret_cast<DWORD_PTR>(this)) == FALSE) {
+  if (!isFrame && ::SetWindowSubclass(item.window, controlProc, 0,
+                                      reinterpret_cast<DWORD_PTR>(this)) == FALSE) {
     return false;
   }
   if (control.kind() == ui::ControlKind::ScrollBar) {

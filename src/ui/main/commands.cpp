@@ -6,6 +6,7 @@
 #include "core/application.h"
 #include "core/load_source.h"
 #include "core/notepad.h"
+#include "ui/show_window.h"
 
 namespace tamrill {
 
@@ -55,9 +56,15 @@ void Form1::command5Click() {
 }
 
 // At once and without the Unload handler: tool copies still pending stay where they are.
-void Form1::command6Click() { app_.platform.endProgram(); }
+void Form1::command6Click() {
+  app_.platform.endProgram();
+}
 
-void Form1::command7Click() { app_.platform.showForm(app_.form3); }
-void Form1::command8Click() { app_.platform.showForm(app_.form2); }
+void Form1::command7Click() {
+  ui::showWindow(app_.platform, app_.form3);
+}
+void Form1::command8Click() {
+  ui::showWindow(app_.platform, app_.form2);
+}
 
 }  // namespace tamrill
