@@ -15,6 +15,11 @@ Control::Control(const ControlDesign& design, Control* container)
       top_(design.top),
       value_(design.value) {}
 
+Text Control::accessibleName() const {
+  if (kind() == ControlKind::TextBox) return Text(design_.tooltip);
+  return caption_;
+}
+
 void Control::notify(Property property) {
   if (observer_ != nullptr) observer_->controlChanged(*this, property);
 }

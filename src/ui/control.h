@@ -128,6 +128,9 @@ class Control {
   Control* container() const { return container_; }
 
   const Text& caption() const { return caption_; }
+  // What a screen reader calls the control: its caption, except for a text box, whose caption is
+  // what the user typed there; it goes by its tooltip.
+  Text accessibleName() const;
   void setCaption(Text caption);
   // Pushes the caption to the screen even when the model holds it already.
   void writeCaption(Text caption);

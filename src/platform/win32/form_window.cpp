@@ -7,6 +7,7 @@
 
 #include <algorithm>
 
+#include "platform/win32/accessible_name.h"
 #include "platform/win32/metrics.h"
 #include "platform/win32/resource_ids.h"
 #include "platform/win32/wide.h"
@@ -357,6 +358,12 @@ LRESULT FormWindow::onControlMessage(Rendered& item, HWND window, UINT message, 
     }
     if (isButton && keyDown && key->wParam == VK_RETURN) code |= DLGC_WANTMESSAGE;
     return code;
+  }
+  if (isEdit && message == WM_GETOBJECT) {
+    if (const LRESULT named =
+            accessibleObjectNamed(window, wParam, lParam, wide(item.control->accessibleName()))) {
+      return named;
+    }
   }
   if (isEdit && (message == WM_KEYDOWN || message == WM_CHAR) && wParam == VK_ESCAPE) return 0;
   if (isButton && message == WM_KEYDOWN && wParam == VK_RETURN) {
