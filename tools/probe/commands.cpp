@@ -150,7 +150,8 @@ int geometry(HWND window) {
                    client.bottom - outer.top};
   const auto xid = reinterpret_cast<UINT_PTR>(::GetPropW(window, L"__wine_x11_whole_window"));
   say(L"window=" + rectText(outer) + L" client=" + rectText(inner) + L" xid=" +
-      std::to_wstring(xid));
+      std::to_wstring(xid) + L" enabled=" +
+      std::to_wstring(::IsWindowEnabled(window) != FALSE ? 1 : 0));
   return kOk;
 }
 

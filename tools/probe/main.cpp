@@ -23,7 +23,7 @@ void usage() {
       "  controls WINDOW                  every control: name, class, id, state, rectangle, text\n"
       "  text WINDOW CONTROL              the control's text\n"
       "  state WINDOW CONTROL             enabled=0|1 visible=0|1 rect=x,y,w,h (client area)\n"
-      "  geometry WINDOW                  window and client rectangles and the X window id\n"
+      "  geometry WINDOW                  window and client rectangles, X window id, enabled\n"
       "  count WINDOW                     how many visible windows have that title\n"
       "  click WINDOW CONTROL             press a button or click a label (not when disabled)\n"
       "  dblclick WINDOW CONTROL          double-click a label\n"

@@ -136,6 +136,14 @@ xdotool mousemove $((wx + cx + 340)) $((wy + cy + 300)) click 1
 focus_on "$help" VScroll1 "back in the help window"
 xdotool key Escape Down
 frame_at -7 "Down after Esc in the about and help windows"
+# While the file-open dialog is up, the help and about windows take no input either.
+enabled() { probe geometry "$1" | sed 's/.*enabled=//'; }
+probe click "$main" Command1
+probe -t 20000 wait-window Open || fail "no file-open dialog"
+expect_eq "$(enabled "$help") $(enabled "$about")" "0 0" "help and about during the dialog"
+probe answer Open 2
+probe wait-gone Open || fail "the file-open dialog did not close"
+expect_eq "$(enabled "$help") $(enabled "$about") $(enabled "$main")" "1 1 1" "windows after it"
 expect_eq "$(probe count "$about")" "1" "about windows after Esc"
 expect_eq "$(probe count "$help")" "1" "help windows after Esc"
 expect_eq "$(probe count "$main")" "1" "main windows after Esc"
