@@ -64,9 +64,7 @@ void FakePlatform::addFile(const Text& path, std::string content, bool hidden) {
       Entry{path, std::make_shared<std::string>(std::move(content)), false, hidden};
 }
 
-void FakePlatform::removeFile(const Text& path) {
-  entries_.erase(key(path));
-}
+void FakePlatform::removeFile(const Text& path) { entries_.erase(key(path)); }
 
 bool FakePlatform::hasFile(const Text& path) const {
   const Entry* entry = find(path);
@@ -164,8 +162,9 @@ std::unique_ptr<ReadableFile> FakePlatform::openForReading(const Text& path) {
   if (injected(Call::Open, path) != SysError::None) return nullptr;
   const Entry* entry = find(path);
   if (entry == nullptr || entry->folder) return nullptr;
-  return std::make_unique<MemoryFile>(
-      entry->content, [this, path] { return injected(Call::Read, path) != SysError::None; });
+  return std::make_unique<MemoryFile>(entry->content, [this, path] {
+    return injected(Call::Read, path) != SysError::None;
+  });
 }
 
 SysError FakePlatform::start(const Text& commandLine, const Text& currentFolder, bool waited) {

@@ -174,21 +174,13 @@ TEST_P(ViewCommand, NotepadThatCannotStartIsReportedAndNothingIsDisabled) {
 
 INSTANTIATE_TEST_SUITE_P(
     Views, ViewCommand,
-    ::testing::Values(ViewCase{"Source",
-                               [](Form1& f) -> ui::Control& { return f.command2; },
-                               u"blik.asm",
-                               u"Nelze najít soubor \"blik.asm\"",
-                               {true, false, false, true, true}},
-                      ViewCase{"Listing",
-                               [](Form1& f) -> ui::Control& { return f.command4; },
-                               u"blik.lst",
-                               u"Nelze najít soubor \"blik.lst\"",
-                               {true, true, true, false, true}},
-                      ViewCase{"Hex",
-                               [](Form1& f) -> ui::Control& { return f.command5; },
-                               u"blik.hex",
-                               u"Nelze najít soubor \"blik.hex\"",
-                               {true, true, true, true, false}}),
+    ::testing::Values(
+        ViewCase{"Source", [](Form1& f) -> ui::Control& { return f.command2; }, u"blik.asm",
+                 u"Nelze najít soubor \"blik.asm\"", {true, false, false, true, true}},
+        ViewCase{"Listing", [](Form1& f) -> ui::Control& { return f.command4; }, u"blik.lst",
+                 u"Nelze najít soubor \"blik.lst\"", {true, true, true, false, true}},
+        ViewCase{"Hex", [](Form1& f) -> ui::Control& { return f.command5; }, u"blik.hex",
+                 u"Nelze najít soubor \"blik.hex\"", {true, true, true, true, false}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(CommandsTest, KonecEndsAtOnceAndTheOtherWindowsShowModeless) {

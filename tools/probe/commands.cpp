@@ -28,8 +28,8 @@ void write(HANDLE to, const std::wstring& text) {
 }
 
 std::wstring fromUtf8(std::string_view bytes) {
-  const int size =
-      ::MultiByteToWideChar(CP_UTF8, 0, bytes.data(), static_cast<int>(bytes.size()), nullptr, 0);
+  const int size = ::MultiByteToWideChar(CP_UTF8, 0, bytes.data(), static_cast<int>(bytes.size()),
+                                         nullptr, 0);
   std::wstring text(static_cast<std::size_t>(size), L'\0');
   ::MultiByteToWideChar(CP_UTF8, 0, bytes.data(), static_cast<int>(bytes.size()), text.data(),
                         size);

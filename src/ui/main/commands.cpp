@@ -56,15 +56,9 @@ void Form1::command5Click() {
 }
 
 // At once and without the Unload handler: tool copies still pending stay where they are.
-void Form1::command6Click() {
-  app_.platform.endProgram();
-}
+void Form1::command6Click() { app_.platform.endProgram(); }
 
-void Form1::command7Click() {
-  ui::showWindow(app_.platform, app_.form3);
-}
-void Form1::command8Click() {
-  ui::showWindow(app_.platform, app_.form2);
-}
+void Form1::command7Click() { ui::showWindow(app_.platform, app_.form3); }
+void Form1::command8Click() { ui::showWindow(app_.platform, app_.form2); }
 
 }  // namespace tamrill
