@@ -348,14 +348,9 @@ LRESULT FormWindow::onControlMessage(Rendered& item, HWND window, UINT message, 
     LRESULT code = ::DefSubclassProc(window, message, wParam, lParam);
     const auto* key = reinterpret_cast<const MSG*>(lParam);
     const bool keyDown = key != nullptr && key->message == WM_KEYDOWN;
-    if (isEdit) {
-      // Tab and Esc belong to the window, as in a dialog: a multi-line box would keep Tab, and
-      // would close its window on Esc.
-      code &= ~static_cast<LRESULT>(DLGC_WANTALLKEYS | DLGC_WANTTAB);
-      if (key != nullptr && (key->wParam == VK_TAB || key->wParam == VK_ESCAPE)) {
-        code &= ~static_cast<LRESULT>(DLGC_WANTMESSAGE);
-      }
-    }
+    // Tab, Esc and Enter belong to the window, as in a dialog: a multi-line box asks for every
+    // key, so it would keep Tab, and in dialog mode it closes its window on Esc.
+    if (isEdit) code &= ~static_cast<LRESULT>(DLGC_WANTALLKEYS | DLGC_WANTTAB);
     if (isButton && keyDown && key->wParam == VK_RETURN) code |= DLGC_WANTMESSAGE;
     return code;
   }
