@@ -21,7 +21,8 @@ bool loadSource(Application& app) {
   state.hexPath = replaceLast3(state.sourcePath, u"hex");
   state.listingPath = replaceLast3(state.sourcePath, u"lst");
   state.sourceFolder = folderOf(state.sourcePath, state.sourceFileName);
-  form.text1.setCaption(state.sourcePath);
+  // Written even when the model holds that path already: the box shows it, whatever was typed.
+  form.text1.writeCaption(state.sourcePath);
   form.setCaption(u"Tamrill - " + state.sourceFileName);
   // Only ever enabled here: without the tools found at start-up there is nothing to run.
   if (!state.appAssemblerPath.empty() && !state.sourcePath.empty()) form.command3.setEnabled(true);

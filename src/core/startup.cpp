@@ -3,6 +3,7 @@
 
 #include "core/application.h"
 #include "core/paths.h"
+#include "ui/show_window.h"
 
 namespace tamrill {
 
@@ -19,7 +20,7 @@ void Form1::form1Load() {
   Platform& platform = app_.platform;
   ProgramState& state = app_.state;
 
-  platform.showForm(*this);
+  ui::showWindow(platform, *this);
 
   const Text folder = platform.programFolder();
   for (const TextView tool : {TextView(kAssemblerFileName), TextView(kMod51FileName),

@@ -76,8 +76,8 @@ class Platform {
   // user cancels or closes it.
   virtual std::optional<ChosenFile> chooseFileToOpen(const Text& filter) = 0;
   // Shows a form modeless, creating its window (and the windows of its controls) on first use
-  // and bringing it up again when it is already there.
-  virtual void showForm(ui::Form& form) = 0;
+  // and bringing it up again when it is already there; false when the window cannot be made.
+  [[nodiscard]] virtual bool showForm(ui::Form& form) = 0;
 
   // --- File system ---
   // True only for a normal file at exactly this path: no wildcards, and folders, hidden and

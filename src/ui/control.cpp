@@ -15,12 +15,22 @@ Control::Control(const ControlDesign& design, Control* container)
       top_(design.top),
       value_(design.value) {}
 
+Text Control::accessibleName() const {
+  if (kind() == ControlKind::TextBox) return Text(design_.tooltip);
+  return caption_;
+}
+
 void Control::notify(Property property) {
   if (observer_ != nullptr) observer_->controlChanged(*this, property);
 }
 
 void Control::setCaption(Text caption) {
   if (caption == caption_) return;
+  caption_ = std::move(caption);
+  notify(Property::Caption);
+}
+
+void Control::writeCaption(Text caption) {
   caption_ = std::move(caption);
   notify(Property::Caption);
 }
@@ -61,11 +71,6 @@ void Control::setValue(int value) {
   if (value == value_) return;
   value_ = value;
   notify(Property::Value);
-}
-
-void Control::takeValueFromUser(int value) {
-  value_ = std::clamp(value, std::min(design_.minimum, design_.maximum),
-                      std::max(design_.minimum, design_.maximum));
 }
 
 void Control::reset() {

@@ -75,7 +75,7 @@ struct ControlDesign {
   int height = 0;
   bool enabled = true;
   bool visible = true;
-  int tabIndex = -1;  // -1: takes no focus
+  int tabIndex = -1;           // -1: takes no focus
   const char* container = "";  // name of the frame that holds it; empty for the form itself
   Colour foreColor = Colour::system(SystemColour::ButtonText);
   Colour backColor = Colour::system(SystemColour::ButtonFace);
@@ -128,7 +128,14 @@ class Control {
   Control* container() const { return container_; }
 
   const Text& caption() const { return caption_; }
+  // What a screen reader calls the control: its caption, except for a text box, whose caption is
+  // what the user typed there; it goes by its tooltip.
+  Text accessibleName() const;
   void setCaption(Text caption);
+  // Pushes the caption to the screen even when the model holds it already.
+  void writeCaption(Text caption);
+  // What the user typed into a text box: the model follows without echoing it back.
+  void takeCaptionFromUser(Text caption) { caption_ = std::move(caption); }
   bool enabled() const { return enabled_; }
   void setEnabled(bool enabled);
   bool visible() const { return visible_; }
@@ -142,8 +149,6 @@ class Control {
   void setTop(int twips);
   int value() const { return value_; }
   void setValue(int value);  // for a scroll bar: clamped to its range
-  // A scroll bar moved by the user: the model follows without echoing the change back.
-  void takeValueFromUser(int value);
 
   // Back to the design values, as when the control is built anew.
   void reset();

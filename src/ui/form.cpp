@@ -1,5 +1,6 @@
 #include "ui/form.h"
 
+#include <algorithm>
 #include <stdexcept>
 #include <string>
 
@@ -39,6 +40,63 @@ void Form::deliver(Control* source, Event event) {
   if (gate_.busy()) return;
   EventGate::Pass pass(gate_);
   handle(source, event);
+}
+
+void Form::scroll(Control& bar, ScrollAction action, int thumb) {
+  if (gate_.busy()) return;
+  const ControlDesign& design = bar.design();
+  int value = bar.value();
+  Event event = Event::Change;
+  switch (action) {
+    case ScrollAction::LineUp:
+      value -= design.smallChange;
+      break;
+    case ScrollAction::LineDown:
+      value += design.smallChange;
+      break;
+    case ScrollAction::PageUp:
+      value -= design.largeChange;
+      break;
+    case ScrollAction::PageDown:
+      value += design.largeChange;
+      break;
+    case ScrollAction::Top:
+      value = std::min(design.minimum, design.maximum);
+      break;
+    case ScrollAction::Bottom:
+      value = std::max(design.minimum, design.maximum);
+      break;
+    case ScrollAction::Track:
+      value = thumb;
+      event = Event::Scroll;
+      break;
+    case ScrollAction::Release:
+      value = thumb;
+      break;
+  }
+  const int before = bar.value();
+  bar.setValue(value);
+  // Letting go of the thumb always reports a change, as the last drag step may have been it.
+  if (bar.value() != before || action == ScrollAction::Release) deliver(&bar, event);
+}
+
+void Form::wheel(int rotation) {
+  if (gate_.busy()) return;
+  const auto bar = std::find_if(controls_.begin(), controls_.end(), [](const auto& c) {
+    return c->kind() == ControlKind::ScrollBar && c->visible() && c->enabled();
+  });
+  if (bar == controls_.end()) return;
+  const int notches = wheelNotches_.add(rotation);
+  // Turning the wheel away from the user shows what lies above, as the up arrow does.
+  const int steps = notches < 0 ? -notches : notches;
+  for (int i = 0; i < steps; ++i) {
+    scroll(**bar, notches > 0 ? ScrollAction::LineUp : ScrollAction::LineDown);
+  }
+}
+
+void Form::prepareNewWindow() {
+  if (windowBuilt_) resetControls();
+  windowBuilt_ = true;
 }
 
 void Form::resetControls() {

@@ -11,6 +11,7 @@
 
 #include "ui/control.h"
 #include "ui/event_gate.h"
+#include "ui/scrolling.h"
 
 namespace tamrill::ui {
 
@@ -67,7 +68,18 @@ class Form {
   // unless a form says otherwise) happens at once and shows nothing.
   virtual void sessionEnding() {}
 
-  // Back to the design values, for a window whose controls are built anew at each showing.
+  // The user moved a scroll bar (thumb is the dragged thumb's position for Track and Release).
+  // The bar takes its new value and raises Change, or Scroll while the thumb is dragged; while
+  // another handler runs, nothing moves.
+  void scroll(Control& bar, ScrollAction action, int thumb = 0);
+  // The mouse wheel turned anywhere over the window: the form's scroll bar moves by its arrow
+  // step per notch, as if its arrows had been pressed.
+  void wheel(int rotation);
+
+  // The platform is about to build the form's window. A window built again after a closing
+  // starts from the design values; the form object, and what it keeps of its own, live on.
+  void prepareNewWindow();
+  // Back to the design values.
   void resetControls();
   void setObserver(FormObserver* observer);
   FormObserver* observer() const { return observer_; }
@@ -81,6 +93,8 @@ class Form {
   std::vector<std::unique_ptr<Control>> controls_;
   EventGate& gate_;
   FormObserver* observer_ = nullptr;
+  WheelNotches wheelNotches_;
+  bool windowBuilt_ = false;
 };
 
 }  // namespace tamrill::ui

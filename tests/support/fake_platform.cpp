@@ -1,5 +1,7 @@
 #include "support/fake_platform.h"
 
+#include "ui/form.h"
+
 #include <algorithm>
 #include <cstring>
 #include <utility>
@@ -179,8 +181,18 @@ std::optional<ChosenFile> FakePlatform::chooseFileToOpen(const Text& filter) {
   return answer;
 }
 
-void FakePlatform::showForm(ui::Form& form) {
+bool FakePlatform::showForm(ui::Form& form) {
+  if (injected(Call::ShowForm, {}) != SysError::None) return false;
+  if (std::find(openForms.begin(), openForms.end(), &form) == openForms.end()) {
+    form.prepareNewWindow();
+    openForms.push_back(&form);
+  }
   shownForms.push_back(&form);
+  return true;
+}
+
+void FakePlatform::closeWindow(ui::Form& form) {
+  std::erase(openForms, &form);
 }
 
 bool FakePlatform::fileExists(const Text& path) {

@@ -75,6 +75,7 @@ class FakePlatform : public Platform {
   std::vector<Text> deletions;                // by the program
   std::vector<Text> webAddresses;
   std::vector<ui::Form*> shownForms;
+  std::vector<ui::Form*> openForms;  // whose window is up
   std::vector<Text> filterRequests;  // the filters the file-open dialog was given
   bool ended = false;
 
@@ -85,7 +86,7 @@ class FakePlatform : public Platform {
   std::function<void(const Start&)> onStart;
 
   // --- Failure injection ---
-  enum class Call { Exists, Copy, Delete, Open, Read, Start, RunAndWait, Web, Stamp };
+  enum class Call { Exists, Copy, Delete, Open, Read, Start, RunAndWait, Web, Stamp, ShowForm };
   // The next count calls of that kind (whose path contains pathPart, when given) fail with error.
   void failNext(Call call, SysError error, int count = 1, Text pathPart = {});
 
@@ -93,7 +94,9 @@ class FakePlatform : public Platform {
   MessageAnswer showMessage(const Text& text, const Text& title, MessageIcon icon,
                             MessageButtons buttons) override;
   std::optional<ChosenFile> chooseFileToOpen(const Text& filter) override;
-  void showForm(ui::Form& form) override;
+  bool showForm(ui::Form& form) override;
+  // The user closes a window with its close box (a window other than the main one).
+  void closeWindow(ui::Form& form);
   bool fileExists(const Text& path) override;
   SysError copyFile(const Text& from, const Text& to) override;
   SysError deleteFile(const Text& path) override;

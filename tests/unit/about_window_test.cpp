@@ -39,13 +39,15 @@ TEST_F(AboutWindowTest, ClickGivesTheAcknowledgementABackingThatOnlyThePictureTa
 }
 
 TEST_F(AboutWindowTest, DoubleClickHidesTheAcknowledgementUntilTheWindowIsBuiltAgain) {
+  app.form1.deliver(&app.form1.command8, Event::Click);
   // The platform delivers a double-click as a Click followed by a DblClick.
   about.deliver(&about.label5, Event::Click);
   about.deliver(&about.label5, Event::DblClick);
   EXPECT_FALSE(about.label5.visible());
   EXPECT_EQ(fake.webAddresses, std::vector<Text>{product::kMakerAddress});
 
-  about.resetControls();
+  fake.closeWindow(about);
+  app.form1.deliver(&app.form1.command8, Event::Click);
   EXPECT_TRUE(about.label5.visible());
   EXPECT_FALSE(about.label5.opaque());
   EXPECT_EQ(fake.webAddresses.size(), 1U);

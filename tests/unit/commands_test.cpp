@@ -200,6 +200,17 @@ TEST_F(CommandsTest, KonecEndsAtOnceAndTheOtherWindowsShowModeless) {
   click(form.command8);
   EXPECT_EQ(fake.shownForms,
             (std::vector<ui::Form*>{&app.form1, &app.form3, &app.form3, &app.form2}));
+  EXPECT_TRUE(fake.messages.empty());
+
+  // A window that cannot be made is told, and the program goes on.
+  fake.failNext(FakePlatform::Call::ShowForm, SysError::Other);
+  click(form.command8);
+  ASSERT_EQ(fake.messages.size(), 1U);
+  EXPECT_EQ(fake.messages[0].text, u"Okno nelze otevřít.");
+  EXPECT_EQ(fake.messages[0].title, u"Chyba");
+  EXPECT_EQ(fake.messages[0].icon, MessageIcon::Error);
+  fake.messages.clear();
+
   EXPECT_FALSE(fake.ended);
   click(form.command6);
   EXPECT_TRUE(fake.ended);

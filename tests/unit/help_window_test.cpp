@@ -22,9 +22,13 @@ constexpr Colour kDarkRed = Colour::rgb(0xC00000);
 class HelpWindowTest : public ::testing::Test {
  protected:
   void tick() { help.deliver(&help.timer1, Event::Timer); }
-  void dragTo(int value) {
-    help.vScroll1.takeValueFromUser(value);
-    help.deliver(&help.vScroll1, Event::Scroll);
+  void dragTo(int value) { help.scroll(help.vScroll1, ui::ScrollAction::Track, value); }
+  void pressNapoveda() { app.form1.deliver(&app.form1.command7, Event::Click); }
+  // Shown, closed with its close box and shown again by "Nápověda".
+  void reopen() {
+    pressNapoveda();
+    fake.closeWindow(help);
+    pressNapoveda();
   }
   void addTools(const Text& folder) {
     fake.addFile(folder + u"\\asm51.exe");
@@ -54,14 +58,56 @@ TEST_F(HelpWindowTest, ScrollingMovesThePageBetweenBothEnds) {
   dragTo(120);
   EXPECT_EQ(help.frame1.top(), 0);
 
-  // A change from the arrows or the keyboard takes the same way.
-  help.vScroll1.setValue(220);
-  help.deliver(&help.vScroll1, Event::Change);
+  // Arrows (and the arrow keys) step by 100, a click beside the thumb by 1; Home and End go to
+  // the ends; all of them take the way of a change.
+  using ui::ScrollAction;
+  help.scroll(help.vScroll1, ScrollAction::LineDown);
   EXPECT_EQ(help.frame1.top(), -100);
-  // A value beyond the bar's end stays at the end.
-  help.vScroll1.setValue(30000);
-  help.deliver(&help.vScroll1, Event::Change);
+  help.scroll(help.vScroll1, ScrollAction::PageDown);
+  EXPECT_EQ(help.frame1.top(), -101);
+  help.scroll(help.vScroll1, ScrollAction::LineUp);
+  help.scroll(help.vScroll1, ScrollAction::LineUp);
+  EXPECT_EQ(help.vScroll1.value(), 120) << "an arrow stops at the end";
+  EXPECT_EQ(help.frame1.top(), 0);
+  help.scroll(help.vScroll1, ScrollAction::Bottom);
   EXPECT_EQ(help.frame1.top(), -6680);
+  help.scroll(help.vScroll1, ScrollAction::Top);
+  EXPECT_EQ(help.frame1.top(), 0);
+  // A thumb let go beyond the bar's end stays at the end.
+  help.scroll(help.vScroll1, ScrollAction::Release, 30000);
+  EXPECT_EQ(help.frame1.top(), -6680);
+}
+
+TEST_F(HelpWindowTest, TheWheelScrollsByTheArrowStepPerNotchAddingUpPartTurns) {
+  help.wheel(-120);  // one notch towards the user: further down the page
+  EXPECT_EQ(help.frame1.top(), -100);
+  help.wheel(-240);
+  EXPECT_EQ(help.frame1.top(), -300);
+  // A fine-grained wheel: parts of a notch move nothing until they make a whole one.
+  help.wheel(-60);
+  help.wheel(-40);
+  EXPECT_EQ(help.frame1.top(), -300);
+  help.wheel(-20);
+  EXPECT_EQ(help.frame1.top(), -400);
+  // Turning back starts afresh: the part turned the other way is not owed first.
+  help.wheel(-60);
+  help.wheel(120);
+  EXPECT_EQ(help.frame1.top(), -300);
+  help.wheel(12000);
+  EXPECT_EQ(help.frame1.top(), 0);
+  EXPECT_EQ(help.vScroll1.value(), 120);
+}
+
+TEST_F(HelpWindowTest, NothingScrollsWhileAnotherHandlerRuns) {
+  fake.onMessage = [&](const FakePlatform::Message&) {
+    help.scroll(help.vScroll1, ui::ScrollAction::LineDown);
+    help.scroll(help.vScroll1, ui::ScrollAction::Release, 3000);
+    help.wheel(-120);
+  };
+  check();
+  ASSERT_FALSE(fake.messages.empty());
+  EXPECT_EQ(help.vScroll1.value(), 120) << "the bar moved without its page";
+  EXPECT_EQ(help.frame1.top(), 0);
 }
 
 TEST_F(HelpWindowTest, ThePageCanBeScrolledFarEnoughToShowItsLastLink) {
@@ -84,8 +130,15 @@ TEST_F(HelpWindowTest, PulseRunsThroughItsCycleAndContinuesAtTheNextShowing) {
   }
   EXPECT_EQ(help.pulseStep, 1);
 
-  // Closed and shown again: the controls start from their design colours, the cycle goes on.
-  help.resetControls();
+  // Shown again while open, nothing starts over; closed and shown again, the controls start
+  // from their design colours and position, and the cycle goes on.
+  help.scroll(help.vScroll1, ui::ScrollAction::Bottom);
+  pressNapoveda();
+  pressNapoveda();
+  EXPECT_EQ(help.frame1.top(), -6680);
+  reopen();
+  EXPECT_EQ(help.frame1.top(), 0);
+  EXPECT_EQ(help.vScroll1.value(), 120);
   EXPECT_EQ(help.label22.foreColor(), Colour::rgb(0x400000));
   EXPECT_EQ(help.label23.foreColor(), Colour::rgb(0x400000));
   tick();
@@ -123,7 +176,7 @@ TEST_F(HelpWindowTest, HoverColourChangesOnlyOverTheLinkAndTheBareSurfaces) {
 
   // A new showing starts from the design colour whatever the mouse did last.
   help.deliver(&help.label18, Event::MouseMove);
-  help.resetControls();
+  reopen();
   EXPECT_EQ(help.label18.foreColor(), kRed);
 }
 

@@ -169,5 +169,29 @@ TEST_F(LoadSourceTest, AFailedScanStopsAfterItWithWhatWasDoneKept) {
   EXPECT_FALSE(form.command5.enabled());
 }
 
+// What the user typed into the box is what the model holds; loading a source writes its path
+// to the screen again even when the model holds that path already.
+TEST_F(LoadSourceTest, TheBoxShowsTheLoadedPathWhateverWasTypedIntoIt) {
+  struct Pushes final : ui::FormObserver {
+    void formCaptionChanged(ui::Form&) override {}
+    void controlChanged(ui::Control& control, ui::Property property) override {
+      if (control.name() == "Text1" && property == ui::Property::Caption) ++count;
+    }
+    int count = 0;
+  } pushes;
+  form.setObserver(&pushes);
+  fake.addFile(u"C:\\projekt\\blik.asm");
+  ASSERT_TRUE(load(u"C:\\projekt\\blik.asm", u"blik.asm"));
+  form.text1.takeCaptionFromUser(u"C:\\jinde\\x.asm");
+  EXPECT_EQ(form.text1.caption(), u"C:\\jinde\\x.asm");
+  EXPECT_EQ(pushes.count, 1) << "the typed text is not echoed back";
+
+  ASSERT_TRUE(load(u"C:\\projekt\\blik.asm", u"blik.asm"));
+  EXPECT_EQ(form.text1.caption(), u"C:\\projekt\\blik.asm");
+  ASSERT_TRUE(load(u"C:\\projekt\\blik.asm", u"blik.asm"));
+  EXPECT_EQ(pushes.count, 3);
+  form.setObserver(nullptr);
+}
+
 }  // namespace
 }  // namespace tamrill

@@ -150,7 +150,8 @@ int geometry(HWND window) {
                    client.bottom - outer.top};
   const auto xid = reinterpret_cast<UINT_PTR>(::GetPropW(window, L"__wine_x11_whole_window"));
   say(L"window=" + rectText(outer) + L" client=" + rectText(inner) + L" xid=" +
-      std::to_wstring(xid));
+      std::to_wstring(xid) + L" enabled=" +
+      std::to_wstring(::IsWindowEnabled(window) != FALSE ? 1 : 0));
   return kOk;
 }
 
@@ -193,6 +194,17 @@ int openFile(const std::wstring& path, const std::wstring& title) {
   ::PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
                  reinterpret_cast<LPARAM>(::GetDlgItem(dialog, IDOK)));
   return kOk;
+}
+
+// The layout name of the control that has the keyboard focus in the window's thread; "-" for
+// the window itself, empty when the focus is in none of the two.
+std::wstring focusIn(HWND window) {
+  GUITHREADINFO info{};
+  info.cbSize = sizeof(info);
+  if (::GetGUIThreadInfo(::GetWindowThreadProcessId(window, nullptr), &info) == FALSE) return {};
+  if (info.hwndFocus == window) return L"-";
+  if (info.hwndFocus == nullptr || ::IsChild(window, info.hwndFocus) == FALSE) return {};
+  return layoutNameOf(info.hwndFocus);
 }
 
 int waitResult(bool held, const std::wstring& what) {
@@ -312,6 +324,16 @@ int waitEnabledCommand(const Args& args, unsigned timeoutMs) {
   return waitResult(held, args[2] + (wanted ? L" to be enabled" : L" to be disabled"));
 }
 
+int waitFocusCommand(const Args& args, unsigned timeoutMs) {
+  std::wstring last;
+  const bool held = waitFor(timeoutMs, [&] {
+    const HWND window = firstWindow(args[1]);
+    last = window != nullptr ? focusIn(window) : std::wstring();
+    return last == args[2];
+  });
+  return waitResult(held, L"the focus on " + args[2] + L" (it is on \"" + last + L"\")");
+}
+
 // --- Commands on one window, named by args[1] ---
 
 // Runs act on the window args[1], or says there is none.
@@ -330,6 +352,13 @@ int controlsCommand(const Args& args, unsigned /*timeoutMs*/) {
 
 int geometryCommand(const Args& args, unsigned /*timeoutMs*/) {
   return onWindow(args, geometry);
+}
+
+int focusCommand(const Args& args, unsigned /*timeoutMs*/) {
+  return onWindow(args, [](HWND window) {
+    say(focusIn(window));
+    return static_cast<int>(kOk);
+  });
 }
 
 int closeCommand(const Args& args, unsigned /*timeoutMs*/) {
@@ -424,8 +453,10 @@ constexpr Command kCommands[] = {
     {L"wait-count", 2, 2, waitCountCommand},
     {L"wait-text", 3, 3, waitTextCommand},
     {L"wait-enabled", 3, 3, waitEnabledCommand},
+    {L"wait-focus", 2, 2, waitFocusCommand},
     {L"controls", 1, 1, controlsCommand},
     {L"geometry", 1, 1, geometryCommand},
+    {L"focus", 1, 1, focusCommand},
     {L"close", 1, 1, closeCommand},
     {L"scroll", 3, 3, scrollCommand},
     {L"send", 1, 1, sendCommand},

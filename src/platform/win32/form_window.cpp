@@ -7,6 +7,7 @@
 
 #include <algorithm>
 
+#include "platform/win32/accessible_name.h"
 #include "platform/win32/metrics.h"
 #include "platform/win32/resource_ids.h"
 #include "platform/win32/wide.h"
@@ -79,6 +80,7 @@ bool FormWindow::create() {
   if (!registerClasses(instance_)) return false;
   const ui::FormDesign& design = form_.design();
   const SIZE size = windowSizeFor(design, ::GetDpiForSystem());
+  form_.prepareNewWindow();
   // The window procedure takes ownership at WM_NCCREATE; a failed WM_CREATE destroys it.
   const HWND window = ::CreateWindowExW(
       formExStyle(design), kFormClass, wide(form_.caption()).c_str(), formStyle(design), CW_USEDEFAULT,
@@ -217,8 +219,9 @@ LRESULT CALLBACK FormWindow::formProc(HWND window, UINT message, WPARAM wParam, 
       self->items_.clear();
       self->tooltip_ = nullptr;
       self->pressedImage_ = nullptr;
+      self->pressedLabel_ = nullptr;
+      self->focused_ = nullptr;
       self->gdi_.clear();
-      self->destroyed_ = true;
       return ::DefWindowProcW(window, message, wParam, lParam);
     case WM_DPICHANGED:
       self->onDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
@@ -232,9 +235,15 @@ LRESULT CALLBACK FormWindow::formProc(HWND window, UINT message, WPARAM wParam, 
       // Also inside a message box's or the file-open dialog's loop: they pass sent messages on.
       if (wParam != FALSE) self->form_.sessionEnding();
       return 0;
+    case WM_ACTIVATE:
+      // A minimised window keeps no focus of its own.
+      if (HIWORD(wParam) != 0) break;
+      self->onActivate(LOWORD(wParam) != WA_INACTIVE);
+      return 0;
     default:
-      return self->onContainerMessage(nullptr, window, message, wParam, lParam);
+      break;
   }
+  return self->onContainerMessage(nullptr, window, message, wParam, lParam);
 }
 
 LRESULT CALLBACK FormWindow::frameProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -255,7 +264,10 @@ LRESULT FormWindow::onContainerMessage(ui::Control* container, HWND window, UINT
   const POINT at{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
   switch (message) {
     case WM_COMMAND:
-      onCommand(LOWORD(wParam), HIWORD(wParam));
+      onCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
+      return 0;
+    case WM_MOUSEWHEEL:
+      form_.wheel(GET_WHEEL_DELTA_WPARAM(wParam));
       return 0;
     case WM_VSCROLL:
       if (lParam != 0) onVerticalScroll(reinterpret_cast<HWND>(lParam), LOWORD(wParam));
@@ -291,25 +303,118 @@ LRESULT FormWindow::onContainerMessage(ui::Control* container, HWND window, UINT
   return ::DefWindowProcW(window, message, wParam, lParam);
 }
 
-LRESULT CALLBACK FormWindow::labelProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
-                                       UINT_PTR /*id*/, DWORD_PTR selfData) {
+void FormWindow::onActivate(bool active) {
+  const HWND window = window_.get();
+  if (!active) {
+    // As in a dialog: the control that had the focus gets it back when the window is active
+    // again, after a message box, the file-open dialog or another program.
+    const HWND focus = ::GetFocus();
+    focused_ = focus != nullptr && ::IsChild(window, focus) != FALSE ? focus : nullptr;
+    return;
+  }
+  if (focused_ != nullptr && ::IsChild(window, focused_) != FALSE &&
+      ::IsWindowEnabled(focused_) != FALSE && ::IsWindowVisible(focused_) != FALSE) {
+    ::SetFocus(focused_);
+    return;
+  }
+  focusFirstControl();
+}
+
+void FormWindow::focusFirstControl() {
+  const HWND window = window_.get();
+  const HWND first = ::GetNextDlgTabItem(window, nullptr, FALSE);
+  ::SetFocus(first != nullptr ? first : window);
+}
+
+LRESULT CALLBACK FormWindow::controlProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                                         UINT_PTR /*id*/, DWORD_PTR selfData) {
   auto* self = reinterpret_cast<FormWindow*>(selfData);
+  if (message == WM_NCDESTROY) {
+    ::RemoveWindowSubclass(window, controlProc, 0);
+    return ::DefSubclassProc(window, message, wParam, lParam);
+  }
+  Rendered* item = self->findByWindow(window);
+  if (item == nullptr) return ::DefSubclassProc(window, message, wParam, lParam);
+  return self->onControlMessage(*item, window, message, wParam, lParam);
+}
+
+LRESULT FormWindow::onControlMessage(Rendered& item, HWND window, UINT message, WPARAM wParam,
+                                     LPARAM lParam) {
+  const ui::ControlKind kind = item.control->kind();
+  if (message == WM_MOUSEWHEEL) {
+    // Anywhere over the window the wheel scrolls the window, whatever control is under it.
+    form_.wheel(GET_WHEEL_DELTA_WPARAM(wParam));
+    return 0;
+  }
+  if (kind == ui::ControlKind::Label) return onLabelMessage(item, window, message, wParam, lParam);
+
+  const bool isEdit = kind == ui::ControlKind::TextBox;
+  const bool isButton = kind == ui::ControlKind::Button;
+  if (message == WM_GETDLGCODE) {
+    LRESULT code = ::DefSubclassProc(window, message, wParam, lParam);
+    const auto* key = reinterpret_cast<const MSG*>(lParam);
+    const bool keyDown = key != nullptr && key->message == WM_KEYDOWN;
+    // Tab, Esc and Enter belong to the window, as in a dialog: a multi-line box asks for every
+    // key, so it would keep Tab, and in dialog mode it closes its window on Esc.
+    if (isEdit) code &= ~static_cast<LRESULT>(DLGC_WANTALLKEYS | DLGC_WANTTAB);
+    if (isButton && keyDown && key->wParam == VK_RETURN) code |= DLGC_WANTMESSAGE;
+    return code;
+  }
+  if (isEdit && message == WM_GETOBJECT) {
+    if (const LRESULT named =
+            accessibleObjectNamed(window, wParam, lParam, wide(item.control->accessibleName()))) {
+      return named;
+    }
+  }
+  if (isEdit && (message == WM_KEYDOWN || message == WM_CHAR) && wParam == VK_ESCAPE) return 0;
+  if (isButton && message == WM_KEYDOWN && wParam == VK_RETURN) {
+    // Enter presses the focused button, once however long the key is held.
+    if ((lParam & (1L << 30)) == 0) form_.deliver(item.control, ui::Event::Click);
+    return 0;
+  }
+  return ::DefSubclassProc(window, message, wParam, lParam);
+}
+
+LRESULT FormWindow::onLabelMessage(Rendered& item, HWND window, UINT message, WPARAM wParam,
+                                   LPARAM lParam) {
+  const POINT at{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+  RECT area{};
+  ::GetClientRect(window, &area);
+  const bool inside = ::PtInRect(&area, at) != FALSE;
   switch (message) {
-    case WM_MOUSEMOVE:
-      // A transparent label over a picture still reports moves over itself, not the picture.
-      if (Rendered* item = self->findByWindow(window)) {
-        self->form_.deliver(item->control, ui::Event::MouseMove);
+    case WM_LBUTTONDOWN:
+      // A label is clicked when the button is let go over it, as a button is, so that a link
+      // does not open while the button is still held.
+      pressedLabel_ = window;
+      ::SetCapture(window);
+      return 0;
+    case WM_LBUTTONUP: {
+      const bool click = pressedLabel_ == window && inside;
+      pressedLabel_ = nullptr;
+      if (::GetCapture() == window) ::ReleaseCapture();
+      if (click) {
+        ::SendMessageW(item.container, WM_COMMAND, MAKEWPARAM(item.id, STN_CLICKED),
+                       reinterpret_cast<LPARAM>(window));
       }
+      return 0;
+    }
+    case WM_LBUTTONDBLCLK:
+      // The first press of the pair was a click already; the label reports the double-click.
+      pressedLabel_ = nullptr;
+      break;
+    case WM_CAPTURECHANGED:
+      if (reinterpret_cast<HWND>(lParam) != window) pressedLabel_ = nullptr;
+      break;
+    case WM_MOUSEMOVE:
+      // A transparent label over a picture still reports moves over itself, not the picture;
+      // while it holds the mouse, only the moves over it.
+      if (::GetCapture() != window || inside) form_.deliver(item.control, ui::Event::MouseMove);
       break;
     case WM_SETCURSOR:
-      if (Rendered* item = self->findByWindow(window);
-          item != nullptr && item->control->design().cursor == ui::Cursor::HelpArrow) {
+      if (item.control->design().cursor == ui::Cursor::HelpArrow) {
         ::SetCursor(::LoadCursorW(nullptr, IDC_HELP));
         return TRUE;
       }
-      break;
-    case WM_NCDESTROY:
-      ::RemoveWindowSubclass(window, labelProc, 0);
       break;
     default:
       break;

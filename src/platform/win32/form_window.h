@@ -31,7 +31,6 @@ class FormWindow final : public ui::FormObserver {
   // Creates the window and its controls, hidden; false when any of them cannot be made.
   bool create();
   bool exists() const { return window_ != nullptr; }
-  bool wasDestroyed() const { return destroyed_; }
   HWND handle() const { return window_.get(); }
   void show();
   void destroy() { window_.reset(); }
@@ -49,8 +48,11 @@ class FormWindow final : public ui::FormObserver {
 
   static LRESULT CALLBACK formProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   static LRESULT CALLBACK frameProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-  static LRESULT CALLBACK labelProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
-                                    UINT_PTR id, DWORD_PTR self);
+  // The keyboard, mouse and wheel of the standard controls, where they differ from a dialog's.
+  static LRESULT CALLBACK controlProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                                      UINT_PTR id, DWORD_PTR self);
+  LRESULT onControlMessage(Rendered& item, HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT onLabelMessage(Rendered& item, HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   static bool registerClasses(HINSTANCE instance);
 
   // Messages common to the form and its frames; container is null for the form itself.
@@ -60,7 +62,9 @@ class FormWindow final : public ui::FormObserver {
   void onClose();
   void onDestroy(HWND window);
   void onDpiChanged(UINT dpi, const RECT& suggested);
-  void onCommand(UINT id, UINT code);
+  void onActivate(bool active);
+  void focusFirstControl();
+  void onCommand(UINT id, UINT code, HWND from);
   void onVerticalScroll(HWND bar, UINT code);
   void onTimer(UINT id);
   void onMouseMove(ui::Control* container, POINT at);
@@ -96,7 +100,6 @@ class FormWindow final : public ui::FormObserver {
   bool isMainWindow_;
   HWND owner_;
   unique_hwnd window_;
-  bool destroyed_ = false;
   UINT dpi_ = 96;
   std::vector<Rendered> items_;
   HWND tooltip_ = nullptr;  // owned by the window, destroyed with it
@@ -104,6 +107,8 @@ class FormWindow final : public ui::FormObserver {
   unique_hicon icon_;
   unique_hbitmap background_;
   ui::Control* pressedImage_ = nullptr;
+  HWND pressedLabel_ = nullptr;  // a label pressed and not yet let go
+  HWND focused_ = nullptr;       // the control that had the focus when the window was left
 };
 
 }  // namespace tamrill::win32

@@ -90,8 +90,8 @@ bool FormWindow::createControl(Rendered& item) {
   if (font == nullptr) return false;
   ::SendMessageW(item.window, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
 
-  if (control.kind() == ui::ControlKind::Label &&
-      ::SetWindowSubclass(item.window, labelProc, 0, reinterpret_cast<DWORD_PTR>(this)) == FALSE) {
+  if (!isFrame && ::SetWindowSubclass(item.window, controlProc, 0,
+                                      reinterpret_cast<DWORD_PTR>(this)) == FALSE) {
     return false;
   }
   if (control.kind() == ui::ControlKind::ScrollBar) {

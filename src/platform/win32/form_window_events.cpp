@@ -4,10 +4,11 @@
 #include <algorithm>
 
 #include "platform/win32/form_window.h"
+#include "platform/win32/wide.h"
 
 namespace tamrill::win32 {
 
-void FormWindow::onCommand(UINT id, UINT code) {
+void FormWindow::onCommand(UINT id, UINT code, HWND from) {
   Rendered* item = findById(id);
   if (item == nullptr) return;
   switch (item->control->kind()) {
@@ -15,8 +16,18 @@ void FormWindow::onCommand(UINT id, UINT code) {
       if (code == BN_CLICKED) form_.deliver(item->control, ui::Event::Click);
       break;
     case ui::ControlKind::Label:
+      // Sent by the label itself when the button is let go over it (see controlProc).
       if (code == STN_CLICKED) form_.deliver(item->control, ui::Event::Click);
       if (code == STN_DBLCLK) form_.deliver(item->control, ui::Event::DblClick);
+      break;
+    case ui::ControlKind::TextBox:
+      // What the user types is what the model holds.
+      if (code == EN_CHANGE && from != nullptr) {
+        std::wstring text(static_cast<std::size_t>(::GetWindowTextLengthW(from)) + 1, L'\0');
+        text.resize(static_cast<std::size_t>(
+            ::GetWindowTextW(from, text.data(), static_cast<int>(text.size()))));
+        item->control->takeCaptionFromUser(fromWide(text));
+      }
       break;
     default:
       break;
@@ -26,50 +37,42 @@ void FormWindow::onCommand(UINT id, UINT code) {
 void FormWindow::onVerticalScroll(HWND bar, UINT code) {
   Rendered* item = findByWindow(bar);
   if (item == nullptr || item->control->kind() != ui::ControlKind::ScrollBar) return;
-  ui::Control& control = *item->control;
-  const ui::ControlDesign& design = control.design();
-  SCROLLINFO info{};
-  info.cbSize = sizeof(info);
-  info.fMask = SIF_ALL;
-  if (::GetScrollInfo(bar, SB_CTL, &info) == FALSE) return;
-
-  int value = control.value();
-  ui::Event event = ui::Event::Change;
+  ui::ScrollAction action{};
   switch (code) {
     case SB_LINEUP:
-      value -= design.smallChange;
+      action = ui::ScrollAction::LineUp;
       break;
     case SB_LINEDOWN:
-      value += design.smallChange;
+      action = ui::ScrollAction::LineDown;
       break;
     case SB_PAGEUP:
-      value -= design.largeChange;
+      action = ui::ScrollAction::PageUp;
       break;
     case SB_PAGEDOWN:
-      value += design.largeChange;
+      action = ui::ScrollAction::PageDown;
       break;
     case SB_TOP:
-      value = info.nMin;
+      action = ui::ScrollAction::Top;
       break;
     case SB_BOTTOM:
-      value = info.nMax;
+      action = ui::ScrollAction::Bottom;
       break;
     case SB_THUMBTRACK:
-      value = info.nTrackPos;
-      event = ui::Event::Scroll;
+      action = ui::ScrollAction::Track;
       break;
     case SB_THUMBPOSITION:
-      value = info.nTrackPos;
+      action = ui::ScrollAction::Release;
       break;
     default:
       return;  // SB_ENDSCROLL
   }
-  value = std::clamp(value, info.nMin, info.nMax);
-  const bool moved = value != control.value();
-  ::SetScrollPos(bar, SB_CTL, value, TRUE);
-  control.takeValueFromUser(value);
-  // Letting go of the thumb always reports a change, as the last drag step may have been it.
-  if (moved || code == SB_THUMBPOSITION) form_.deliver(&control, event);
+  SCROLLINFO info{};
+  info.cbSize = sizeof(info);
+  info.fMask = SIF_TRACKPOS;
+  if (::GetScrollInfo(bar, SB_CTL, &info) == FALSE) return;
+  form_.scroll(*item->control, action, info.nTrackPos);
+  // A move the model refused (another handler was running) leaves the thumb where it was.
+  ::SetScrollPos(bar, SB_CTL, item->control->value(), TRUE);
 }
 
 void FormWindow::onTimer(UINT id) {

@@ -28,9 +28,15 @@ void FormWindow::controlChanged(ui::Control& control, ui::Property property) {
   switch (property) {
     case ui::Property::Caption:
       ::SetWindowTextW(window, wide(control.caption()).c_str());
-      if (control.design().autoSize && control.kind() == ui::ControlKind::Label) sizeToCaption(*item);
+      if (control.design().autoSize && control.kind() == ui::ControlKind::Label)
+        sizeToCaption(*item);
       break;
     case ui::Property::Enabled:
+      // A disabled control cannot keep the focus: it moves on, as Tab would take it.
+      if (!control.enabled() && ::GetFocus() == window) {
+        const HWND next = ::GetNextDlgTabItem(window_.get(), window, FALSE);
+        ::SetFocus(next != nullptr && next != window ? next : window_.get());
+      }
       ::EnableWindow(window, control.enabled() ? TRUE : FALSE);
       break;
     case ui::Property::Visible:

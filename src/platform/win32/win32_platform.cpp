@@ -2,6 +2,7 @@
 
 #include "platform/win32/dialogs.h"
 #include "platform/win32/file_services.h"
+#include "platform/win32/modal_scope.h"
 #include "platform/win32/process_services.h"
 
 namespace tamrill::win32 {
@@ -30,22 +31,24 @@ bool Win32Platform::createMainWindow(ui::Form& form) {
   return true;
 }
 
-void Win32Platform::showForm(ui::Form& form) {
+bool Win32Platform::showForm(ui::Form& form) {
   FormWindow& window = windowFor(form, false);
-  if (!window.exists()) {
-    // Built anew: the controls start from their design values again.
-    if (window.wasDestroyed()) form.resetControls();
-    if (!window.create()) {
-      showMessage(u"Okno nelze otevřít.", u"Chyba", MessageIcon::Error, MessageButtons::Ok);
-      return;
-    }
-  }
+  if (!window.exists() && !window.create()) return false;
   window.show();
+  return true;
 }
 
 void Win32Platform::closeAllWindows() {
   // Owned windows go before their owner.
   for (auto shown = windows_.rbegin(); shown != windows_.rend(); ++shown) shown->window->destroy();
+}
+
+std::vector<HWND> Win32Platform::topLevelWindows() const {
+  std::vector<HWND> handles;
+  for (const Shown& shown : windows_) {
+    if (shown.window->exists()) handles.push_back(shown.window->handle());
+  }
+  return handles;
 }
 
 bool Win32Platform::isFormWindow(HWND window) const {
@@ -61,8 +64,14 @@ int Win32Platform::runMessageLoop() {
     const BOOL got = ::GetMessageW(&message, nullptr, 0, 0);
     if (got == 0 || got == -1) break;
     // Tab and the arrow keys move the focus between controls as in a dialog.
+    // Esc goes to the window as a cancel command, which no window takes.
     const HWND root = message.hwnd != nullptr ? ::GetAncestor(message.hwnd, GA_ROOT) : nullptr;
-    if (root != nullptr && isFormWindow(root) && ::IsDialogMessageW(root, &message) != FALSE) {
+    // A window without a control that can take the focus keeps it on itself.
+    const bool nowhereToTab = message.message == WM_KEYDOWN && message.wParam == VK_TAB &&
+                              root != nullptr &&
+                              ::GetNextDlgTabItem(root, nullptr, FALSE) == nullptr;
+    if (root != nullptr && !nowhereToTab && isFormWindow(root) &&
+        ::IsDialogMessageW(root, &message) != FALSE) {
       continue;
     }
     ::TranslateMessage(&message);
@@ -73,10 +82,15 @@ int Win32Platform::runMessageLoop() {
 
 MessageAnswer Win32Platform::showMessage(const Text& text, const Text& title, MessageIcon icon,
                                          MessageButtons buttons) {
+  const std::vector<HWND> windows = topLevelWindows();
+  const ModalScope modal(windows, false);
   return win32::showMessage(text, title, icon, buttons);
 }
 
 std::optional<ChosenFile> Win32Platform::chooseFileToOpen(const Text& filter) {
+  // The dialog disables only its owner: the help and about windows must take no input either.
+  const std::vector<HWND> windows = topLevelWindows();
+  const ModalScope modal(windows, true);
   return win32::chooseFileToOpen(filter);
 }
 

@@ -28,7 +28,7 @@ class Win32Platform final : public Platform {
   MessageAnswer showMessage(const Text& text, const Text& title, MessageIcon icon,
                             MessageButtons buttons) override;
   std::optional<ChosenFile> chooseFileToOpen(const Text& filter) override;
-  void showForm(ui::Form& form) override;
+  bool showForm(ui::Form& form) override;
   bool fileExists(const Text& path) override;
   SysError copyFile(const Text& from, const Text& to) override;
   SysError deleteFile(const Text& path) override;
@@ -52,6 +52,7 @@ class Win32Platform final : public Platform {
   };
   FormWindow& windowFor(ui::Form& form, bool isMainWindow);
   bool isFormWindow(HWND window) const;
+  std::vector<HWND> topLevelWindows() const;
 
   HINSTANCE instance_;
   std::vector<Shown> windows_;

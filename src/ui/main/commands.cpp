@@ -6,6 +6,7 @@
 #include "core/application.h"
 #include "core/load_source.h"
 #include "core/notepad.h"
+#include "ui/show_window.h"
 
 namespace tamrill {
 
@@ -54,7 +55,7 @@ void Form1::command5Click() {
   viewFile(app_, app_.state.hexPath, siblingName(app_.state, u"hex"), {&command5});
 }
 
-void Form1::command7Click() { app_.platform.showForm(app_.form3); }
-void Form1::command8Click() { app_.platform.showForm(app_.form2); }
+void Form1::command7Click() { ui::showWindow(app_.platform, app_.form3); }
+void Form1::command8Click() { ui::showWindow(app_.platform, app_.form2); }
 
 }  // namespace tamrill
