@@ -3,8 +3,6 @@
 
 #include "platform/win32/form_window.h"
 
-#include <commctrl.h>
-
 #include <algorithm>
 
 #include "platform/win32/metrics.h"
@@ -39,8 +37,13 @@ SIZE windowSizeFor(const ui::FormDesign& design, UINT dpi) {
 
 }  // namespace
 
-FormWindow::FormWindow(ui::Form& form, HINSTANCE instance, bool isMainWindow, HWND owner)
-    : form_(form), instance_(instance), isMainWindow_(isMainWindow), owner_(owner) {}
+FormWindow::FormWindow(ui::Form& form, HINSTANCE instance, bool isMainWindow, HWND owner,
+                       SystemLibrary& comctl32)
+    : form_(form),
+      instance_(instance),
+      isMainWindow_(isMainWindow),
+      owner_(owner),
+      comctl32_(comctl32) {}
 
 FormWindow::~FormWindow() {
   window_.reset();
@@ -81,8 +84,8 @@ bool FormWindow::create() {
   const SIZE size = windowSizeFor(design, ::GetDpiForSystem());
   // The window procedure takes ownership at WM_NCCREATE; a failed WM_CREATE destroys it.
   const HWND window = ::CreateWindowExW(
-      formExStyle(design), kFormClass, wide(form_.caption()).c_str(), formStyle(design), CW_USEDEFAULT,
-      CW_USEDEFAULT, size.cx, size.cy, owner_, nullptr, instance_, this);
+      formExStyle(design), kFormClass, wide(form_.caption()).c_str(), formStyle(design),
+      CW_USEDEFAULT, CW_USEDEFAULT, size.cx, size.cy, owner_, nullptr, instance_, this);
   if (window == nullptr) return false;
   // The system DPI guessed the size; the monitor the window landed on decides it.
   const SIZE actual = windowSizeFor(design, dpi_);
@@ -105,10 +108,6 @@ void FormWindow::show() {
 bool FormWindow::onCreate(HWND window) {
   dpi_ = ::GetDpiForWindow(window);
   if (dpi_ == 0) dpi_ = 96;
-  tooltip_ =
-      ::CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
-                        WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT, CW_USEDEFAULT,
-                        CW_USEDEFAULT, CW_USEDEFAULT, window, nullptr, instance_, nullptr);
   const int iconSize = scalePixels(kIconSize, dpi_);
   icon_.reset(static_cast<HICON>(
       ::LoadImageW(instance_, MAKEINTRESOURCEW(IDI_TAMRILL), IMAGE_ICON, iconSize, iconSize, 0)));
@@ -132,10 +131,7 @@ bool FormWindow::onCreate(HWND window) {
     if (item.control->kind() != ui::ControlKind::Frame && !createControl(item)) return false;
   }
   orderForTabbing();
-  for (const Rendered& item : items_) {
-    addTooltip(item);
-    startTimer(item);
-  }
+  for (const Rendered& item : items_) startTimer(item);
   return true;
 }
 
@@ -269,6 +265,8 @@ LRESULT FormWindow::onContainerMessage(ui::Control* container, HWND window, UINT
       onDoubleClick(container, at);
       return 0;
     case WM_SETCURSOR:
+      // The mouse is over the window: its tips are wanted from now on.
+      if (container == nullptr) makeTooltips();
       if (reinterpret_cast<HWND>(wParam) == window && LOWORD(lParam) == HTCLIENT &&
           onSetCursor(container, window)) {
         return TRUE;
@@ -285,30 +283,33 @@ LRESULT FormWindow::onContainerMessage(ui::Control* container, HWND window, UINT
   return ::DefWindowProcW(window, message, wParam, lParam);
 }
 
-LRESULT CALLBACK FormWindow::labelProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
-                                       UINT_PTR /*id*/, DWORD_PTR selfData) {
-  auto* self = reinterpret_cast<FormWindow*>(selfData);
+LRESULT CALLBACK FormWindow::labelProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  const auto base = reinterpret_cast<WNDPROC>(::GetPropW(window, kLabelBaseProcProperty));
+  if (base == nullptr) return ::DefWindowProcW(window, message, wParam, lParam);
+  // The label's form window holds the renderer, as it does for its own procedure.
+  auto* self = reinterpret_cast<FormWindow*>(
+      ::GetWindowLongPtrW(::GetAncestor(window, GA_ROOT), GWLP_USERDATA));
   switch (message) {
     case WM_MOUSEMOVE:
       // A transparent label over a picture still reports moves over itself, not the picture.
-      if (Rendered* item = self->findByWindow(window)) {
+      if (Rendered* item = self != nullptr ? self->findByWindow(window) : nullptr) {
         self->form_.deliver(item->control, ui::Event::MouseMove);
       }
       break;
     case WM_SETCURSOR:
-      if (Rendered* item = self->findByWindow(window);
+      if (Rendered* item = self != nullptr ? self->findByWindow(window) : nullptr;
           item != nullptr && item->control->design().cursor == ui::Cursor::HelpArrow) {
         ::SetCursor(::LoadCursorW(nullptr, IDC_HELP));
         return TRUE;
       }
       break;
     case WM_NCDESTROY:
-      ::RemoveWindowSubclass(window, labelProc, 0);
+      ::RemovePropW(window, kLabelBaseProcProperty);
       break;
     default:
       break;
   }
-  return ::DefSubclassProc(window, message, wParam, lParam);
+  return ::CallWindowProcW(base, window, message, wParam, lParam);
 }
 
 }  // namespace tamrill::win32

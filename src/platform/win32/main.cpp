@@ -2,19 +2,12 @@
 // window hidden and raises its Load event; the Load handler shows it.
 
 #include <windows.h>
-// After windows.h, which it needs.
-#include <commctrl.h>
 
 #include "core/application.h"
 #include "platform/win32/unique_handles.h"
 #include "platform/win32/win32_platform.h"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE /*previous*/, PWSTR /*arguments*/, int /*show*/) {
-  INITCOMMONCONTROLSEX controls{};
-  controls.dwSize = sizeof(controls);
-  controls.dwICC = ICC_STANDARD_CLASSES | ICC_BAR_CLASSES;
-  ::InitCommonControlsEx(&controls);
-
   tamrill::win32::Win32Platform platform(instance);
   tamrill::Application app(platform);
   const tamrill::win32::scope_exit closeWindows([&] { platform.closeAllWindows(); });

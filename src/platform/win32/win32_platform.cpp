@@ -18,7 +18,8 @@ FormWindow& Win32Platform::windowFor(ui::Form& form, bool isMainWindow) {
   }
   // A window kept out of the task bar is owned by the main window instead.
   const HWND owner = form.design().showInTaskbar ? nullptr : mainWindow_;
-  windows_.push_back({&form, std::make_unique<FormWindow>(form, instance_, isMainWindow, owner)});
+  windows_.push_back(
+      {&form, std::make_unique<FormWindow>(form, instance_, isMainWindow, owner, comctl32_)});
   return *windows_.back().window;
 }
 
@@ -76,7 +77,7 @@ MessageAnswer Win32Platform::showMessage(const Text& text, const Text& title, Me
 }
 
 std::optional<ChosenFile> Win32Platform::chooseFileToOpen(const Text& filter) {
-  return win32::chooseFileToOpen(filter);
+  return win32::chooseFileToOpen(filter, comdlg32_);
 }
 
 bool Win32Platform::fileExists(const Text& path) {
@@ -104,7 +105,7 @@ SysError Win32Platform::runAndWait(const Text& commandLine, const Text& currentF
 }
 
 SysError Win32Platform::openWebAddress(const Text& address) {
-  return win32::openWebAddress(address);
+  return win32::openWebAddress(address, shell32_);
 }
 
 Text Win32Platform::programFolder() {

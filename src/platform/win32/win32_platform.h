@@ -8,6 +8,7 @@
 
 #include "platform/platform.h"
 #include "platform/win32/form_window.h"
+#include "platform/win32/system_library.h"
 
 namespace tamrill::win32 {
 
@@ -49,8 +50,12 @@ class Win32Platform final : public Platform {
   bool isFormWindow(HWND window) const;
 
   HINSTANCE instance_;
+  // Before the windows, so that it is freed after them: their tooltips are its windows.
+  SystemLibrary comctl32_{L"comctl32.dll"};
   std::vector<Shown> windows_;
   HWND mainWindow_ = nullptr;
+  SystemLibrary comdlg32_{L"comdlg32.dll"};
+  SystemLibrary shell32_{L"shell32.dll"};
 };
 
 }  // namespace tamrill::win32

@@ -105,9 +105,9 @@ bool assembleBenchmark(const Layout& layout, int runs) {
              L"%.1f MiB)",
              idle.workingSetMiB, early.workingSetMiB, std::min(10, runs), last.workingSetMiB, runs,
              peak, last.peakWorkingSetMiB));
-  say(format(L"  growth from run %d to run %d: %+.2f MiB working set, %+ld handles",
-             std::min(10, runs), runs, last.workingSetMiB - early.workingSetMiB,
-             static_cast<long>(last.handles) - static_cast<long>(early.handles)));
+  say(format(L"  growth from run %d to run %d: %+.2f MiB working set, handles %lu to %lu",
+             std::min(10, runs), runs, last.workingSetMiB - early.workingSetMiB, early.handles,
+             last.handles));
   return true;
 }
 
