@@ -13,7 +13,7 @@ for program in tamrill.exe asm51.exe bench_launcher.exe bare_window.exe bare_win
 done
 
 export WINEPREFIX=${TAMRILL_BENCH_PREFIX:-$build/bench-wineprefix}
-export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" WINEARCH=win64
+export WINEDEBUG=${WINEDEBUG:--all} WINEDLLOVERRIDES="mscoree,mshtml=" WINEARCH=win64
 export LANG=C.UTF-8 LC_ALL=C.UTF-8
 
 xvfb_pid=
