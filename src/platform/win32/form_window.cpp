@@ -266,7 +266,7 @@ LRESULT FormWindow::onContainerMessage(ui::Control* container, HWND window, UINT
       return 0;
     case WM_SETCURSOR:
       // The mouse is over the window: its tips are wanted from now on.
-      if (container == nullptr) makeTooltips();
+      makeTooltips();
       if (reinterpret_cast<HWND>(wParam) == window && LOWORD(lParam) == HTCLIENT &&
           onSetCursor(container, window)) {
         return TRUE;
@@ -297,6 +297,8 @@ LRESULT CALLBACK FormWindow::labelProc(HWND window, UINT message, WPARAM wParam,
       }
       break;
     case WM_SETCURSOR:
+      // A label with the help arrow answers without asking its form, which makes the tips.
+      if (self != nullptr) self->makeTooltips();
       if (Rendered* item = self != nullptr ? self->findByWindow(window) : nullptr;
           item != nullptr && item->control->design().cursor == ui::Cursor::HelpArrow) {
         ::SetCursor(::LoadCursorW(nullptr, IDC_HELP));
