@@ -23,11 +23,10 @@ WindowKind windowKindOf(const ui::Control& control) {
       return {L"BUTTON", WS_TABSTOP | BS_PUSHBUTTON, 0};
     case ui::ControlKind::Label:
       // SS_NOTIFY: labels report clicks and take the mouse themselves.
-      return {
-          L"STATIC",
-          SS_NOTIFY | SS_NOPREFIX |
-              static_cast<DWORD>(design.alignment == ui::Alignment::Centre ? SS_CENTER : SS_LEFT),
-          0};
+      return {L"STATIC",
+              SS_NOTIFY | SS_NOPREFIX |
+                  static_cast<DWORD>(design.alignment == ui::Alignment::Centre ? SS_CENTER : SS_LEFT),
+              0};
     case ui::ControlKind::TextBox:
       return {
           L"EDIT",
