@@ -35,7 +35,20 @@ SIZE windowSizeFor(const ui::FormDesign& design, UINT dpi) {
   return {area.right - area.left, area.bottom - area.top};
 }
 
+bool showsPicture(const ui::Form& form, ui::Picture picture) {
+  const auto& controls = form.controls();
+  return std::any_of(controls.begin(), controls.end(), [picture](const auto& control) {
+    return control->design().picture == picture;
+  });
+}
+
 }  // namespace
+
+void FormWindow::loadIcon() {
+  const int iconSize = scalePixels(kIconSize, dpi_);
+  icon_.reset(static_cast<HICON>(
+      ::LoadImageW(instance_, MAKEINTRESOURCEW(IDI_TAMRILL), IMAGE_ICON, iconSize, iconSize, 0)));
+}
 
 FormWindow::FormWindow(ui::Form& form, HINSTANCE instance, bool isMainWindow, HWND owner,
                        SystemLibrary& comctl32)
@@ -108,13 +121,9 @@ void FormWindow::show() {
 bool FormWindow::onCreate(HWND window) {
   dpi_ = ::GetDpiForWindow(window);
   if (dpi_ == 0) dpi_ = 96;
-  const int iconSize = scalePixels(kIconSize, dpi_);
-  icon_.reset(static_cast<HICON>(
-      ::LoadImageW(instance_, MAKEINTRESOURCEW(IDI_TAMRILL), IMAGE_ICON, iconSize, iconSize, 0)));
-  const auto& controls = form_.controls();
-  if (std::any_of(controls.begin(), controls.end(), [](const auto& control) {
-        return control->design().picture == ui::Picture::AboutBackground;
-      })) {
+  // Only the pictures the form shows: the main window has neither.
+  if (showsPicture(form_, ui::Picture::ProgramIcon)) loadIcon();
+  if (showsPicture(form_, ui::Picture::AboutBackground)) {
     background_.reset(
         static_cast<HBITMAP>(::LoadImageW(instance_, MAKEINTRESOURCEW(IDB_ABOUT_BACKGROUND),
                                           IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
@@ -177,9 +186,7 @@ void FormWindow::onDestroy(HWND window) {
 void FormWindow::onDpiChanged(UINT dpi, const RECT& suggested) {
   dpi_ = dpi;
   gdi_.dropFonts();
-  const int iconSize = scalePixels(kIconSize, dpi_);
-  icon_.reset(static_cast<HICON>(
-      ::LoadImageW(instance_, MAKEINTRESOURCEW(IDI_TAMRILL), IMAGE_ICON, iconSize, iconSize, 0)));
+  if (showsPicture(form_, ui::Picture::ProgramIcon)) loadIcon();
   placeAll();
   const SIZE size = windowSizeFor(form_.design(), dpi_);
   ::SetWindowPos(window_.get(), nullptr, suggested.left, suggested.top, size.cx, size.cy,

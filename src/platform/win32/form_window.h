@@ -76,6 +76,7 @@ class FormWindow final : public ui::FormObserver {
   LRESULT onControlColour(HDC dc, HWND control);
 
   bool createControl(Rendered& item);
+  void loadIcon();  // the program's icon at the window's DPI
   void makeTooltips();
   void addTooltip(const Rendered& item);
   void placeControl(const Rendered& item);
