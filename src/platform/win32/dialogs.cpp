@@ -45,7 +45,9 @@ std::wstring dialogFilter(const Text& filter) {
   return result;
 }
 
-std::optional<ChosenFile> chooseFileToOpen(const Text& filter) {
+std::optional<ChosenFile> chooseFileToOpen(const Text& filter, SystemLibrary& comdlg32) {
+  const auto getOpenFileName = comdlg32.function<decltype(::GetOpenFileNameW)>("GetOpenFileNameW");
+  if (getOpenFileName == nullptr) return std::nullopt;
   const std::wstring filterText = dialogFilter(filter);
   std::wstring path(32768, L'\0');
   OPENFILENAMEW dialog{};
@@ -57,7 +59,7 @@ std::optional<ChosenFile> chooseFileToOpen(const Text& filter) {
   dialog.nMaxFile = static_cast<DWORD>(path.size());
   // The program's current folder never changes, whatever folder the user browses to.
   dialog.Flags = OFN_NOCHANGEDIR | OFN_EXPLORER | OFN_HIDEREADONLY;
-  if (::GetOpenFileNameW(&dialog) == FALSE) return std::nullopt;
+  if (getOpenFileName(&dialog) == FALSE) return std::nullopt;
   path.resize(path.find(L'\0'));
   ChosenFile chosen;
   chosen.path = fromWide(path);

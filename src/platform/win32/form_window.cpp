@@ -3,8 +3,6 @@
 
 #include "platform/win32/form_window.h"
 
-#include <commctrl.h>
-
 #include <algorithm>
 
 #include "platform/win32/accessible_name.h"
@@ -38,10 +36,28 @@ SIZE windowSizeFor(const ui::FormDesign& design, UINT dpi) {
   return {area.right - area.left, area.bottom - area.top};
 }
 
+bool showsPicture(const ui::Form& form, ui::Picture picture) {
+  const auto& controls = form.controls();
+  return std::any_of(controls.begin(), controls.end(), [picture](const auto& control) {
+    return control->design().picture == picture;
+  });
+}
+
 }  // namespace
 
-FormWindow::FormWindow(ui::Form& form, HINSTANCE instance, bool isMainWindow, HWND owner)
-    : form_(form), instance_(instance), isMainWindow_(isMainWindow), owner_(owner) {}
+void FormWindow::loadIcon() {
+  const int iconSize = scalePixels(kIconSize, dpi_);
+  icon_.reset(static_cast<HICON>(
+      ::LoadImageW(instance_, MAKEINTRESOURCEW(IDI_TAMRILL), IMAGE_ICON, iconSize, iconSize, 0)));
+}
+
+FormWindow::FormWindow(ui::Form& form, HINSTANCE instance, bool isMainWindow, HWND owner,
+                       SystemLibrary& comctl32)
+    : form_(form),
+      instance_(instance),
+      isMainWindow_(isMainWindow),
+      owner_(owner),
+      comctl32_(comctl32) {}
 
 FormWindow::~FormWindow() {
   window_.reset();
@@ -107,17 +123,9 @@ void FormWindow::show() {
 bool FormWindow::onCreate(HWND window) {
   dpi_ = ::GetDpiForWindow(window);
   if (dpi_ == 0) dpi_ = 96;
-  tooltip_ =
-      ::CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
-                        WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT, CW_USEDEFAULT,
-                        CW_USEDEFAULT, CW_USEDEFAULT, window, nullptr, instance_, nullptr);
-  const int iconSize = scalePixels(kIconSize, dpi_);
-  icon_.reset(static_cast<HICON>(
-      ::LoadImageW(instance_, MAKEINTRESOURCEW(IDI_TAMRILL), IMAGE_ICON, iconSize, iconSize, 0)));
-  const auto& controls = form_.controls();
-  if (std::any_of(controls.begin(), controls.end(), [](const auto& control) {
-        return control->design().picture == ui::Picture::AboutBackground;
-      })) {
+  // Only the pictures the form shows: the main window has neither.
+  if (showsPicture(form_, ui::Picture::ProgramIcon)) loadIcon();
+  if (showsPicture(form_, ui::Picture::AboutBackground)) {
     background_.reset(
         static_cast<HBITMAP>(::LoadImageW(instance_, MAKEINTRESOURCEW(IDB_ABOUT_BACKGROUND),
                                           IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
@@ -134,10 +142,7 @@ bool FormWindow::onCreate(HWND window) {
     if (item.control->kind() != ui::ControlKind::Frame && !createControl(item)) return false;
   }
   orderForTabbing();
-  for (const Rendered& item : items_) {
-    addTooltip(item);
-    startTimer(item);
-  }
+  for (const Rendered& item : items_) startTimer(item);
   return true;
 }
 
@@ -183,9 +188,7 @@ void FormWindow::onDestroy(HWND window) {
 void FormWindow::onDpiChanged(UINT dpi, const RECT& suggested) {
   dpi_ = dpi;
   gdi_.dropFonts();
-  const int iconSize = scalePixels(kIconSize, dpi_);
-  icon_.reset(static_cast<HICON>(
-      ::LoadImageW(instance_, MAKEINTRESOURCEW(IDI_TAMRILL), IMAGE_ICON, iconSize, iconSize, 0)));
+  if (showsPicture(form_, ui::Picture::ProgramIcon)) loadIcon();
   placeAll();
   const SIZE size = windowSizeFor(form_.design(), dpi_);
   ::SetWindowPos(window_.get(), nullptr, suggested.left, suggested.top, size.cx, size.cy,
@@ -287,6 +290,8 @@ LRESULT FormWindow::onContainerMessage(ui::Control* container, HWND window, UINT
       onDoubleClick(container, at);
       return 0;
     case WM_SETCURSOR:
+      // The mouse is over the window: its tips are wanted from now on.
+      makeTooltips();
       if (reinterpret_cast<HWND>(wParam) == window && LOWORD(lParam) == HTCLIENT &&
           onSetCursor(container, window)) {
         return TRUE;
@@ -326,15 +331,25 @@ void FormWindow::focusFirstControl() {
   ::SetFocus(first != nullptr ? first : window);
 }
 
-LRESULT CALLBACK FormWindow::controlProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
-                                         UINT_PTR /*id*/, DWORD_PTR selfData) {
-  auto* self = reinterpret_cast<FormWindow*>(selfData);
+// The standard controls are subclassed by hand: the helpers for it live in comctl32, which
+// start-up does without. The control's own procedure is kept in a window property.
+LRESULT FormWindow::callBaseProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  const auto base = reinterpret_cast<WNDPROC>(::GetPropW(window, kControlBaseProcProperty));
+  if (base == nullptr) return ::DefWindowProcW(window, message, wParam, lParam);
+  return ::CallWindowProcW(base, window, message, wParam, lParam);
+}
+
+LRESULT CALLBACK FormWindow::controlProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_NCDESTROY) {
-    ::RemoveWindowSubclass(window, controlProc, 0);
-    return ::DefSubclassProc(window, message, wParam, lParam);
+    const LRESULT result = callBaseProc(window, message, wParam, lParam);
+    ::RemovePropW(window, kControlBaseProcProperty);
+    return result;
   }
-  Rendered* item = self->findByWindow(window);
-  if (item == nullptr) return ::DefSubclassProc(window, message, wParam, lParam);
+  // The control's form window holds the renderer, as it does for its own procedure.
+  auto* self = reinterpret_cast<FormWindow*>(
+      ::GetWindowLongPtrW(::GetAncestor(window, GA_ROOT), GWLP_USERDATA));
+  Rendered* item = self != nullptr ? self->findByWindow(window) : nullptr;
+  if (item == nullptr) return callBaseProc(window, message, wParam, lParam);
   return self->onControlMessage(*item, window, message, wParam, lParam);
 }
 
@@ -351,7 +366,7 @@ LRESULT FormWindow::onControlMessage(Rendered& item, HWND window, UINT message, 
   const bool isEdit = kind == ui::ControlKind::TextBox;
   const bool isButton = kind == ui::ControlKind::Button;
   if (message == WM_GETDLGCODE) {
-    LRESULT code = ::DefSubclassProc(window, message, wParam, lParam);
+    LRESULT code = callBaseProc(window, message, wParam, lParam);
     const auto* key = reinterpret_cast<const MSG*>(lParam);
     const bool keyDown = key != nullptr && key->message == WM_KEYDOWN;
     // Tab, Esc and Enter belong to the window, as in a dialog: a multi-line box asks for every
@@ -372,7 +387,7 @@ LRESULT FormWindow::onControlMessage(Rendered& item, HWND window, UINT message, 
     if ((lParam & (1L << 30)) == 0) form_.deliver(item.control, ui::Event::Click);
     return 0;
   }
-  return ::DefSubclassProc(window, message, wParam, lParam);
+  return callBaseProc(window, message, wParam, lParam);
 }
 
 LRESULT FormWindow::onLabelMessage(Rendered& item, HWND window, UINT message, WPARAM wParam,
@@ -411,6 +426,8 @@ LRESULT FormWindow::onLabelMessage(Rendered& item, HWND window, UINT message, WP
       if (::GetCapture() != window || inside) form_.deliver(item.control, ui::Event::MouseMove);
       break;
     case WM_SETCURSOR:
+      // A label answers the cursor question without asking its form, which makes the tips.
+      makeTooltips();
       if (item.control->design().cursor == ui::Cursor::HelpArrow) {
         ::SetCursor(::LoadCursorW(nullptr, IDC_HELP));
         return TRUE;
@@ -419,7 +436,7 @@ LRESULT FormWindow::onLabelMessage(Rendered& item, HWND window, UINT message, WP
     default:
       break;
   }
-  return ::DefSubclassProc(window, message, wParam, lParam);
+  return callBaseProc(window, message, wParam, lParam);
 }
 
 }  // namespace tamrill::win32

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "platform/win32/gdi_cache.h"
+#include "platform/win32/system_library.h"
 #include "platform/win32/unique_handles.h"
 #include "ui/form.h"
 
@@ -19,11 +20,15 @@ enum ControlId : UINT { kFirstControlId = 1000 };
 
 // The window property that holds a control's layout name as a global atom.
 inline constexpr wchar_t kControlNameProperty[] = L"TamrillControlName";
+// The window property of a label that holds the procedure it had before Tamrill's.
+inline constexpr wchar_t kControlBaseProcProperty[] = L"TamrillControlBaseProc";
 
 class FormWindow final : public ui::FormObserver {
  public:
-  // The main window's close box delivers Unload; any other window's destroys it.
-  FormWindow(ui::Form& form, HINSTANCE instance, bool isMainWindow, HWND owner);
+  // The main window's close box delivers Unload; any other window's destroys it. comctl32 is
+  // loaded for the tooltips, when the mouse first comes over the window.
+  FormWindow(ui::Form& form, HINSTANCE instance, bool isMainWindow, HWND owner,
+             SystemLibrary& comctl32);
   ~FormWindow();
   FormWindow(const FormWindow&) = delete;
   FormWindow& operator=(const FormWindow&) = delete;
@@ -49,8 +54,8 @@ class FormWindow final : public ui::FormObserver {
   static LRESULT CALLBACK formProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   static LRESULT CALLBACK frameProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   // The keyboard, mouse and wheel of the standard controls, where they differ from a dialog's.
-  static LRESULT CALLBACK controlProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
-                                      UINT_PTR id, DWORD_PTR self);
+  static LRESULT CALLBACK controlProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  static LRESULT callBaseProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT onControlMessage(Rendered& item, HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT onLabelMessage(Rendered& item, HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   static bool registerClasses(HINSTANCE instance);
@@ -76,6 +81,8 @@ class FormWindow final : public ui::FormObserver {
   LRESULT onControlColour(HDC dc, HWND control);
 
   bool createControl(Rendered& item);
+  void loadIcon();  // the program's icon at the window's DPI
+  void makeTooltips();
   void addTooltip(const Rendered& item);
   void placeControl(const Rendered& item);
   void placeAll();
@@ -102,7 +109,9 @@ class FormWindow final : public ui::FormObserver {
   unique_hwnd window_;
   UINT dpi_ = 96;
   std::vector<Rendered> items_;
+  SystemLibrary& comctl32_;
   HWND tooltip_ = nullptr;  // owned by the window, destroyed with it
+  bool triedTooltips_ = false;
   GdiCache gdi_;
   unique_hicon icon_;
   unique_hbitmap background_;

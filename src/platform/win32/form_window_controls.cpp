@@ -2,8 +2,6 @@
 
 #include "platform/win32/form_window.h"
 
-#include <commctrl.h>
-
 #include <cstring>
 #include "platform/win32/metrics.h"
 #include "platform/win32/wide.h"
@@ -90,9 +88,13 @@ bool FormWindow::createControl(Rendered& item) {
   if (font == nullptr) return false;
   ::SendMessageW(item.window, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
 
-  if (!isFrame && ::SetWindowSubclass(item.window, controlProc, 0,
-                                      reinterpret_cast<DWORD_PTR>(this)) == FALSE) {
-    return false;
+  if (!isFrame) {
+    const auto base = ::GetWindowLongPtrW(item.window, GWLP_WNDPROC);
+    if (base == 0 ||
+        ::SetPropW(item.window, kControlBaseProcProperty, reinterpret_cast<HANDLE>(base)) == FALSE) {
+      return false;
+    }
+    ::SetWindowLongPtrW(item.window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(controlProc));
   }
   if (control.kind() == ui::ControlKind::ScrollBar) {
     SCROLLINFO range{};
@@ -148,28 +150,6 @@ void FormWindow::sizeToCaption(const Rendered& item) {
   ::SetWindowPos(item.window, nullptr, twipsToPixels(control.left(), dpi_),
                  twipsToPixels(control.top(), dpi_), size.cx, size.cy,
                  SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
-void FormWindow::addTooltip(const Rendered& item) {
-  const char16_t* text = item.control->design().tooltip;
-  if (tooltip_ == nullptr || text == nullptr || *text == u'\0') return;
-  std::wstring tip = wide(text);
-  TTTOOLINFOW tool{};
-  tool.cbSize = TTTOOLINFOW_V2_SIZE;
-  tool.lpszText = tip.data();
-  if (item.window != nullptr) {
-    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-    tool.hwnd = item.container;
-    tool.uId = reinterpret_cast<UINT_PTR>(item.window);
-  } else if (item.control->kind() == ui::ControlKind::Image) {
-    tool.uFlags = TTF_SUBCLASS;
-    tool.hwnd = item.container;
-    tool.uId = item.id;
-    tool.rect = areaOf(item);
-  } else {
-    return;
-  }
-  ::SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
 void FormWindow::startTimer(const Rendered& item) {

@@ -2,8 +2,6 @@
 // window hidden and raises its Load event; the Load handler shows it.
 
 #include <windows.h>
-// After windows.h, which it needs.
-#include <commctrl.h>
 
 #include "core/application.h"
 #include "platform/win32/unique_handles.h"
@@ -14,11 +12,6 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE /*previous*/, PWSTR /*argument
   // folder or the current one, where a downloaded DLL of a system name could lie.
   ::SetDefaultDllDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32);
   ::SetDllDirectoryW(L"");
-
-  INITCOMMONCONTROLSEX controls{};
-  controls.dwSize = sizeof(controls);
-  controls.dwICC = ICC_STANDARD_CLASSES | ICC_BAR_CLASSES;
-  ::InitCommonControlsEx(&controls);
 
   tamrill::win32::Win32Platform platform(instance);
   tamrill::Application app(platform);

@@ -152,9 +152,11 @@ SysError runAndWait(const Text& commandLine, const Text& currentFolder) {
   return SysError::None;
 }
 
-SysError openWebAddress(const Text& address) {
+SysError openWebAddress(const Text& address, SystemLibrary& shell32) {
+  const auto shellExecute = shell32.function<decltype(::ShellExecuteW)>("ShellExecuteW");
+  if (shellExecute == nullptr) return SysError::Other;
   const auto result = reinterpret_cast<INT_PTR>(
-      ::ShellExecuteW(nullptr, nullptr, wide(address).c_str(), nullptr, nullptr, SW_SHOWNORMAL));
+      shellExecute(nullptr, nullptr, wide(address).c_str(), nullptr, nullptr, SW_SHOWNORMAL));
   if (result > 32) return SysError::None;
   switch (result) {
     case 0:

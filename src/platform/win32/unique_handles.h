@@ -32,6 +32,9 @@ inline void deleteGdiObject(HGDIOBJ object) noexcept {
 inline void destroyIcon(HICON icon) noexcept {
   ::DestroyIcon(icon);
 }
+inline void freeLibrary(HMODULE module) noexcept {
+  ::FreeLibrary(module);
+}
 
 // Handles that report failure with INVALID_HANDLE_VALUE instead of null.
 struct FileHandleDeleter {
@@ -64,6 +67,8 @@ using unique_hbitmap = std::unique_ptr<std::remove_pointer_t<HBITMAP>,
                                        detail::HandleDeleter<HBITMAP, detail::deleteGdiObject>>;
 using unique_hicon = std::unique_ptr<std::remove_pointer_t<HICON>,
                                      detail::HandleDeleter<HICON, detail::destroyIcon>>;
+using unique_hmodule = std::unique_ptr<std::remove_pointer_t<HMODULE>,
+                                       detail::HandleDeleter<HMODULE, detail::freeLibrary>>;
 
 // Both handles that CreateProcessW hands back, closed together.
 class unique_process_information {

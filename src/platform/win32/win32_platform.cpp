@@ -20,7 +20,8 @@ FormWindow& Win32Platform::windowFor(ui::Form& form, bool isMainWindow) {
   }
   // A window kept out of the task bar is owned by the main window instead.
   const HWND owner = form.design().showInTaskbar ? nullptr : mainWindow_;
-  windows_.push_back({&form, std::make_unique<FormWindow>(form, instance_, isMainWindow, owner)});
+  windows_.push_back(
+      {&form, std::make_unique<FormWindow>(form, instance_, isMainWindow, owner, comctl32_)});
   return *windows_.back().window;
 }
 
@@ -91,7 +92,7 @@ std::optional<ChosenFile> Win32Platform::chooseFileToOpen(const Text& filter) {
   // The dialog disables only its owner: the help and about windows must take no input either.
   const std::vector<HWND> windows = topLevelWindows();
   const ModalScope modal(windows, true);
-  return win32::chooseFileToOpen(filter);
+  return win32::chooseFileToOpen(filter, comdlg32_);
 }
 
 bool Win32Platform::fileExists(const Text& path) {
@@ -128,7 +129,7 @@ SysError Win32Platform::runAndWait(const Text& commandLine, const Text& currentF
 }
 
 SysError Win32Platform::openWebAddress(const Text& address) {
-  return win32::openWebAddress(address);
+  return win32::openWebAddress(address, shell32_);
 }
 
 Text Win32Platform::programFolder() {

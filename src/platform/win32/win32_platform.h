@@ -8,6 +8,7 @@
 
 #include "platform/platform.h"
 #include "platform/win32/form_window.h"
+#include "platform/win32/system_library.h"
 
 namespace tamrill::win32 {
 
@@ -55,10 +56,14 @@ class Win32Platform final : public Platform {
   std::vector<HWND> topLevelWindows() const;
 
   HINSTANCE instance_;
+  // Before the windows, so that it is freed after them: their tooltips are its windows.
+  SystemLibrary comctl32_{L"comctl32.dll"};
   std::vector<Shown> windows_;
   HWND mainWindow_ = nullptr;
   // Read before any dialog can change the current folder.
   Text startFolder_;
+  SystemLibrary comdlg32_{L"comdlg32.dll"};
+  SystemLibrary shell32_{L"shell32.dll"};
 };
 
 }  // namespace tamrill::win32

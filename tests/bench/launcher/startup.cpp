@@ -1,0 +1,80 @@
+#include <algorithm>
+#include <vector>
+
+#include "benchmarks.h"
+#include "child.h"
+#include "report.h"
+
+namespace bench {
+
+namespace {
+
+constexpr DWORD kStartTimeoutMs = 30000;
+
+struct Contender {
+  const wchar_t* label;
+  std::wstring program;
+  std::wstring folder;
+  std::vector<double> milliseconds;
+  std::vector<double> workingSets;
+};
+
+// One start: from process creation until its window is shown and it waits for input.
+bool startOnce(Contender& contender, bool counts) {
+  const double begin = now();
+  Child child = Child::start(L"\"" + contender.program + L"\"", contender.folder);
+  if (!child.running()) return false;
+  const HWND window = child.waitUntilShown(kStartTimeoutMs);
+  const double end = now();
+  if (window == nullptr) {
+    complain(std::wstring(contender.label) + L": no window came up");
+    child.close(nullptr);
+    return false;
+  }
+  const MemoryFigures memory = child.memory();
+  child.close(window);
+  if (counts) {
+    contender.milliseconds.push_back((end - begin) * 1000.0);
+    contender.workingSets.push_back(memory.workingSetMiB);
+  }
+  return true;
+}
+
+}  // namespace
+
+bool startupBenchmark(const Layout& layout, int starts) {
+  std::vector<Contender> contenders = {
+      {L"bare window", layout.bareFolder + L"\\bare_window.exe", layout.bareFolder, {}, {}},
+      {L"bare window + shell32, comdlg32, comctl32",
+       layout.bareFolder + L"\\bare_window_imports.exe",
+       layout.bareFolder,
+       {},
+       {}},
+      {L"tamrill.exe", layout.appFolder + L"\\tamrill.exe", layout.appFolder, {}, {}},
+  };
+  // The first start of each loads its files into the cache; it does not count.
+  for (Contender& contender : contenders) {
+    if (!startOnce(contender, false)) return false;
+  }
+  for (int round = 0; round < starts; ++round) {
+    for (Contender& contender : contenders) {
+      if (!startOnce(contender, true)) return false;
+    }
+  }
+
+  say(format(L"Start-up until the window is shown and idle, %d alternating starts each:", starts));
+  for (const Contender& contender : contenders) {
+    say(format(L"  %-44ls median %6.1f ms (fastest %6.1f)  working set %5.1f MiB", contender.label,
+               median(contender.milliseconds),
+               *std::min_element(contender.milliseconds.begin(), contender.milliseconds.end()),
+               median(contender.workingSets)));
+  }
+  const Contender& bare = contenders.front();
+  const Contender& tamrill = contenders.back();
+  say(format(L"  tamrill / bare: start-up %.2fx, working set %.2fx",
+             median(tamrill.milliseconds) / median(bare.milliseconds),
+             median(tamrill.workingSets) / median(bare.workingSets)));
+  return true;
+}
+
+}  // namespace bench
