@@ -1,15 +1,15 @@
 #include <gtest/gtest.h>
 
-#include "support.hpp"
+#include "support.h"
 
 namespace asm51::test {
 namespace {
 
 struct ErrorCase {
-    const char* name;
-    const char* source;
-    ErrorCode code;
-    int line;
+  const char* name;
+  const char* source;
+  ErrorCode code;
+  int line;
 };
 
 // Each source has exactly one fault, on the given line.
@@ -58,72 +58,75 @@ const ErrorCase kCases[] = {
 };
 
 TEST(Errors, EachClassIsReportedOnItsLine) {
-    for (const ErrorCase& c : kCases) {
-        const AssemblyResult r = assembleText(c.source);
-        ASSERT_EQ(r.errorCount(), 1) << c.name;
-        EXPECT_EQ(r.diagnostics[0].code, c.code) << c.name;
-        EXPECT_EQ(r.diagnostics[0].line, c.line) << c.name;
-        EXPECT_FALSE(r.fatal) << c.name;
-        // The error is listed under its own line.
-        bool attached = false;
-        for (const ListedLine& line : r.listing)
-            if (line.line == c.line && line.diagnostics == std::vector<std::size_t>{0}) attached = true;
-        EXPECT_TRUE(attached) << c.name;
-    }
+  for (const ErrorCase& c : kCases) {
+    const AssemblyResult r = assembleText(c.source);
+    ASSERT_EQ(r.errorCount(), 1) << c.name;
+    EXPECT_EQ(r.diagnostics[0].code, c.code) << c.name;
+    EXPECT_EQ(r.diagnostics[0].line, c.line) << c.name;
+    EXPECT_FALSE(r.fatal) << c.name;
+    // The error is listed under its own line.
+    bool attached = false;
+    for (const ListedLine& line : r.listing)
+      if (line.line == c.line && line.diagnostics == std::vector<std::size_t>{0}) attached = true;
+    EXPECT_TRUE(attached) << c.name;
+  }
 }
 
 TEST(Errors, AssemblyGoesOnAfterAnError) {
-    const AssemblyResult r = assembleText("MOV A,#UNKNOWN1\nNOP\nMOV A,#300H\nL: SJMP L\nLJMP UNKNOWN2\n");
-    EXPECT_EQ(errorCodes(r), (std::vector{ErrorCode::UndefinedSymbol, ErrorCode::ValueOutOfRange,
-                                          ErrorCode::UndefinedSymbol}));
-    // Later lines still get their addresses and code.
-    EXPECT_EQ(bytesAt(r, 2, 1), std::vector<std::uint8_t>{0x00});
-    EXPECT_EQ(bytesAt(r, 5, 2), (std::vector<std::uint8_t>{0x80, 0xFE}));
-    EXPECT_EQ(r.diagnostics[0].detail, "UNKNOWN1");
+  const AssemblyResult r =
+      assembleText("MOV A,#UNKNOWN1\nNOP\nMOV A,#300H\nL: SJMP L\nLJMP UNKNOWN2\n");
+  EXPECT_EQ(errorCodes(r), (std::vector{ErrorCode::UndefinedSymbol, ErrorCode::ValueOutOfRange,
+                                        ErrorCode::UndefinedSymbol}));
+  // Later lines still get their addresses and code.
+  EXPECT_EQ(bytesAt(r, 2, 1), std::vector<std::uint8_t>{0x00});
+  EXPECT_EQ(bytesAt(r, 5, 2), (std::vector<std::uint8_t>{0x80, 0xFE}));
+  EXPECT_EQ(r.diagnostics[0].detail, "UNKNOWN1");
 }
 
 TEST(Errors, MissingIncludeIsFatal) {
-    const AssemblyResult r = assembleText("NOP\n$INCLUDE(absent.inc)\nMOV A,#UNDEFINED\n");
-    EXPECT_TRUE(r.fatal);
-    ASSERT_EQ(r.errorCount(), 1);
-    EXPECT_EQ(r.diagnostics[0].code, ErrorCode::MissingInclude);
-    EXPECT_EQ(r.diagnostics[0].detail, "absent.inc");
-    EXPECT_EQ(r.diagnostics[0].line, 2);
-    EXPECT_EQ(r.listing.size(), 2u);
+  const AssemblyResult r = assembleText("NOP\n$INCLUDE(absent.inc)\nMOV A,#UNDEFINED\n");
+  EXPECT_TRUE(r.fatal);
+  ASSERT_EQ(r.errorCount(), 1);
+  EXPECT_EQ(r.diagnostics[0].code, ErrorCode::MissingInclude);
+  EXPECT_EQ(r.diagnostics[0].detail, "absent.inc");
+  EXPECT_EQ(r.diagnostics[0].line, 2);
+  EXPECT_EQ(r.listing.size(), 2u);
 }
 
 TEST(Errors, MissingRegisterFileIsFatal) {
-    const AssemblyResult r = assembleText("$MOD99\nNOP\n");
-    EXPECT_TRUE(r.fatal);
-    EXPECT_EQ(errorCodes(r), std::vector{ErrorCode::MissingModFile});
-    EXPECT_EQ(r.diagnostics[0].detail, "mod99");
+  const AssemblyResult r = assembleText("$MOD99\nNOP\n");
+  EXPECT_TRUE(r.fatal);
+  EXPECT_EQ(errorCodes(r), std::vector{ErrorCode::MissingModFile});
+  EXPECT_EQ(r.diagnostics[0].detail, "mod99");
 }
 
 TEST(Errors, IncludesCannotRecurseForever) {
-    const AssemblyResult self = assembleText("$INCLUDE(self.inc)\n", {{"self.inc", "NOP\n$INCLUDE(self.inc)\n"}});
-    EXPECT_TRUE(self.fatal);
-    EXPECT_EQ(errorCodes(self), std::vector{ErrorCode::IncludeTooDeep});
-    EXPECT_EQ(bytesAt(self, 0, 100).size(), static_cast<std::size_t>(kMaxIncludeDepth));
+  const AssemblyResult self =
+      assembleText("$INCLUDE(self.inc)\n", {{"self.inc", "NOP\n$INCLUDE(self.inc)\n"}});
+  EXPECT_TRUE(self.fatal);
+  EXPECT_EQ(errorCodes(self), std::vector{ErrorCode::IncludeTooDeep});
+  EXPECT_EQ(bytesAt(self, 0, 100).size(), static_cast<std::size_t>(kMaxIncludeDepth));
 
-    // Wide fan-out is bounded too, not only depth.
-    const AssemblyResult wide = assembleText("$INCLUDE(a)\n", {{"a", "$INCLUDE(b) INCLUDE(b)\n"},
-                                                              {"b", "$INCLUDE(c) INCLUDE(c)\n"},
-                                                              {"c", "$INCLUDE(d) INCLUDE(d)\n"},
-                                                              {"d", "$INCLUDE(e) INCLUDE(e)\n"},
-                                                              {"e", "$INCLUDE(f) INCLUDE(f)\n"},
-                                                              {"f", "$INCLUDE(g) INCLUDE(g)\n"},
-                                                              {"g", "$INCLUDE(h) INCLUDE(h)\n"},
-                                                              {"h", "NOP\n"}});
-    EXPECT_TRUE(wide.fatal);
-    EXPECT_EQ(errorCodes(wide), std::vector{ErrorCode::IncludeTooDeep});
+  // Wide fan-out is bounded too, not only depth.
+  const AssemblyResult wide = assembleText("$INCLUDE(a)\n", {{"a", "$INCLUDE(b) INCLUDE(b)\n"},
+                                                             {"b", "$INCLUDE(c) INCLUDE(c)\n"},
+                                                             {"c", "$INCLUDE(d) INCLUDE(d)\n"},
+                                                             {"d", "$INCLUDE(e) INCLUDE(e)\n"},
+                                                             {"e", "$INCLUDE(f) INCLUDE(f)\n"},
+                                                             {"f", "$INCLUDE(g) INCLUDE(g)\n"},
+                                                             {"g", "$INCLUDE(h) INCLUDE(h)\n"},
+                                                             {"h", "NOP\n"}});
+  EXPECT_TRUE(wide.fatal);
+  EXPECT_EQ(errorCodes(wide), std::vector{ErrorCode::IncludeTooDeep});
 }
 
 TEST(Errors, ErrorsInIncludedFilesNameTheirFile) {
-    const AssemblyResult r = assembleText("NOP\n$INCLUDE(bad.inc)\n", {{"bad.inc", "NOP\nDB NOTHING\n"}});
-    ASSERT_EQ(r.errorCount(), 1);
-    EXPECT_EQ(r.diagnostics[0].fileName, "bad.inc");
-    EXPECT_EQ(r.diagnostics[0].line, 2);
-    EXPECT_TRUE(r.diagnostics[0].included);
+  const AssemblyResult r =
+      assembleText("NOP\n$INCLUDE(bad.inc)\n", {{"bad.inc", "NOP\nDB NOTHING\n"}});
+  ASSERT_EQ(r.errorCount(), 1);
+  EXPECT_EQ(r.diagnostics[0].fileName, "bad.inc");
+  EXPECT_EQ(r.diagnostics[0].line, 2);
+  EXPECT_TRUE(r.diagnostics[0].included);
 }
 
 }  // namespace

@@ -1,0 +1,111 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <map>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+#include "assembler.h"
+#include "expression.h"
+#include "lexer.h"
+#include "symbols.h"
+
+namespace asm51 {
+
+enum class Segment : std::uint8_t { Code, Data, Idata, Bit, Xdata };
+
+// All state of one assembly. Both passes walk the same lines; pass 1 only
+// measures and defines, pass 2 checks, encodes and lists.
+class Context {
+ public:
+  // Without a sink, listed lines are collected in the result.
+  Context(std::string_view sourceName, std::string source, const FileReader& reader,
+          ListingSink* sink);
+  AssemblyResult run();
+
+ private:
+  struct Evaluated {
+    std::uint16_t value = 0;
+    bool known = false;
+    bool ok = false;  // usable: no error and, in pass 2, defined
+  };
+
+  // Where the line being processed came from, and what it produced.
+  struct CurrentLine {
+    std::string_view fileName;
+    std::string_view text;
+    int line = 0;
+    int depth = 0;
+    bool fromModFile = false;
+    std::optional<std::uint16_t> address;
+    std::optional<std::uint16_t> value;
+    std::uint32_t firstByte = 0;
+    std::vector<std::size_t> diagnostics;
+  };
+
+  // assembler.cpp: passes, files and controls
+  void runPass(int pass);
+  void processFile(std::string_view name, std::string_view text, int depth, bool fromModFile);
+  void processLine();
+  void processControls(std::string_view text);
+  void includeFile(const std::string& name, FileKind kind);
+  const std::string* readFile(const std::string& name, FileKind kind);
+  void finishLine();
+
+  // statements.cpp: labels, symbol definitions and directives
+  void processStatement(const std::vector<Token>& tokens);
+  bool symbolDefinition(const std::vector<Token>& tokens);
+  void defineSymbol(const Token& nameToken, SymbolType type, std::uint16_t value, bool known);
+  bool directive(std::string_view word, std::span<const Token> args);
+  void dataBytes(std::span<const Token> args, bool words);
+  void setCounter(std::span<const Token> expr);
+  void reserve(std::span<const Token> expr, Segment required);
+  void selectSegment(Segment segment, std::span<const Token> args);
+
+  // instructions.cpp
+  void instruction(std::string_view word, const Token& wordToken, std::span<const Token> args);
+
+  // helpers
+  Evaluated evaluateExpr(std::span<const Token> tokens);
+  Evaluated requireKnownInPass1(std::span<const Token> tokens);
+  // Fills operands_ with the comma-separated parts of `tokens`.
+  const std::vector<std::span<const Token>>& splitOperands(std::span<const Token> tokens);
+  void error(ErrorCode code, std::string detail = {}, bool fatal = false);
+  void emit(std::span<const std::uint8_t> bytes);
+  std::uint32_t& counter() { return counters_[static_cast<std::size_t>(segment_)]; }
+  std::uint16_t location() const {
+    return static_cast<std::uint16_t>(counters_[static_cast<std::size_t>(segment_)] & 0xFFFF);
+  }
+  std::uint8_t& note();
+
+  std::string_view sourceName_;
+  std::string_view source_;
+  const FileReader& reader_;
+  ListingSink* sink_;
+  std::unordered_map<std::string_view, std::vector<std::uint8_t>> mnemonics_;
+
+  int pass_ = 1;
+  SymbolTable symbols_;
+  std::array<std::uint32_t, 5> counters_{};
+  Segment segment_ = Segment::Code;
+  int bank_ = 0;
+  int statement_ = 0;                // running line index, identical in both passes
+  std::vector<std::uint8_t> notes_;  // what pass 1 decided per statement
+  int includesThisPass_ = 0;
+  bool modLoaded_ = false;
+  bool listOn_ = true;
+  bool ended_ = false;
+  bool stopped_ = false;
+  CurrentLine current_;
+  std::vector<Token> tokens_;                        // storage reused by every line
+  std::vector<std::span<const Token>> operands_;     // likewise
+  std::map<std::string, const std::string*> files_;  // null when unreadable
+  AssemblyResult result_;
+};
+
+}  // namespace asm51
