@@ -123,7 +123,10 @@ TEST(Controls, RegisterFilesAreReadOnDemand) {
   EXPECT_EQ(assembleText("$MOD52\nMOV T2CON,#4\n").errorCount(), 0);
   EXPECT_EQ(errorCodes(assembleText("$MOD51\nMOV T2CON,#4\n")),
             std::vector{ErrorCode::UndefinedSymbol});
-  EXPECT_EQ(errorCodes(assembleText("MOV P1,#4\n")), std::vector{ErrorCode::UndefinedSymbol});
+  EXPECT_EQ(errorCodes(assembleText("$NOMOD\nMOV P1,#4\n")),
+            std::vector{ErrorCode::UndefinedSymbol});
+  EXPECT_EQ(errorCodes(assembleText("$NOMOD51\nSETB EA\n")),
+            std::vector{ErrorCode::UndefinedSymbol});
   EXPECT_EQ(assembleText("$NOMOD\nP1 DATA 90H\nMOV P1,#4\n").errorCount(), 0);
   // Any letter case, and a second register file is not read again.
   EXPECT_EQ(assembleText("$mod51\n$MOD51\nSETB EA\n").errorCount(), 0);

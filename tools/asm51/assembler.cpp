@@ -2,6 +2,9 @@
 
 #include <algorithm>
 
+#include <limits>
+
+#include "builtin_names.h"
 #include "context.h"
 #include "opcode_table.h"
 
@@ -34,7 +37,50 @@ Context::Context(std::string_view sourceName, std::string source, const FileRead
   }
 }
 
+namespace {
+
+// One control of a $ line: a name and an optional (argument).
+struct Control {
+  std::string name;
+  std::string_view argument;
+  bool hasArgument = false;
+};
+
+std::vector<Control> parseControls(std::string_view text);
+
+bool isModControl(std::string_view name) {
+  return (name.size() > 3 && name.starts_with("MOD")) || name.starts_with("NOMOD");
+}
+
+// True when some control line of the text names a register definition file
+// or turns them off.
+bool namesModFile(std::string_view text) {
+  std::size_t start = 0;
+  while (start < text.size()) {
+    std::size_t end = text.find('\n', start);
+    if (end == std::string_view::npos) end = text.size();
+    const std::string_view line = text.substr(start, end - start);
+    const std::size_t first = line.find_first_not_of(" \t");
+    if (first != std::string_view::npos && line[first] == '$') {
+      for (const Control& control : parseControls(line.substr(first + 1)))
+        if (isModControl(control.name)) return true;
+    }
+    start = end + 1;
+  }
+  return false;
+}
+
+// A path that names another computer (\\host\share, //host/share) or a
+// device namespace: reading it would reach out over the network.
+bool isNetworkPath(std::string_view name) {
+  return name.size() >= 2 && (name[0] == '\\' || name[0] == '/') &&
+         (name[1] == '\\' || name[1] == '/');
+}
+
+}  // namespace
+
 AssemblyResult Context::run() {
+  predefine_ = !namesModFile(source_);
   if (!sink_)
     result_.listing.reserve(
         static_cast<std::size_t>(std::count(source_.begin(), source_.end(), '\n')) + 1);
@@ -58,11 +104,27 @@ void Context::runPass(int pass) {
   listOn_ = true;
   ended_ = false;
   stopped_ = false;
+  conditionals_.clear();
+  macros_.clear();
+  recording_.reset();
+  macroDepth_ = 0;
+  exitMacro_ = false;
+  expansions_ = 0;
+  expandedLines_ = 0;
+  if (predefine_) {
+    // Defined in both passes alike, so that statement numbers agree.
+    current_ = CurrentLine{};
+    current_.builtin = true;
+    processFile("mod51", builtinNames(), 1, true);
+    current_ = CurrentLine{};
+  }
   processFile(sourceName_, source_, 0, false);
+  closeOpenBlocks();
 }
 
 void Context::processFile(std::string_view name, std::string_view text, int depth,
                           bool fromModFile) {
+  const bool builtin = current_.builtin;
   int lineNumber = 0;
   std::size_t start = 0;
   while (start < text.size() && !ended_ && !stopped_) {
@@ -73,9 +135,36 @@ void Context::processFile(std::string_view name, std::string_view text, int dept
     current_ = CurrentLine{};
     current_.fileName = name;
     current_.text = line;
-    current_.line = ++lineNumber;
+    // Saturates: a file of more than 2^31 lines keeps its last number.
+    if (lineNumber < std::numeric_limits<int>::max()) ++lineNumber;
+    current_.line = lineNumber;
     current_.depth = depth;
     current_.fromModFile = fromModFile;
+    current_.builtin = builtin;
+    current_.firstByte = static_cast<std::uint32_t>(result_.objectBytes.size());
+    processLine();
+    start = end + 1;
+  }
+}
+
+void Context::processLines(std::string_view text, bool expansion) {
+  const CurrentLine caller = current_;
+  if (pass_ == 2 && !sink_) {
+    // Collected listing lines point into their text, which must outlive them.
+    result_.texts.push_back(std::make_unique<const std::string>(text));
+    text = *result_.texts.back();
+  }
+  std::size_t start = 0;
+  while (start < text.size() && !ended_ && !stopped_ && !exitMacro_) {
+    std::size_t end = text.find('\n', start);
+    if (end == std::string_view::npos) end = text.size();
+    current_ = CurrentLine{};
+    current_.fileName = caller.fileName;
+    current_.text = text.substr(start, end - start);
+    current_.line = caller.line;
+    current_.depth = caller.depth;
+    current_.fromModFile = caller.fromModFile;
+    current_.expansion = expansion;
     current_.firstByte = static_cast<std::uint32_t>(result_.objectBytes.size());
     processLine();
     start = end + 1;
@@ -83,13 +172,32 @@ void Context::processFile(std::string_view name, std::string_view text, int dept
 }
 
 void Context::processLine() {
+  // Bounds the work of one pass and keeps statement numbers within an int.
+  if (++expandedLines_ > kMaxLinesPerPass) {
+    error(ErrorCode::TooManyLines, {}, true);
+    finishLine();
+    return;
+  }
   ++statement_;
+  tokenize(current_.text, tokens_);
+  if (recording_) {
+    if (!recordLine(tokens_)) finishLine();
+    return;
+  }
+  if (conditional(tokens_) || skipping()) {
+    finishLine();
+    return;
+  }
   const std::size_t first = current_.text.find_first_not_of(" \t");
   if (first != std::string_view::npos && current_.text[first] == '$') {
     processControls(current_.text.substr(first + 1));
     return;
   }
-  tokenize(current_.text, tokens_);
+  if (beginBlock(tokens_)) {
+    finishLine();
+    return;
+  }
+  if (callMacro(tokens_)) return;
   processStatement(tokens_);
   finishLine();
 }
@@ -101,6 +209,7 @@ void Context::finishLine() {
   ListedLine out;
   out.line = current_.line;
   out.depth = current_.depth;
+  out.expansion = current_.expansion;
   out.text = current_.text;
   out.address = current_.address;
   out.value = current_.value;
@@ -114,13 +223,6 @@ void Context::finishLine() {
 }
 
 namespace {
-
-// One control of a $ line: a name and an optional (argument).
-struct Control {
-  std::string name;
-  std::string_view argument;
-  bool hasArgument = false;
-};
 
 std::vector<Control> parseControls(std::string_view text) {
   std::vector<Control> controls;
@@ -169,14 +271,18 @@ void Context::processControls(std::string_view text) {
         error(ErrorCode::Syntax, "$INCLUDE");
         continue;
       }
+      if (isNetworkPath(file)) {
+        error(ErrorCode::NetworkInclude, file, true);
+        break;
+      }
       pending.push_back({file, FileKind::Include});
-    } else if (name.size() > 3 && name.compare(0, 3, "MOD") == 0) {
+    } else if (isModControl(name) && !name.starts_with("NOMOD")) {
       // One register definition file per source; a second one would
       // only redefine the same names.
       if (modLoaded_) continue;
       modLoaded_ = true;
       pending.push_back({asciiLowered(name), FileKind::ModFile});
-    } else if (name.compare(0, 5, "NOMOD") == 0) {
+    } else if (name.starts_with("NOMOD")) {
       modLoaded_ = true;
     } else if (name == "TITLE" || name == "TT") {
       // Set in pass 1 already: the listing's header comes before any line.
@@ -240,7 +346,14 @@ const std::string* Context::readFile(const std::string& name, FileKind kind) {
 
 void Context::error(ErrorCode code, std::string detail, bool fatal) {
   if (fatal) stopped_ = true;
-  if (pass_ != 2) return;
+  if (pass_ != 2 || (stopped_ && !fatal)) return;
+  if (result_.diagnostics.size() >= kMaxErrors) {
+    // Keeps memory and the count bounded on a source that is all errors.
+    code = ErrorCode::TooManyErrors;
+    detail.clear();
+    fatal = true;
+    stopped_ = true;
+  }
   Diagnostic d;
   d.code = code;
   d.detail = std::move(detail);
@@ -278,7 +391,7 @@ void Context::emit(std::span<const std::uint8_t> bytes) {
     if (beyond) error(ErrorCode::CodeBeyond64K);
     if (overlap) error(ErrorCode::CodeOverlap);
   }
-  loc += static_cast<std::uint32_t>(bytes.size());
+  advance(static_cast<std::uint32_t>(bytes.size()));
 }
 
 Context::Evaluated Context::evaluateExpr(std::span<const Token> tokens) {

@@ -25,11 +25,23 @@ using FileReader =
 
 inline constexpr int kMaxIncludeDepth = 8;
 inline constexpr int kMaxIncludesPerPass = 64;
+// A macro that calls itself without end stops here with an error.
+inline constexpr int kMaxMacroDepth = 32;
+// Lines that one pass may process, expansions included; REPT 0FFFFH of a
+// long body, or macros that double at each level, stop here instead of
+// running for hours.
+inline constexpr std::uint32_t kMaxLinesPerPass = 4'000'000;
+// Errors recorded; past this, assembly stops with one more.
+inline constexpr std::size_t kMaxErrors = 100'000;
+// The location counters never run past this, however much DS reserves:
+// anything above 0FFFFH is already reported as beyond 64 KiB.
+inline constexpr std::uint32_t kCounterCeiling = 0x20000;
 
 struct ListedLine {
-  int line = 0;           // number within its own file
-  int depth = 0;          // include nesting, 0 for the main source
-  std::string_view text;  // points into AssemblyResult::texts
+  int line = 0;            // number within its own file
+  int depth = 0;           // include nesting, 0 for the main source
+  bool expansion = false;  // a line produced by a macro call or REPT
+  std::string_view text;   // points into AssemblyResult::texts
   std::optional<std::uint16_t> address;
   std::optional<std::uint16_t> value;  // shown for EQU, SET, DATA, BIT and the like
   std::uint32_t firstByte = 0;         // object bytes: a slice of AssemblyResult::objectBytes

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <map>
@@ -42,6 +43,8 @@ class Context {
     int line = 0;
     int depth = 0;
     bool fromModFile = false;
+    bool builtin = false;    // a predefined name's definition, never listed
+    bool expansion = false;  // produced by a macro or REPT
     std::optional<std::uint16_t> address;
     std::optional<std::uint16_t> value;
     std::uint32_t firstByte = 0;
@@ -51,14 +54,48 @@ class Context {
   // assembler.cpp: passes, files and controls
   void runPass(int pass);
   void processFile(std::string_view name, std::string_view text, int depth, bool fromModFile);
+  // Runs the lines of `text` as if they stood in place of the current line.
+  void processLines(std::string_view text, bool expansion);
   void processLine();
   void processControls(std::string_view text);
   void includeFile(const std::string& name, FileKind kind);
   const std::string* readFile(const std::string& name, FileKind kind);
   void finishLine();
 
+  // blocks.cpp: conditional assembly, macros and REPT
+  struct Conditional {
+    bool parentActive = true;
+    bool active = false;  // lines of the current branch are assembled
+    bool taken = false;   // some branch of this IF has been assembled
+    bool elseSeen = false;
+  };
+  struct Macro {
+    std::vector<std::string> params;  // upper-case
+    std::vector<std::string> locals;  // upper-case
+    std::vector<std::string> body;
+  };
+  // A MACRO or REPT whose body is being read, up to its ENDM.
+  struct Recording {
+    bool isRept = false;
+    std::string name;  // upper-case macro name
+    Macro macro;
+    std::uint32_t count = 0;  // REPT's repetitions
+    int nesting = 0;          // inner MACRO/REPT blocks not yet closed
+  };
+  bool skipping() const { return !conditionals_.empty() && !conditionals_.back().active; }
+  bool conditional(const std::vector<Token>& tokens);
+  bool condition(std::string_view word, std::span<const Token> args);
+  bool beginBlock(const std::vector<Token>& tokens);
+  bool recordLine(const std::vector<Token>& tokens);
+  bool endBlock();
+  bool callMacro(const std::vector<Token>& tokens);
+  void expand(const std::vector<std::string>& lines, std::uint32_t times);
+  void closeOpenBlocks();
+
   // statements.cpp: labels, symbol definitions and directives
   void processStatement(const std::vector<Token>& tokens);
+  bool isStatementWord(std::string_view upperWord) const;
+  std::size_t labelTokens(const std::vector<Token>& tokens) const;
   bool symbolDefinition(const std::vector<Token>& tokens);
   void defineSymbol(const Token& nameToken, SymbolType type, std::uint16_t value, bool known);
   bool directive(std::string_view word, std::span<const Token> args);
@@ -78,6 +115,9 @@ class Context {
   void error(ErrorCode code, std::string detail = {}, bool fatal = false);
   void emit(std::span<const std::uint8_t> bytes);
   std::uint32_t& counter() { return counters_[static_cast<std::size_t>(segment_)]; }
+  void advance(std::uint32_t count) {
+    counter() = std::min(counter() + std::min(count, kCounterCeiling), kCounterCeiling);
+  }
   std::uint16_t location() const {
     return static_cast<std::uint16_t>(counters_[static_cast<std::size_t>(segment_)] & 0xFFFF);
   }
@@ -97,6 +137,14 @@ class Context {
   int statement_ = 0;                // running line index, identical in both passes
   std::vector<std::uint8_t> notes_;  // what pass 1 decided per statement
   int includesThisPass_ = 0;
+  std::vector<Conditional> conditionals_;
+  std::map<std::string, Macro, std::less<>> macros_;
+  std::optional<Recording> recording_;
+  int macroDepth_ = 0;
+  bool exitMacro_ = false;        // EXITM seen: the rest of this expansion is dropped
+  std::uint32_t expansions_ = 0;  // numbers LOCAL names, alike in both passes
+  std::uint32_t expandedLines_ = 0;
+  bool predefine_ = false;  // the source names no register definition file
   bool modLoaded_ = false;
   bool listOn_ = true;
   bool ended_ = false;

@@ -44,6 +44,18 @@ std::string_view errorMessage(ErrorCode code) {
       return "cannot read register definition file";
     case ErrorCode::IncludeTooDeep:
       return "too many or too deeply nested include files";
+    case ErrorCode::NetworkInclude:
+      return "include file on another computer refused";
+    case ErrorCode::MacroTooDeep:
+      return "macro calls nested too deeply";
+    case ErrorCode::TooManyLines:
+      return "too many lines, counting macro expansions";
+    case ErrorCode::UnbalancedConditional:
+      return "IF, ELSE and ENDIF do not pair up";
+    case ErrorCode::UnterminatedBlock:
+      return "MACRO or REPT without ENDM";
+    case ErrorCode::TooManyErrors:
+      return "too many errors";
   }
   return "error";
 }

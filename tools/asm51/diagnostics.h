@@ -26,6 +26,12 @@ enum class ErrorCode {
   MissingInclude,
   MissingModFile,
   IncludeTooDeep,
+  NetworkInclude,
+  MacroTooDeep,
+  TooManyLines,
+  UnbalancedConditional,
+  UnterminatedBlock,
+  TooManyErrors,
 };
 
 // Messages are fixed texts: the listing's error summary repeats them after the

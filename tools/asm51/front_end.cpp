@@ -1,5 +1,6 @@
 #include "front_end.h"
 
+#include <new>
 #include <string>
 #include <system_error>
 
@@ -28,23 +29,8 @@ std::filesystem::path withSuffix(std::filesystem::path base, const char* suffix)
   return base;
 }
 
-}  // namespace
-
-int runFrontEnd(const std::vector<std::filesystem::path>& arguments, std::FILE* console) {
-  if (arguments.empty() || arguments[0].empty()) {
-    std::fputs(kUsage, console);
-    return kCannotRead;
-  }
-  const std::filesystem::path& argument = arguments[0];
-  std::filesystem::path base = argument;
-  std::filesystem::path sourceName = argument;
-  if (hasAsmExtension(argument))
-    base.replace_extension();
-  else
-    sourceName += ".asm";
-
-  const std::filesystem::path hexPath = withSuffix(base, ".hex");
-  const std::filesystem::path listingPath = withSuffix(base, ".lst");
+int assembleFiles(const std::filesystem::path& sourceName, const std::filesystem::path& hexPath,
+                  const std::filesystem::path& listingPath, std::FILE* console) {
   const std::filesystem::path sourcePath = findInFolder(sourceName);
   const std::string shownName = bytesFromPath(sourcePath);
 
@@ -91,6 +77,42 @@ int runFrontEnd(const std::vector<std::filesystem::path>& arguments, std::FILE* 
   std::fprintf(console, "ASSEMBLY COMPLETE, %d ERRORS FOUND\n", result.errorCount());
   if (result.fatal || !hexWritten || !listingWritten) return kCannotRead;
   return result.errorCount() == 0 ? kClean : kErrors;
+}
+
+}  // namespace
+
+int runFrontEnd(const std::vector<std::filesystem::path>& arguments, std::FILE* console) {
+  if (arguments.empty() || arguments[0].empty()) {
+    std::fputs(kUsage, console);
+    return kCannotRead;
+  }
+  const std::filesystem::path& argument = arguments[0];
+  std::filesystem::path base = argument;
+  std::filesystem::path sourceName = argument;
+  if (hasAsmExtension(argument))
+    base.replace_extension();
+  else
+    sourceName += ".asm";
+
+  const std::filesystem::path hexPath = withSuffix(base, ".hex");
+  const std::filesystem::path listingPath = withSuffix(base, ".lst");
+  return guardMemory([&] { return assembleFiles(sourceName, hexPath, listingPath, console); },
+                     hexPath, console);
+}
+
+int guardMemory(const std::function<int()>& work, const std::filesystem::path& hexPath,
+                std::FILE* console) {
+  try {
+    return work();
+  } catch (const std::bad_alloc&) {
+    std::fputs("asm51: out of memory\n", console);
+    try {
+      writeWholeFile(hexPath, writeIntelHex(MemoryImage{}));
+    } catch (const std::bad_alloc&) {
+      // Nothing more can be done without memory; the message is out.
+    }
+    return kCannotRead;
+  }
 }
 
 }  // namespace asm51::cli

@@ -202,7 +202,7 @@ void Context::instruction(std::string_view word, const Token& wordToken,
   }
   const OpcodeInfo& info = table[static_cast<std::size_t>(opcode)];
   if (pass_ == 1) {
-    counter() += info.length;
+    advance(info.length);
     return;
   }
 

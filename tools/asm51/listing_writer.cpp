@@ -37,6 +37,8 @@ void appendLineField(std::string& out, const ListedLine& line) {
     out.push_back('+');
     appendDecimal(out, static_cast<unsigned>(line.depth));
   }
+  // A line that a macro call or REPT produced carries the call's number.
+  if (line.expansion) out.push_back('M');
   padFrom(out, from, 8);
 }
 

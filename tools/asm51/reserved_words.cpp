@@ -13,9 +13,11 @@ constexpr auto kOperators =
                                      "NE", "NOT", "OR", "SHL", "SHR", "XOR"});
 
 constexpr auto kOthers = std::to_array<std::string_view>(
-    {"A",    "AB",    "C",   "DPTR", "PC",   "R0",    "R1",    "R2",   "R3",   "R4",  "R5",  "R6",
-     "R7",   "ORG",   "EQU", "SET",  "DATA", "IDATA", "XDATA", "BIT",  "CODE", "DB",  "DW",  "DS",
-     "DBIT", "USING", "END", "CSEG", "DSEG", "ISEG",  "BSEG",  "XSEG", "AT",   "JMP", "CALL"});
+    {"A",      "AB",    "C",    "DPTR",  "PC",    "R0",    "R1",   "R2",    "R3",    "R4",
+     "R5",     "R6",    "R7",   "ORG",   "EQU",   "SET",   "DATA", "IDATA", "XDATA", "BIT",
+     "CODE",   "DB",    "DW",   "DS",    "DBIT",  "USING", "END",  "CSEG",  "DSEG",  "ISEG",
+     "BSEG",   "XSEG",  "AT",   "JMP",   "CALL",  "IF",    "ELSE", "ENDIF", "IFDEF", "IFNDEF",
+     "ELSEIF", "MACRO", "ENDM", "EXITM", "LOCAL", "REPT",  "LIST", "NOLIST"});
 
 }  // namespace
 
@@ -24,8 +26,8 @@ bool isOperatorWord(std::string_view upperName) {
 }
 
 bool isReservedWord(std::string_view upperName) {
-  // No reserved word is longer than five letters; most labels are.
-  if (upperName.size() > 5) return false;
+  // No reserved word is longer than six letters; most labels are.
+  if (upperName.size() > 6) return false;
   if (isOperatorWord(upperName)) return true;
   if (std::find(kOthers.begin(), kOthers.end(), upperName) != kOthers.end()) return true;
   const auto& table = opcodeTable();

@@ -33,17 +33,39 @@ constexpr Definer kDefiners[] = {
     {"CODE", SymbolType::Code, 0xFFFF},
 };
 
+constexpr std::string_view kDirectives[] = {
+    "DB",   "DW",   "ORG",  "DS",   "DBIT",   "USING", "END",    "CSEG",  "DSEG",
+    "ISEG", "BSEG", "XSEG", "LIST", "NOLIST", "NAME",  "PUBLIC", "EXITM",
+};
+
 }  // namespace
+
+bool Context::isStatementWord(std::string_view upperWord) const {
+  return mnemonics_.contains(upperWord) || upperWord == "JMP" || upperWord == "CALL" ||
+         macros_.contains(upperWord) ||
+         std::find(std::begin(kDirectives), std::end(kDirectives), upperWord) !=
+             std::end(kDirectives);
+}
+
+// Tokens taken by a leading label: "NAME:" anywhere, or a bare NAME in column
+// 1 that is followed by an instruction, a directive or nothing.
+std::size_t Context::labelTokens(const std::vector<Token>& tokens) const {
+  if (tokens[0].kind != Tok::Ident) return 0;
+  if (tokens[1].kind == Tok::Colon) return 2;
+  if (current_.text.empty() || !identStart(current_.text[0])) return 0;
+  if (isStatementWord(upper(tokens[0].text))) return 0;
+  if (tokens[1].kind == Tok::End) return 1;
+  return tokens[1].kind == Tok::Ident && isStatementWord(upper(tokens[1].text)) ? 1 : 0;
+}
 
 void Context::processStatement(const std::vector<Token>& tokens) {
   if (tokens.front().kind == Tok::End) return;
   if (symbolDefinition(tokens)) return;
 
-  std::size_t i = 0;
-  if (tokens[0].kind == Tok::Ident && tokens[1].kind == Tok::Colon) {
+  const std::size_t i = labelTokens(tokens);
+  if (i > 0) {
     defineSymbol(tokens[0], labelType(segment_), location(), true);
     if (pass_ == 2 && counter() <= 0xFFFF) current_.address = location();
-    i = 2;
   }
   if (tokens[i].kind == Tok::End) return;
   if (tokens[i].kind != Tok::Ident) {
@@ -90,6 +112,12 @@ void Context::defineSymbol(const Token& nameToken, SymbolType type, std::uint16_
   }
   Symbol* symbol = symbols_.find(name);
   const bool redefinable = type == SymbolType::Set;
+  // The source's own definition of a predefined name takes its place.
+  if (symbol && current_.builtin && !symbol->predefined) return;
+  if (symbol && symbol->predefined && !current_.builtin) {
+    symbols_.remove(name);
+    symbol = nullptr;
+  }
   if (!symbol) {
     Symbol fresh;
     fresh.name = std::string(nameToken.text);
@@ -98,6 +126,8 @@ void Context::defineSymbol(const Token& nameToken, SymbolType type, std::uint16_
     fresh.known = known;
     fresh.fromModFile = current_.fromModFile;
     fresh.definedAt = statement_;
+    fresh.firstDefinedAt = statement_;
+    fresh.predefined = current_.builtin;
     symbols_.add(std::move(name), std::move(fresh));
     return;
   }
@@ -134,6 +164,13 @@ bool Context::directive(std::string_view word, std::span<const Token> args) {
       error(ErrorCode::ValueOutOfRange);
     else if (v.ok)
       bank_ = v.value;
+  } else if (word == "LIST" || word == "NOLIST") {
+    listOn_ = word == "LIST";
+  } else if (word == "NAME" || word == "PUBLIC") {
+    // Module names and exported symbols matter only to a linker.
+  } else if (word == "EXITM") {
+    if (macroDepth_ == 0) error(ErrorCode::Syntax, "EXITM");
+    exitMacro_ = true;
   } else if (word == "END") {
     if (!expr.empty()) error(ErrorCode::Syntax, std::string(expr.front().text));
     ended_ = true;
@@ -199,7 +236,7 @@ void Context::reserve(std::span<const Token> expr, Segment required) {
   }
   if (pass_ == 2 && counter() <= 0xFFFF) current_.address = location();
   const Evaluated v = requireKnownInPass1(expr);
-  if (v.ok || pass_ == 1) counter() += v.value;
+  if (v.ok || pass_ == 1) advance(v.value);
   if (pass_ == 2 && segment_ == Segment::Code && counter() > 0x10000)
     error(ErrorCode::CodeBeyond64K);
 }

@@ -40,6 +40,10 @@ Symbol& SymbolTable::add(std::string upperName, Symbol symbol) {
   return map_.insert_or_assign(std::move(upperName), std::move(symbol)).first->second;
 }
 
+void SymbolTable::remove(std::string_view upperName) {
+  if (const auto it = map_.find(upperName); it != map_.end()) map_.erase(it);
+}
+
 std::vector<const Symbol*> SymbolTable::userSymbols() const {
   std::vector<std::pair<const std::string*, const Symbol*>> keyed;
   for (const auto& [key, symbol] : map_)

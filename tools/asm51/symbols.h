@@ -19,7 +19,9 @@ struct Symbol {
   std::uint16_t value = 0;
   bool known = false;
   bool fromModFile = false;
-  int definedAt = -1;  // statement index of the defining line
+  int definedAt = -1;       // statement index of the defining line
+  int firstDefinedAt = -1;  // the first one, for a name SET more than once
+  bool predefined = false;  // an 8051 name the source may define itself
 };
 
 // Names are case-insensitive; keys are upper-case.
@@ -29,6 +31,7 @@ class SymbolTable {
   const Symbol* find(std::string_view upperName) const;
   // Creates the entry; the caller has checked that it does not exist yet.
   Symbol& add(std::string upperName, Symbol symbol);
+  void remove(std::string_view upperName);
   // User symbols (not those from a register definition file), sorted by name.
   std::vector<const Symbol*> userSymbols() const;
 
