@@ -47,7 +47,7 @@ TEST(Expression, NumberBasesAndCharacterConstants) {
 
 TEST(Expression, MalformedNumbersAreErrors) {
   Evaluator eval;
-  for (const char* text : {"0FFG", "19O", "2B", "65536", "12AD", "0FFFFFH"}) {
+  for (const char* text : {"0FFG", "19O", "2B", "4294967296", "12AD", "1FFFFFFFFH"}) {
     const ExprResult r = eval(text);
     ASSERT_TRUE(r.error) << text;
     EXPECT_EQ(*r.error, ErrorCode::BadNumber) << text;
@@ -94,6 +94,11 @@ TEST(Expression, OperatorsAndPrecedence) {
            Case{"$+2", 0x1236},
            Case{"LOW ($ SHR 4)", 0x23},
            Case{"2*(3+(4-1))", 12},
+           // Intermediate values beyond 16 bits, as in timer reloads.
+           Case{"HIGH(65536-50000)", 0x3C},
+           Case{"LOW(65536-50000)", 0xB0},
+           Case{"(65536-50000)/256", 0x3C},
+           Case{"10000H SHR 4", 0x1000},
        }) {
     const ExprResult r = eval(c.text);
     EXPECT_FALSE(r.error) << c.text;

@@ -5,10 +5,12 @@
 namespace asm51 {
 namespace {
 
-constexpr std::uint16_t kTrue = 0xFFFF;
+// Evaluated in 32 bits and cut to 16 at the end, so that the usual
+// timer reload HIGH(65536-50000) means what its writer meant.
+constexpr std::uint32_t kTrue = 0xFFFFFFFF;
 
 struct Val {
-  std::uint32_t v = 0;  // kept within 16 bits
+  std::uint32_t v = 0;
   bool known = true;
 };
 
@@ -44,7 +46,7 @@ class Parser {
   }
 
   static Val combine(const Val& a, const Val& b, std::uint32_t v) {
-    return {v & 0xFFFF, a.known && b.known};
+    return {v, a.known && b.known};
   }
 
   bool parseOr(Val& out, int depth) {
@@ -74,7 +76,7 @@ class Parser {
     if (peekWord("NOT")) {
       ++pos_;
       if (!enter(depth + 1) || !parseNot(out, depth + 1)) return false;
-      out.v = ~out.v & 0xFFFF;
+      out.v = ~out.v;
       return true;
     }
     return parseRel(out, depth);
@@ -187,10 +189,10 @@ class Parser {
             r = out.v % rhs.v;
             break;
           case 4:
-            r = rhs.v >= 16 ? 0 : out.v << rhs.v;
+            r = rhs.v >= 32 ? 0 : out.v << rhs.v;
             break;
           default:
-            r = rhs.v >= 16 ? 0 : out.v >> rhs.v;
+            r = rhs.v >= 32 ? 0 : out.v >> rhs.v;
             break;
         }
       }
@@ -216,16 +218,16 @@ class Parser {
     if (!enter(depth + 1) || !parseUnary(out, depth + 1)) return false;
     switch (op) {
       case 1:
-        out.v = (0x10000 - out.v) & 0xFFFF;
+        out.v = 0u - out.v;
         break;
       case 3:
-        out.v = out.v >> 8;
+        out.v = (out.v >> 8) & 0xFF;
         break;
       case 4:
         out.v = out.v & 0xFF;
         break;
       case 5:
-        out.v = ~out.v & 0xFFFF;
+        out.v = ~out.v;
         break;
       default:
         break;

@@ -37,7 +37,7 @@ void readNumber(Token& token) {
     default:
       break;
   }
-  std::uint32_t value = 0;
+  std::uint64_t value = 0;
   bool bad = digits.empty();
   for (char c : digits) {
     const int d = hexDigitValue(c);
@@ -45,13 +45,13 @@ void readNumber(Token& token) {
       bad = true;
       break;
     }
-    value = value * base + static_cast<std::uint32_t>(d);
-    if (value > 0xFFFF) {
+    value = value * base + static_cast<std::uint64_t>(d);
+    if (value > 0xFFFFFFFF) {
       bad = true;
       break;
     }
   }
-  token.value = value;
+  token.value = static_cast<std::uint32_t>(value);
   token.badNumber = bad;
 }
 
