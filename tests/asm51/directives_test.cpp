@@ -155,3 +155,123 @@ TEST(Controls, ListingControls) {
 
 }  // namespace
 }  // namespace asm51::test
+
+namespace asm51::test {
+namespace {
+
+std::vector<std::string> listedTexts(const AssemblyResult& r) {
+  std::vector<std::string> texts;
+  for (const ListedLine& line : r.listing) texts.emplace_back(line.text);
+  return texts;
+}
+
+TEST(Language, PredefinedRegisterNamesGiveWayToTheSourcesOwn) {
+  const AssemblyResult r = assembleText(
+      "RESET: MOV P1,#0FFH\n"  // vector names are the source's own labels
+      "TIMER0: SETB EA\n"
+      "MOV C,ACC.7\n"
+      "CY EQU 20H.0\n"  // takes the place of PSW.7, no duplicate
+      "SETB CY\n"
+      "IE: NOP\n");
+  ASSERT_EQ(r.errorCount(), 0);
+  EXPECT_EQ(bytesAt(r, 0, 10), (Bytes{0x75, 0x90, 0xFF, 0xD2, 0xAF, 0xA2, 0xE7, 0xD2, 0x00, 0x00}));
+  EXPECT_EQ(findSymbol(r, "P1"), nullptr);  // predefined names stay out of the table
+  EXPECT_EQ(findSymbol(r, "CY")->value, 0);
+  EXPECT_EQ(findSymbol(r, "IE")->type, SymbolType::Code);
+  EXPECT_EQ(listedTexts(r).size(), 6u);
+  // Every name of mod51 is predefined with mod51's value.
+  const AssemblyResult all = assembleText(readFile(std::string(ASM51_TOOL_DIR) + "/mod51"));
+  EXPECT_EQ(all.errorCount(), 0);
+  for (const SymbolEntry& s : all.symbols) {
+    const AssemblyResult use = assembleText("DB " + s.name + "\n");
+    EXPECT_EQ(bytesAt(use, 0, 1), (Bytes{static_cast<std::uint8_t>(s.value)})) << s.name;
+  }
+}
+
+TEST(Language, ConditionalAssemblySkipsLinesUnchecked) {
+  const AssemblyResult r = assembleText(
+      "DEBUG EQU 1\n"
+      "IF DEBUG\n"
+      "  IF DEBUG GT 1\n"
+      "    DB 1\n"
+      "  ELSEIF DEBUG = 1\n"
+      "    DB 2\n"
+      "  ELSE\n"
+      "    DB 3\n"
+      "  ENDIF\n"
+      "ELSE\n"
+      "  this is not @ code\n"
+      "  IF\n"
+      "  ENDIF\n"
+      "ENDIF\n"
+      "IFDEF DEBUG\n DB 4\nENDIF\n"
+      "IFNDEF DEBUG\n DB 5\nELSE\n DB 6\nENDIF\n"
+      "IFDEF LATER\n DB 7\nENDIF\n"  // defined only further down
+      "LATER: NOP\n");
+  ASSERT_EQ(r.errorCount(), 0);
+  EXPECT_EQ(bytesAt(r, 0, 5), (Bytes{2, 4, 6, 0x00}));
+  // Skipped lines are listed, without address or code.
+  ASSERT_EQ(r.listing.size(), 26u);
+  EXPECT_EQ(r.listing[10].text, "  this is not @ code");
+  EXPECT_FALSE(r.listing[10].address);
+  EXPECT_EQ(r.listing[10].byteCount, 0u);
+}
+
+TEST(Language, MacrosExpandWithParametersLocalLabelsAndExitm) {
+  const AssemblyResult r = assembleText(
+      "WAIT MACRO COUNT, REG\n"
+      "  LOCAL AGAIN\n"
+      "  MOV REG,#COUNT\n"
+      "AGAIN: DJNZ REG,AGAIN\n"
+      "ENDM\n"
+      "PUT MACRO V\n"
+      "  IF V EQ 0\n"
+      "    EXITM\n"
+      "  ENDIF\n"
+      "  MOV A,#V ; V here, 'V' there\n"
+      "  DB 'V', V&0H\n"
+      "ENDM\n"
+      "START: WAIT 10, R7\n"
+      "  WAIT <3>, R6\n"
+      "  PUT 0\n"
+      "  PUT 5\n"
+      "  REPT 2\n"
+      "  INC A\n"
+      "  ENDM\n"
+      "  SJMP START\n");
+  ASSERT_EQ(r.errorCount(), 0);
+  EXPECT_EQ(bytesAt(r, 0, 17), (Bytes{0x7F, 10, 0xDF, 0xFE, 0x7E, 3, 0xDE, 0xFE, 0x74, 5, 'V', 0x50,
+                                      0x04, 0x04, 0x80, 0xF0}));
+  EXPECT_EQ(findSymbol(r, "START")->value, 0);
+  // Expansions are listed under their call, marked as such.
+  std::vector<std::string> expanded;
+  for (const ListedLine& line : r.listing)
+    if (line.expansion) expanded.emplace_back(line.text);
+  EXPECT_EQ(expanded, (std::vector<std::string>{
+                          "  MOV R7,#10", "??1_AGAIN: DJNZ R7,??1_AGAIN", "  MOV R6,#3",
+                          "??2_AGAIN: DJNZ R6,??2_AGAIN", "  IF 0 EQ 0", "    EXITM", "  IF 5 EQ 0",
+                          "    EXITM", "  ENDIF", "  MOV A,#5 ; V here, 'V' there", "  DB 'V', 50H",
+                          "  INC A", "  INC A"}));
+}
+
+TEST(Language, LabelsControlsAndOrgAsClassicSourcesWriteThem) {
+  const AssemblyResult r = assembleText(
+      "NAME demo\n"
+      "MAIN\n"           // a label alone in column 1
+      "LOOP MOV A,#1\n"  // and before an instruction
+      "  NOLIST\n"
+      "  NOP\n"
+      "  LIST\n"
+      "  ORG 100H\n"
+      "  DB 1\n"
+      "  ORG 3\n"  // back below the current address
+      "  SJMP LOOP\n");
+  ASSERT_EQ(r.errorCount(), 0);
+  EXPECT_EQ(findSymbol(r, "MAIN")->value, 0);
+  EXPECT_EQ(findSymbol(r, "LOOP")->value, 0);
+  EXPECT_EQ(bytesAt(r, 0, 6), (Bytes{0x74, 0x01, 0x00, 0x80, 0xFB}));
+  EXPECT_EQ(listedTexts(r).size(), 8u);  // NOP hidden
+}
+
+}  // namespace
+}  // namespace asm51::test

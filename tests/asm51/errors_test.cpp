@@ -55,6 +55,14 @@ const ErrorCase kCases[] = {
     {"instruction in a data segment", "DSEG AT 30H\nNOP\n", ErrorCode::WrongSegment, 2},
     {"DB in a bit segment", "BSEG\nDB 1\n", ErrorCode::WrongSegment, 2},
     {"DBIT outside the bit segment", "DBIT 1\n", ErrorCode::WrongSegment, 1},
+    {"ENDIF without IF", "NOP\nENDIF\n", ErrorCode::UnbalancedConditional, 2},
+    {"second ELSE", "IF 1\nELSE\nELSE\nENDIF\n", ErrorCode::UnbalancedConditional, 3},
+    {"IF never closed", "IF 1\nNOP\n", ErrorCode::UnbalancedConditional, 0},
+    {"IF on a later value", "IF LATER\nENDIF\nLATER EQU 1\n", ErrorCode::ForwardReference, 1},
+    {"MACRO never closed", "M MACRO\nNOP\n", ErrorCode::UnterminatedBlock, 0},
+    {"macro defined twice", "M MACRO\nENDM\nM MACRO\nENDM\n", ErrorCode::DuplicateSymbol, 4},
+    {"EXITM outside a macro", "EXITM\n", ErrorCode::Syntax, 1},
+    {"macro named like an instruction", "MOV MACRO\nENDM\n", ErrorCode::ReservedWord, 1},
 };
 
 TEST(Errors, EachClassIsReportedOnItsLine) {
@@ -118,6 +126,51 @@ TEST(Errors, IncludesCannotRecurseForever) {
                                                              {"h", "NOP\n"}});
   EXPECT_TRUE(wide.fatal);
   EXPECT_EQ(errorCodes(wide), std::vector{ErrorCode::IncludeTooDeep});
+}
+
+// Whatever the source, assembly ends in bounded time and memory.
+TEST(Errors, RunawaySourcesAreBounded) {
+  // A macro that calls itself stops at a fixed depth, once, with its code so far.
+  const AssemblyResult self = assembleText("R MACRO\nNOP\nR\nENDM\nR\n");
+  EXPECT_EQ(errorCodes(self), std::vector{ErrorCode::MacroTooDeep});
+  EXPECT_EQ(bytesAt(self, 0, 100).size(), static_cast<std::size_t>(kMaxMacroDepth));
+
+  // Expansions that multiply end at the line budget, long before 2^32 lines.
+  const AssemblyResult wide = assembleText("REPT 0FFFFH\nREPT 0FFFFH\nX SET 1\nENDM\nENDM\n");
+  EXPECT_TRUE(wide.fatal);
+  EXPECT_EQ(errorCodes(wide).back(), ErrorCode::TooManyLines);
+
+  // The location counter stops above 64 KiB instead of wrapping round to 0:
+  // 65538 times 0FFFFH is just over 2^32.
+  const AssemblyResult far = assembleText(
+      "ORG 0FFFFH\nREPT 0FFFFH\nDS 0FFFFH\nENDM\nDS 0FFFFH\nDS 0FFFFH\nDS 0FFFFH\nNOP\n");
+  EXPECT_TRUE(far.image.empty());
+  EXPECT_FALSE(far.fatal);
+  for (ErrorCode code : errorCodes(far)) EXPECT_EQ(code, ErrorCode::CodeBeyond64K);
+
+  // Errors are counted up to a limit, then one more stops assembly.
+  std::string noise;
+  for (std::size_t i = 0; i <= kMaxErrors; ++i) noise += "  BAD A\n";
+  const AssemblyResult many = assembleText(noise);
+  EXPECT_TRUE(many.fatal);
+  EXPECT_EQ(many.diagnostics.size(), kMaxErrors + 1);
+  EXPECT_EQ(many.diagnostics.back().code, ErrorCode::TooManyErrors);
+}
+
+TEST(Errors, IncludesFromOtherComputersAreRefused) {
+  for (const char* path :
+       {"\\\\server\\share\\defs.inc", "//server/share/defs.inc", "\\\\?\\UNC\\server\\defs.inc"}) {
+    bool asked = false;
+    const FileReader reader = [&asked](const std::string&, FileKind) {
+      asked = true;
+      return std::optional<std::string>("NOP\n");
+    };
+    const AssemblyResult r =
+        assemble("test.asm", "$INCLUDE(" + std::string(path) + ")\nNOP\n", reader);
+    EXPECT_FALSE(asked) << path;
+    EXPECT_TRUE(r.fatal) << path;
+    EXPECT_EQ(errorCodes(r), std::vector{ErrorCode::NetworkInclude}) << path;
+  }
 }
 
 TEST(Errors, ErrorsInIncludedFilesNameTheirFile) {

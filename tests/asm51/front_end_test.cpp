@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "front_end.h"
 #include "support.h"
 
 namespace asm51::test {
@@ -120,6 +121,35 @@ TEST_F(FrontEnd, IncludesAreFoundInTheCurrentFolderInAnyCase) {
   EXPECT_EQ(run("main"), 0);
   EXPECT_EQ(parseIntelHex(read("main.hex")),
             (std::map<std::uint16_t, std::uint8_t>{{0, 0x74}, {1, 7}}));
+}
+
+}  // namespace
+}  // namespace asm51::test
+
+namespace asm51::test {
+namespace {
+
+TEST_F(FrontEnd, OutputNamesIgnoreObjectAndPrintControls) {
+  write("demo.asm", "$OBJECT(other.obj) PRINT(other.prn) NOOBJECT\nNOP\n");
+  EXPECT_EQ(run("demo"), 0);
+  EXPECT_EQ(read("demo.hex"), ":0100000000FF\r\n:00000001FF\r\n");
+  EXPECT_TRUE(exists("demo.lst"));
+  EXPECT_FALSE(exists("other.obj") || exists("other.prn"));
+}
+
+TEST_F(FrontEnd, RunningOutOfMemoryExits2WithAMessageAndNoStaleCode) {
+  write("big.hex", ":0100000000FF\r\n:00000001FF\r\n");
+  const fs::path console = folder_ / "console.txt";
+  std::FILE* out = std::fopen(console.c_str(), "w");
+  ASSERT_NE(out, nullptr);
+  const int code =
+      cli::guardMemory([]() -> int { throw std::bad_alloc(); }, folder_ / "big.hex", out);
+  std::fclose(out);
+  EXPECT_EQ(code, cli::kCannotRead);
+  EXPECT_EQ(read("console.txt"), "asm51: out of memory\n");
+  EXPECT_EQ(read("big.hex"), ":00000001FF\r\n");
+  // Work that finishes passes its exit code through.
+  EXPECT_EQ(cli::guardMemory([] { return 1; }, folder_ / "big.hex", stdout), 1);
 }
 
 }  // namespace
