@@ -30,7 +30,7 @@ inline constexpr int kMaxMacroDepth = 32;
 // Lines that one pass may process, expansions included; REPT 0FFFFH of a
 // long body, or macros that double at each level, stop here instead of
 // running for hours.
-inline constexpr std::uint32_t kMaxLinesPerPass = 1'000'000;
+inline constexpr std::uint32_t kMaxLinesPerPass = 500'000;
 // Errors recorded; past this, assembly stops with one more.
 inline constexpr std::size_t kMaxErrors = 100'000;
 // The location counters never run past this, however much DS reserves:
