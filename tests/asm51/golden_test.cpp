@@ -22,7 +22,8 @@ TEST_P(Golden, ListingAndHexMatch) {
   EXPECT_EQ(hex, readFile(base + ".hex"));
 }
 
-INSTANTIATE_TEST_SUITE_P(Files, Golden, ::testing::Values("clean", "errors", "uart_echo", "display", "blinker"));
+INSTANTIATE_TEST_SUITE_P(Files, Golden,
+                         ::testing::Values("clean", "errors", "uart_echo", "display", "blinker"));
 
 // The shipped examples: all clean but chyba.asm, which has exactly one error.
 TEST(Examples, AssembleWithTheirIntendedErrorCounts) {

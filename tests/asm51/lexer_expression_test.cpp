@@ -99,6 +99,11 @@ TEST(Expression, OperatorsAndPrecedence) {
            Case{"LOW(65536-50000)", 0xB0},
            Case{"(65536-50000)/256", 0x3C},
            Case{"10000H SHR 4", 0x1000},
+           // C spellings.
+           Case{"0x1F + 0X10", 0x2F},
+           Case{"1 << 4 | 1", 0x11},
+           Case{"0F0H >> 4 & 3", 3},
+           Case{"~0 % 7", 0xFFFFFFFF % 7 & 0xFFFF},
        }) {
     const ExprResult r = eval(c.text);
     EXPECT_FALSE(r.error) << c.text;

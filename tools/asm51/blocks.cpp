@@ -73,7 +73,7 @@ std::vector<std::string> nameList(std::span<const Token> tokens) {
 }
 
 // One body line with parameters and LOCAL names replaced, outside strings and
-// comments. '&' only joins a name to what stands beside it and is dropped.
+// comments. An '&' that touches a word only joins it to its neighbour.
 std::string substitute(std::string_view line, const std::vector<std::string>& names,
                        const std::vector<std::string>& values) {
   std::string out;
@@ -92,7 +92,9 @@ std::string substitute(std::string_view line, const std::vector<std::string>& na
       i = end;
       continue;
     }
-    if (c == '&') {
+    const bool touchesWord =
+        (i > 0 && identChar(line[i - 1])) || (i + 1 < line.size() && identChar(line[i + 1]));
+    if (c == '&' && touchesWord) {
       ++i;
       continue;
     }

@@ -52,7 +52,7 @@ class Parser {
   bool parseOr(Val& out, int depth) {
     if (!enter(depth) || !parseAnd(out, depth)) return false;
     for (;;) {
-      const bool isOr = peekWord("OR");
+      const bool isOr = peekWord("OR") || peek().kind == Tok::Pipe;
       if (!isOr && !peekWord("XOR")) return true;
       ++pos_;
       Val rhs;
@@ -63,7 +63,7 @@ class Parser {
 
   bool parseAnd(Val& out, int depth) {
     if (!parseNot(out, depth)) return false;
-    while (peekWord("AND")) {
+    while (peekWord("AND") || peek().kind == Tok::Amp) {
       ++pos_;
       Val rhs;
       if (!parseNot(rhs, depth)) return false;
@@ -163,11 +163,11 @@ class Parser {
         op = 1;
       else if (peek().kind == Tok::Slash)
         op = 2;
-      else if (peekWord("MOD"))
+      else if (peekWord("MOD") || peek().kind == Tok::Percent)
         op = 3;
-      else if (peekWord("SHL"))
+      else if (peekWord("SHL") || peek().kind == Tok::Shl)
         op = 4;
-      else if (peekWord("SHR"))
+      else if (peekWord("SHR") || peek().kind == Tok::Shr)
         op = 5;
       if (op == 0) return true;
       ++pos_;
@@ -211,7 +211,7 @@ class Parser {
       op = 3;
     else if (peekWord("LOW"))
       op = 4;
-    else if (peekWord("NOT"))
+    else if (peekWord("NOT") || k == Tok::Tilde)
       op = 5;
     if (op == 0) return parseBitSelect(out, depth);
     ++pos_;

@@ -1,5 +1,7 @@
 #include "lexer.h"
 
+#include <optional>
+
 #include "ascii.h"
 
 namespace asm51 {
@@ -12,47 +14,46 @@ bool isAlpha(char c) {
   return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
 }
 
-// Intel numbers: digits with an optional base letter at the end (H, B, O, Q, D).
-void readNumber(Token& token) {
-  std::string_view digits = token.text;
-  unsigned base = 10;
-  switch (asciiUpper(digits.back())) {
-    case 'H':
-      base = 16;
-      digits.remove_suffix(1);
-      break;
-    case 'B':
-      base = 2;
-      digits.remove_suffix(1);
-      break;
-    case 'O':
-    case 'Q':
-      base = 8;
-      digits.remove_suffix(1);
-      break;
-    case 'D':
-      base = 10;
-      digits.remove_suffix(1);
-      break;
-    default:
-      break;
-  }
+// Digits in the given base, up to 32 bits; nullopt when they are not.
+std::optional<std::uint32_t> digitsValue(std::string_view digits, unsigned base) {
+  if (digits.empty()) return std::nullopt;
   std::uint64_t value = 0;
-  bool bad = digits.empty();
   for (char c : digits) {
     const int d = hexDigitValue(c);
-    if (d >= static_cast<int>(base)) {
-      bad = true;
-      break;
-    }
+    if (d >= static_cast<int>(base)) return std::nullopt;
     value = value * base + static_cast<std::uint64_t>(d);
-    if (value > 0xFFFFFFFF) {
-      bad = true;
-      break;
-    }
+    if (value > 0xFFFFFFFF) return std::nullopt;
   }
-  token.value = static_cast<std::uint32_t>(value);
-  token.badNumber = bad;
+  return static_cast<std::uint32_t>(value);
+}
+
+unsigned suffixBase(char last) {
+  switch (asciiUpper(last)) {
+    case 'H':
+      return 16;
+    case 'B':
+      return 2;
+    case 'O':
+    case 'Q':
+      return 8;
+    case 'D':
+      return 10;
+    default:
+      return 0;
+  }
+}
+
+// Intel numbers: digits with an optional base letter at the end (H, B, O, Q,
+// D). Failing that, C's 0x1F, which sources written for other tools use.
+void readNumber(Token& token) {
+  std::string_view digits = token.text;
+  const unsigned suffix = suffixBase(digits.back());
+  if (suffix != 0) digits.remove_suffix(1);
+  std::optional<std::uint32_t> value = digitsValue(digits, suffix != 0 ? suffix : 10);
+  if (!value && token.text.size() > 2 && token.text[0] == '0' && asciiUpper(token.text[1]) == 'X')
+    value = digitsValue(token.text.substr(2), 16);
+  token.value = value.value_or(0);
+  token.badNumber = !value;
 }
 
 }  // namespace
@@ -194,6 +195,8 @@ void tokenize(std::string_view line, std::vector<Token>& tokens) {
       case '<':
         if (next == '>')
           single(Tok::Ne, 2);
+        else if (next == '<')
+          single(Tok::Shl, 2);
         else if (next == '=')
           single(Tok::Le, 2);
         else
@@ -202,8 +205,22 @@ void tokenize(std::string_view line, std::vector<Token>& tokens) {
       case '>':
         if (next == '=')
           single(Tok::Ge, 2);
+        else if (next == '>')
+          single(Tok::Shr, 2);
         else
           single(Tok::Gt, 1);
+        break;
+      case '|':
+        single(Tok::Pipe, 1);
+        break;
+      case '&':
+        single(Tok::Amp, 1);
+        break;
+      case '~':
+        single(Tok::Tilde, 1);
+        break;
+      case '%':
+        single(Tok::Percent, 1);
         break;
       default:
         single(Tok::Bad, 1);

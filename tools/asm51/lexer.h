@@ -32,6 +32,13 @@ enum class Tok : std::uint8_t {
   Le,
   Gt,
   Ge,
+  // C spellings that sources written for other tools use: << >> | & ~ %
+  Shl,
+  Shr,
+  Pipe,
+  Amp,
+  Tilde,
+  Percent,
   Bad,
 };
 
