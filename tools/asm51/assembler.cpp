@@ -138,10 +138,11 @@ void Context::processFile(std::string_view name, std::string_view text, int dept
     // Saturates: a file of more than 2^31 lines keeps its last number.
     if (lineNumber < std::numeric_limits<int>::max()) ++lineNumber;
     current_.line = lineNumber;
+    if (depth == 0) lastLine_ = lineNumber;
     current_.depth = depth;
     current_.fromModFile = fromModFile;
     current_.builtin = builtin;
-    current_.firstByte = static_cast<std::uint32_t>(result_.objectBytes.size());
+    current_.firstByte = result_.objectBytes.size();
     processLine();
     start = end + 1;
   }
@@ -165,7 +166,7 @@ void Context::processLines(std::string_view text, bool expansion) {
     current_.depth = caller.depth;
     current_.fromModFile = caller.fromModFile;
     current_.expansion = expansion;
-    current_.firstByte = static_cast<std::uint32_t>(result_.objectBytes.size());
+    current_.firstByte = result_.objectBytes.size();
     processLine();
     start = end + 1;
   }
@@ -214,7 +215,7 @@ void Context::finishLine() {
   out.address = current_.address;
   out.value = current_.value;
   out.firstByte = current_.firstByte;
-  out.byteCount = static_cast<std::uint32_t>(result_.objectBytes.size()) - current_.firstByte;
+  out.byteCount = result_.objectBytes.size() - current_.firstByte;
   out.diagnostics = std::move(current_.diagnostics);
   if (sink_)
     sink_->line(out, result_);

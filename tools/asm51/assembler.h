@@ -44,8 +44,8 @@ struct ListedLine {
   std::string_view text;   // points into AssemblyResult::texts
   std::optional<std::uint16_t> address;
   std::optional<std::uint16_t> value;  // shown for EQU, SET, DATA, BIT and the like
-  std::uint32_t firstByte = 0;         // object bytes: a slice of AssemblyResult::objectBytes
-  std::uint32_t byteCount = 0;
+  std::size_t firstByte = 0;           // object bytes: a slice of AssemblyResult::objectBytes
+  std::size_t byteCount = 0;
   std::vector<std::size_t> diagnostics;  // indices into AssemblyResult::diagnostics
 };
 

@@ -251,10 +251,7 @@ bool Context::callMacro(const std::vector<Token>& tokens) {
   if (tokens[i].kind != Tok::Ident) return false;
   const auto found = macros_.find(upper(tokens[i].text));
   if (found == macros_.end()) return false;
-  if (i > 0) {
-    defineSymbol(tokens[0], SymbolType::Code, location(), true);
-    if (pass_ == 2 && counter() <= 0xFFFF) current_.address = location();
-  }
+  if (i > 0) defineLabel(tokens[0]);
   const Macro& macro = found->second;
   std::vector<std::string> values = callArguments(after(current_.text, tokens[i]));
   if (values.size() > macro.params.size())
@@ -311,6 +308,7 @@ void Context::closeOpenBlocks() {
   if (pass_ != 2) return;
   current_ = CurrentLine{};
   current_.fileName = sourceName_;
+  current_.line = lastLine_;
   if (recording_) error(ErrorCode::UnterminatedBlock);
   if (!conditionals_.empty()) error(ErrorCode::UnbalancedConditional, "IF");
   if (!current_.diagnostics.empty()) finishLine();

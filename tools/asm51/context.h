@@ -47,7 +47,7 @@ class Context {
     bool expansion = false;  // produced by a macro or REPT
     std::optional<std::uint16_t> address;
     std::optional<std::uint16_t> value;
-    std::uint32_t firstByte = 0;
+    std::size_t firstByte = 0;
     std::vector<std::size_t> diagnostics;
   };
 
@@ -96,6 +96,7 @@ class Context {
   void processStatement(const std::vector<Token>& tokens);
   bool isStatementWord(std::string_view upperWord) const;
   std::size_t labelTokens(const std::vector<Token>& tokens) const;
+  void defineLabel(const Token& nameToken);
   bool symbolDefinition(const std::vector<Token>& tokens);
   void defineSymbol(const Token& nameToken, SymbolType type, std::uint16_t value, bool known);
   bool directive(std::string_view word, std::span<const Token> args);
@@ -144,7 +145,9 @@ class Context {
   bool exitMacro_ = false;        // EXITM seen: the rest of this expansion is dropped
   std::uint32_t expansions_ = 0;  // numbers LOCAL names, alike in both passes
   std::uint32_t expandedLines_ = 0;
-  bool predefine_ = false;  // the source names no register definition file
+  bool predefine_ = false;
+  int lastLine_ = 0;  // of the main source, where unclosed blocks are reported  // the source names
+                      // no register definition file
   bool modLoaded_ = false;
   bool listOn_ = true;
   bool ended_ = false;

@@ -63,10 +63,7 @@ void Context::processStatement(const std::vector<Token>& tokens) {
   if (symbolDefinition(tokens)) return;
 
   const std::size_t i = labelTokens(tokens);
-  if (i > 0) {
-    defineSymbol(tokens[0], labelType(segment_), location(), true);
-    if (pass_ == 2 && counter() <= 0xFFFF) current_.address = location();
-  }
+  if (i > 0) defineLabel(tokens[0]);
   if (tokens[i].kind == Tok::End) return;
   if (tokens[i].kind != Tok::Ident) {
     error(ErrorCode::Syntax, std::string(tokens[i].text));
@@ -76,6 +73,11 @@ void Context::processStatement(const std::vector<Token>& tokens) {
   const std::span<const Token> args = std::span<const Token>(tokens).subspan(i + 1);
   if (directive(word, args)) return;
   instruction(word, tokens[i], args);
+}
+
+void Context::defineLabel(const Token& nameToken) {
+  defineSymbol(nameToken, labelType(segment_), location(), true);
+  if (pass_ == 2 && counter() <= 0xFFFF) current_.address = location();
 }
 
 // NAME EQU expr, NAME BIT P1.0, NAME DATA 30H and the like.
