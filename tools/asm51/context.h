@@ -18,6 +18,8 @@
 
 namespace asm51 {
 
+struct Parsed;  // an instruction operand, as instructions.cpp reads it
+
 enum class Segment : std::uint8_t { Code, Data, Idata, Bit, Xdata };
 
 // All state of one assembly. Both passes walk the same lines; pass 1 only
@@ -107,6 +109,8 @@ class Context {
 
   // instructions.cpp
   void instruction(std::string_view word, const Token& wordToken, std::span<const Token> args);
+  int genericOpcode(bool isJmp, const Parsed& target);
+  void encode(std::uint8_t opcode, std::span<const Parsed> operands);
 
   // helpers
   Evaluated evaluateExpr(std::span<const Token> tokens);

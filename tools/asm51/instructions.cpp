@@ -2,7 +2,6 @@
 #include "opcode_table.h"
 
 namespace asm51 {
-namespace {
 
 // What an operand looks like, before any value is known.
 enum class Form : std::uint8_t {
@@ -26,6 +25,8 @@ struct Parsed {
   int reg = 0;
   std::span<const Token> expr;
 };
+
+namespace {
 
 bool isWord(const Token& t, std::string_view word) {
   return t.kind == Tok::Ident && equalsUpper(t.text, word);
@@ -137,9 +138,26 @@ bool samePage(std::uint32_t next, std::uint32_t target) {
 
 }  // namespace
 
+namespace {
+
+// The first opcode of the mnemonic whose operand kinds the operands fit.
+int matchOpcode(std::span<const std::uint8_t> candidates, std::span<const Parsed> operands) {
+  const auto& table = opcodeTable();
+  for (std::uint8_t candidate : candidates) {
+    const OpcodeInfo& info = table[candidate];
+    if (info.operandCount() != static_cast<int>(operands.size())) continue;
+    bool match = true;
+    for (std::size_t k = 0; k < operands.size() && match; ++k)
+      match = fits(info.operands[k], operands[k], info.reg);
+    if (match) return candidate;
+  }
+  return -1;
+}
+
+}  // namespace
+
 void Context::instruction(std::string_view word, const Token& wordToken,
                           std::span<const Token> args) {
-  const auto& table = opcodeTable();
   const bool generic = word == "JMP" || word == "CALL";
   const auto found = mnemonics_.find(word);
   if (found == mnemonics_.end() && !generic) {
@@ -161,52 +179,48 @@ void Context::instruction(std::string_view word, const Token& wordToken,
     parsed[k] = parseOperand(operandTokens[k], symbols_, statement_);
   const std::span<const Parsed> operands(parsed.data(), operandTokens.size());
 
-  const std::uint32_t start = counter();
   int opcode = -1;
-  if (generic && operands.size() == 1 && operands[0].form == Form::Expr) {
-    // JMP and CALL pick the shortest form that reaches a target already
-    // known in pass 1; a forward target gets the long form.
-    std::uint8_t& choice = note();
-    if (pass_ == 1) {
-      const Evaluated target = evaluateExpr(operands[0].expr);
-      const bool isJmp = word == "JMP";
-      choice = isJmp ? kLjmp : kLcall;
-      if (target.ok && target.known) {
-        const auto offset =
-            static_cast<std::int32_t>(target.value) - static_cast<std::int32_t>(start + 2);
-        if (isJmp && offset >= -128 && offset <= 127)
-          choice = kSjmp;
-        else if (samePage(start + 2, target.value))
-          choice = isJmp ? kAjmp : kAcall;
-      }
-    }
-    if (choice != kSjmp && choice != kAjmp && choice != kAcall && choice != kLcall)
-      choice = word == "JMP" ? kLjmp : kLcall;
-    opcode = choice;
-  } else if (found != mnemonics_.end()) {
-    for (std::uint8_t candidate : found->second) {
-      const OpcodeInfo& info = table[candidate];
-      if (info.operandCount() != static_cast<int>(operands.size())) continue;
-      bool match = true;
-      for (std::size_t k = 0; k < operands.size() && match; ++k)
-        match = fits(info.operands[k], operands[k], info.reg);
-      if (match) {
-        opcode = candidate;
-        break;
-      }
-    }
-  }
+  if (generic && operands.size() == 1 && operands[0].form == Form::Expr)
+    opcode = genericOpcode(word == "JMP", operands[0]);
+  else if (found != mnemonics_.end())
+    opcode = matchOpcode(found->second, operands);
   if (opcode < 0) {
     error(ErrorCode::BadOperand);
     return;
   }
-  const OpcodeInfo& info = table[static_cast<std::size_t>(opcode)];
   if (pass_ == 1) {
-    advance(info.length);
+    advance(opcodeTable()[static_cast<std::size_t>(opcode)].length);
     return;
   }
+  encode(static_cast<std::uint8_t>(opcode), operands);
+}
 
-  std::array<std::uint8_t, 3> bytes{static_cast<std::uint8_t>(opcode), 0, 0};
+// JMP and CALL pick the shortest form that reaches a target already known in
+// pass 1; a forward target gets the long form. Pass 2 repeats pass 1's choice.
+int Context::genericOpcode(bool isJmp, const Parsed& target) {
+  std::uint8_t& choice = note();
+  if (pass_ == 1) {
+    const std::uint32_t next = counter() + 2;
+    const Evaluated v = evaluateExpr(target.expr);
+    choice = isJmp ? kLjmp : kLcall;
+    if (v.ok && v.known) {
+      const auto offset = static_cast<std::int32_t>(v.value) - static_cast<std::int32_t>(next);
+      if (isJmp && offset >= -128 && offset <= 127)
+        choice = kSjmp;
+      else if (samePage(next, v.value))
+        choice = isJmp ? kAjmp : kAcall;
+    }
+  }
+  if (choice != kSjmp && choice != kAjmp && choice != kAcall && choice != kLcall)
+    choice = isJmp ? kLjmp : kLcall;
+  return choice;
+}
+
+// Pass 2: the opcode and its operand bytes, with range checks.
+void Context::encode(std::uint8_t opcode, std::span<const Parsed> operands) {
+  const OpcodeInfo& info = opcodeTable()[opcode];
+  const std::uint32_t start = counter();
+  std::array<std::uint8_t, 3> bytes{opcode, 0, 0};
   std::size_t size = 1;
   for (std::size_t k = 0; k < operands.size(); ++k) {
     const OperandKind kind = info.operands[k];
