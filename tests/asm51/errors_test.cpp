@@ -62,7 +62,8 @@ const ErrorCase kCases[] = {
     {"MACRO never closed", "M MACRO\nNOP\n", ErrorCode::UnterminatedBlock, 2},
     {"macro defined twice", "M MACRO\nENDM\nM MACRO\nENDM\n", ErrorCode::DuplicateSymbol, 4},
     {"EXITM outside a macro", "EXITM\n", ErrorCode::Syntax, 1},
-    {"macro named like an instruction", "MOV MACRO\nENDM\n", ErrorCode::ReservedWord, 1},
+    {"macro named like an instruction", "MOV MACRO\n BAD\nENDM\nMOV A,R0\n",
+     ErrorCode::ReservedWord, 1},
 };
 
 TEST(Errors, EachClassIsReportedOnItsLine) {

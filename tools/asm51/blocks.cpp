@@ -187,7 +187,11 @@ bool Context::beginBlock(const std::vector<Token>& tokens) {
     Recording r;
     r.name = upper(all[0].text);
     r.macro.params = nameList(all.subspan(2));
-    if (isReservedWord(r.name)) error(ErrorCode::ReservedWord, std::string(all[0].text));
+    if (isReservedWord(r.name)) {
+      // Its body is still read up to ENDM, but MOV stays an instruction.
+      error(ErrorCode::ReservedWord, std::string(all[0].text));
+      r.name.clear();
+    }
     recording_ = std::move(r);
     return true;
   }
@@ -226,6 +230,7 @@ bool Context::endBlock() {
   Recording r = std::move(*recording_);
   recording_.reset();
   if (!r.isRept) {
+    if (r.name.empty()) return false;
     if (macros_.contains(r.name))
       error(ErrorCode::DuplicateSymbol, r.name);
     else
