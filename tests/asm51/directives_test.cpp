@@ -179,6 +179,11 @@ TEST(Language, PredefinedRegisterNamesGiveWayToTheSourcesOwn) {
   EXPECT_EQ(findSymbol(r, "CY")->value, 0);
   EXPECT_EQ(findSymbol(r, "IE")->type, SymbolType::Code);
   EXPECT_EQ(listedTexts(r).size(), 6u);
+  // A jump to a label named like a register bit further down takes the long
+  // form, as any forward jump does, and reaches the label.
+  const AssemblyResult ahead = assembleText("JMP RI\nORG 100H\nRI: NOP\n");
+  EXPECT_EQ(ahead.errorCount(), 0);
+  EXPECT_EQ(bytesAt(ahead, 0, 3), (Bytes{0x02, 0x01, 0x00}));
   // Every name of mod51 is predefined with mod51's value.
   const AssemblyResult all = assembleText(readFile(std::string(ASM51_TOOL_DIR) + "/mod51"));
   EXPECT_EQ(all.errorCount(), 0);

@@ -405,6 +405,7 @@ Context::Evaluated Context::evaluateExpr(std::span<const Token> tokens) {
   const ExprResult r = evaluate(tokens, env);
   out.value = r.value;
   out.known = r.known;
+  out.predefined = r.predefined;
   if (r.error) {
     error(*r.error, r.detail);
     return out;

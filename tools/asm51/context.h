@@ -35,7 +35,8 @@ class Context {
   struct Evaluated {
     std::uint16_t value = 0;
     bool known = false;
-    bool ok = false;  // usable: no error and, in pass 2, defined
+    bool ok = false;          // usable: no error and, in pass 2, defined
+    bool predefined = false;  // a predefined name took part, which the source may yet define
   };
 
   // Where the line being processed came from, and what it produced.

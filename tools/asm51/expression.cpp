@@ -301,6 +301,7 @@ class Parser {
       if (sym->type == SymbolType::Register)
         return fail(ErrorCode::BadOperand, std::string(t.text));
       out = {sym->value, sym->known};
+      if (sym->predefined) result_.predefined = true;
       if (!sym->known) noteUndefined(t);
       return true;
     }

@@ -23,6 +23,7 @@ struct ExprResult {
   std::uint16_t value = 0;
   bool known = true;          // false when an undefined symbol took part
   std::string undefinedName;  // first undefined symbol, as written
+  bool predefined = false;    // a predefined 8051 name took part
   std::optional<ErrorCode> error;
   std::string detail;
 };

@@ -203,7 +203,9 @@ int Context::genericOpcode(bool isJmp, const Parsed& target) {
     const std::uint32_t next = counter() + 2;
     const Evaluated v = evaluateExpr(target.expr);
     choice = isJmp ? kLjmp : kLcall;
-    if (v.ok && v.known) {
+    // A label named like an 8051 register further down would be another
+    // target in pass 2 than the predefined name is in pass 1.
+    if (v.ok && v.known && !v.predefined) {
       const auto offset = static_cast<std::int32_t>(v.value) - static_cast<std::int32_t>(next);
       if (isJmp && offset >= -128 && offset <= 127)
         choice = kSjmp;
