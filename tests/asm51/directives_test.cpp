@@ -104,6 +104,10 @@ TEST(Directives, EndStopsTheSource) {
   EXPECT_EQ(r.errorCount(), 0);
   EXPECT_EQ(bytesAt(r, 0, 4), (Bytes{0x00}));
   EXPECT_EQ(r.listing.size(), 2u);
+  const AssemblyResult start = assembleText("START: SJMP START\nEND START\nNOP\n");
+  EXPECT_EQ(start.errorCount(), 0);
+  EXPECT_EQ(bytesAt(start, 0, 4), (Bytes{0x80, 0xFE}));
+  EXPECT_EQ(errorCodes(assembleText("END NOWHERE\n")), std::vector{ErrorCode::UndefinedSymbol});
 }
 
 TEST(Controls, IncludeFilesNestAndNumberTheirOwnLines) {

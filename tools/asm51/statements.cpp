@@ -174,7 +174,9 @@ bool Context::directive(std::string_view word, std::span<const Token> args) {
     if (macroDepth_ == 0) error(ErrorCode::Syntax, "EXITM");
     exitMacro_ = true;
   } else if (word == "END") {
-    if (!expr.empty()) error(ErrorCode::Syntax, std::string(expr.front().text));
+    // END START names the entry point, which only a loader would use; it
+    // must still be a value.
+    if (!expr.empty()) evaluateExpr(expr);
     ended_ = true;
   } else if (word == "CSEG")
     selectSegment(Segment::Code, expr);
