@@ -181,6 +181,7 @@ void Context::processLine() {
   }
   ++statement_;
   tokenize(current_.text, tokens_);
+  dropDirectiveDot(tokens_);
   if (recording_) {
     if (!recordLine(tokens_)) finishLine();
     return;
@@ -201,6 +202,34 @@ void Context::processLine() {
   if (callMacro(tokens_)) return;
   processStatement(tokens_);
   finishLine();
+}
+
+namespace {
+
+// Words that may also be written with a leading dot (.ORG, .DB, X .EQU 5).
+constexpr std::string_view kDottable[] = {
+    "ORG",   "DB",    "DW",    "DS",    "SKIP", "DBIT",   "EQU",    "SET",   "DATA",
+    "IDATA", "XDATA", "BIT",   "CODE",  "END",  "USING",  "CSEG",   "DSEG",  "ISEG",
+    "BSEG",  "XSEG",  "IF",    "IFN",   "ELSE", "ELSEIF", "ENDIF",  "IFDEF", "IFNDEF",
+    "MACRO", "ENDM",  "EXITM", "LOCAL", "REPT", "LIST",   "NOLIST",
+};
+
+}  // namespace
+
+// Sources written for other tools put a dot before directives; the dot is
+// dropped where a directive can stand: first, after a name, or after a label.
+void Context::dropDirectiveDot(std::vector<Token>& tokens) {
+  for (std::size_t p = 0; p < 3 && p + 1 < tokens.size(); ++p) {
+    const Token& dot = tokens[p];
+    const Token& word = tokens[p + 1];
+    if (dot.kind != Tok::Dot || word.kind != Tok::Ident) continue;
+    if (dot.text.data() + 1 != word.text.data()) continue;  // ". ORG" is no directive
+    const std::string upperWord = upper(word.text);
+    if (std::find(std::begin(kDottable), std::end(kDottable), upperWord) == std::end(kDottable))
+      continue;
+    tokens.erase(tokens.begin() + static_cast<std::ptrdiff_t>(p));
+    return;
+  }
 }
 
 void Context::finishLine() {

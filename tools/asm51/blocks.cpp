@@ -130,7 +130,7 @@ bool Context::conditional(const std::vector<Token>& tokens) {
   const std::string word = upper(tokens[0].text);
   const std::span<const Token> args =
       std::span<const Token>(tokens).subspan(1, tokens.size() - 2);  // without Tok::End
-  if (word == "IF" || word == "IFDEF" || word == "IFNDEF") {
+  if (word == "IF" || word == "IFN" || word == "IFDEF" || word == "IFNDEF") {
     Conditional c;
     c.parentActive = !skipping();
     // A skipped branch's condition is not evaluated: it may hold anything.
@@ -162,10 +162,10 @@ bool Context::conditional(const std::vector<Token>& tokens) {
 }
 
 bool Context::condition(std::string_view word, std::span<const Token> args) {
-  if (word == "IF") {
+  if (word == "IF" || word == "IFN") {
     // Both passes must take the same branch: the value must be known in pass 1.
     const Evaluated v = requireKnownInPass1(args);
-    return v.ok && v.value != 0;
+    return v.ok && (v.value != 0) == (word == "IF");
   }
   if (args.size() != 1 || args[0].kind != Tok::Ident) {
     error(ErrorCode::Syntax, args.empty() ? std::string(word) : std::string(args[0].text));

@@ -64,6 +64,7 @@ class Context {
   void includeFile(const std::string& name, FileKind kind);
   const std::string* readFile(const std::string& name, FileKind kind);
   void finishLine();
+  static void dropDirectiveDot(std::vector<Token>& tokens);
 
   // blocks.cpp: conditional assembly, macros and REPT
   struct Conditional {

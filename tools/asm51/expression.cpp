@@ -53,7 +53,7 @@ class Parser {
     if (!enter(depth) || !parseAnd(out, depth)) return false;
     for (;;) {
       const bool isOr = peekWord("OR") || peek().kind == Tok::Pipe;
-      if (!isOr && !peekWord("XOR")) return true;
+      if (!isOr && !peekWord("XOR") && peek().kind != Tok::Caret) return true;
       ++pos_;
       Val rhs;
       if (!parseAnd(rhs, depth)) return false;

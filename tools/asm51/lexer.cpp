@@ -155,7 +155,7 @@ Tok singleCharKind(char c) {
     case '=': return Tok::Eq;      case '<': return Tok::Lt;
     case '>': return Tok::Gt;      case '|': return Tok::Pipe;
     case '&': return Tok::Amp;     case '~': return Tok::Tilde;
-    case '%': return Tok::Percent;
+    case '%': return Tok::Percent; case '^': return Tok::Caret;
     default:  return Tok::Bad;
   }
 }

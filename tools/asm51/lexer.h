@@ -32,13 +32,14 @@ enum class Tok : std::uint8_t {
   Le,
   Gt,
   Ge,
-  // C spellings that sources written for other tools use: << >> | & ~ %
+  // C spellings that sources written for other tools use: << >> | & ~ % ^
   Shl,
   Shr,
   Pipe,
   Amp,
   Tilde,
   Percent,
+  Caret,
   Bad,
 };
 

@@ -35,7 +35,7 @@ constexpr Definer kDefiners[] = {
 
 constexpr std::string_view kDirectives[] = {
     "DB",   "DW",   "ORG",  "DS",   "DBIT",   "USING", "END",    "CSEG",  "DSEG",
-    "ISEG", "BSEG", "XSEG", "LIST", "NOLIST", "NAME",  "PUBLIC", "EXITM",
+    "ISEG", "BSEG", "XSEG", "LIST", "NOLIST", "NAME",  "PUBLIC", "EXITM", "SKIP",
 };
 
 }  // namespace
@@ -156,7 +156,7 @@ bool Context::directive(std::string_view word, std::span<const Token> args) {
     dataBytes(args, true);
   else if (word == "ORG")
     setCounter(expr);
-  else if (word == "DS")
+  else if (word == "DS" || word == "SKIP")
     reserve(expr, Segment::Code);
   else if (word == "DBIT")
     reserve(expr, Segment::Bit);
