@@ -66,7 +66,7 @@ class Context {
   void finishLine();
   static void dropDirectiveDot(std::vector<Token>& tokens);
 
-  // blocks.cpp: conditional assembly, macros and REPT
+  // conditionals.cpp and macros.cpp: conditional assembly, macros and REPT
   struct Conditional {
     bool parentActive = true;
     bool active = false;  // lines of the current branch are assembled
