@@ -216,11 +216,14 @@ TEST(Language, ConditionalAssemblySkipsLinesUnchecked) {
       "IFDEF DEBUG\n DB 4\nENDIF\n"
       "IFNDEF DEBUG\n DB 5\nELSE\n DB 6\nENDIF\n"
       "IFDEF LATER\n DB 7\nENDIF\n"  // defined only further down
-      "LATER: NOP\n");
+      "LATER: NOP\n"
+      "IF LATE EQ 2\n DB 8\nENDIF\n"  // a constant from further down
+      "IFN LATE\n DB 9\nENDIF\n"
+      "LATE EQU 2\n");
   ASSERT_EQ(r.errorCount(), 0);
-  EXPECT_EQ(bytesAt(r, 0, 5), (Bytes{2, 4, 6, 0x00}));
+  EXPECT_EQ(bytesAt(r, 0, 6), (Bytes{2, 4, 6, 0x00, 8}));
   // Skipped lines are listed, without address or code.
-  ASSERT_EQ(r.listing.size(), 26u);
+  ASSERT_EQ(r.listing.size(), 33u);
   EXPECT_EQ(r.listing[10].text, "  this is not @ code");
   EXPECT_FALSE(r.listing[10].address);
   EXPECT_EQ(r.listing[10].byteCount, 0u);

@@ -58,7 +58,7 @@ const ErrorCase kCases[] = {
     {"ENDIF without IF", "NOP\nENDIF\n", ErrorCode::UnbalancedConditional, 2},
     {"second ELSE", "IF 1\nELSE\nELSE\nENDIF\n", ErrorCode::UnbalancedConditional, 3},
     {"IF never closed", "IF 1\nNOP\n", ErrorCode::UnbalancedConditional, 2},
-    {"IF on a later value", "IF LATER\nENDIF\nLATER EQU 1\n", ErrorCode::ForwardReference, 1},
+    {"IF on an undefined name", "IF NOWHERE\nENDIF\n", ErrorCode::UndefinedSymbol, 1},
     {"MACRO never closed", "M MACRO\nNOP\n", ErrorCode::UnterminatedBlock, 2},
     {"macro defined twice", "M MACRO\nENDM\nM MACRO\nENDM\n", ErrorCode::DuplicateSymbol, 4},
     {"EXITM outside a macro", "EXITM\n", ErrorCode::Syntax, 1},

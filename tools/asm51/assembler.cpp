@@ -85,6 +85,14 @@ AssemblyResult Context::run() {
     result_.listing.reserve(
         static_cast<std::size_t>(std::count(source_.begin(), source_.end(), '\n')) + 1);
   runPass(1);
+  if (unresolvedCondition_) {
+    // Once more, with the values the first run found further down.
+    earlier_ = std::move(symbols_);
+    symbols_ = SymbolTable{};
+    notes_.clear();
+    unresolvedCondition_ = false;
+    runPass(1);
+  }
   if (sink_) sink_->begin(result_);
   runPass(2);
   for (const Symbol* symbol : symbols_.userSymbols())

@@ -40,12 +40,44 @@ bool Context::conditional(const std::vector<Token>& tokens) {
   return false;
 }
 
-bool Context::condition(std::string_view word, std::span<const Token> args) {
-  if (word == "IF" || word == "IFN") {
-    // Both passes must take the same branch: the value must be known in pass 1.
-    const Evaluated v = requireKnownInPass1(args);
-    return v.ok && (v.value != 0) == (word == "IF");
+namespace {
+
+constexpr std::uint8_t kUnresolved = 1;  // same bit as a value required in pass 1
+constexpr std::uint8_t kTaken = 2;
+
+}  // namespace
+
+// Pass 1 decides and pass 2 repeats the decision, so both passes assemble
+// the same lines. A constant defined further down (IF DEBUG ... DEBUG EQU 1)
+// is taken from an earlier run of pass 1 over the whole source.
+bool Context::valueCondition(bool whenTrue, std::span<const Token> args) {
+  std::uint8_t& decided = note();
+  if (pass_ == 2) {
+    const Evaluated v = evaluateExpr(args);  // reports what is wrong with it
+    if (v.ok && (decided & kUnresolved)) error(ErrorCode::ForwardReference);
+    return (decided & kTaken) != 0;
   }
+  const Evaluated v = evaluateExpr(args);
+  bool known = v.ok && v.known;
+  std::uint16_t value = v.value;
+  if (!known && earlier_) {
+    const ExprResult r = evaluate(args, EvalEnv{*earlier_, location(), bank_});
+    known = !r.error && r.known;
+    value = r.value;
+  }
+  decided = 0;
+  if (!known) {
+    unresolvedCondition_ = true;
+    decided = kUnresolved;
+    return false;
+  }
+  const bool taken = (value != 0) == whenTrue;
+  if (taken) decided = kTaken;
+  return taken;
+}
+
+bool Context::condition(std::string_view word, std::span<const Token> args) {
+  if (word == "IF" || word == "IFN") return valueCondition(word == "IF", args);
   if (args.size() != 1 || args[0].kind != Tok::Ident) {
     error(ErrorCode::Syntax, args.empty() ? std::string(word) : std::string(args[0].text));
     return false;

@@ -89,6 +89,7 @@ class Context {
   bool skipping() const { return !conditionals_.empty() && !conditionals_.back().active; }
   bool conditional(const std::vector<Token>& tokens);
   bool condition(std::string_view word, std::span<const Token> args);
+  bool valueCondition(bool whenTrue, std::span<const Token> args);
   bool beginBlock(const std::vector<Token>& tokens);
   bool recordLine(const std::vector<Token>& tokens);
   bool endBlock();
@@ -152,6 +153,8 @@ class Context {
   std::uint32_t expansions_ = 0;  // numbers LOCAL names, alike in both passes
   std::uint32_t expandedLines_ = 0;
   bool predefine_ = false;
+  bool unresolvedCondition_ = false;    // an IF in pass 1 named a value not yet defined
+  std::optional<SymbolTable> earlier_;  // symbols of a first run of pass 1, for such IFs
   int lastLine_ = 0;  // of the main source, where unclosed blocks are reported  // the source names
                       // no register definition file
   bool modLoaded_ = false;
