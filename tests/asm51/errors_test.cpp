@@ -136,6 +136,10 @@ TEST(Errors, RunawaySourcesAreBounded) {
   EXPECT_EQ(errorCodes(self), std::vector{ErrorCode::MacroTooDeep});
   EXPECT_EQ(bytesAt(self, 0, 100).size(), static_cast<std::size_t>(kMaxMacroDepth));
 
+  // A line that doubles at each level stops at a length limit, not at 2^32.
+  const AssemblyResult doubling = assembleText("D MACRO X\nD X X\nENDM\nD 1\n");
+  EXPECT_EQ(errorCodes(doubling), std::vector{ErrorCode::LineTooLong});
+
   // Expansions that multiply end at the line budget, long before 2^32 lines.
   const AssemblyResult wide =
       assembleText("$NOLIST\nREPT 0FFFFH\nREPT 0FFFFH\n; nothing\nENDM\nENDM\n");

@@ -56,6 +56,8 @@ std::string_view errorMessage(ErrorCode code) {
       return "MACRO or REPT without ENDM";
     case ErrorCode::TooManyErrors:
       return "too many errors";
+    case ErrorCode::LineTooLong:
+      return "macro expansion makes a line too long";
   }
   return "error";
 }

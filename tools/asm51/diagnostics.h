@@ -32,6 +32,7 @@ enum class ErrorCode {
   UnbalancedConditional,
   UnterminatedBlock,
   TooManyErrors,
+  LineTooLong,
 };
 
 // Messages are fixed texts: the listing's error summary repeats them after the

@@ -212,13 +212,22 @@ bool Context::callMacro(const std::vector<Token>& tokens) {
     names.push_back(local);
     values.push_back("??" + std::to_string(expansions_) + "_" + local);
   }
-  std::vector<std::string> lines;
-  lines.reserve(macro.body.size());
-  for (const std::string& line : macro.body) lines.push_back(substitute(line, names, values));
   if (macroDepth_ >= kMaxMacroDepth) {
     error(ErrorCode::MacroTooDeep);
     finishLine();
     return true;
+  }
+  std::vector<std::string> lines;
+  lines.reserve(macro.body.size());
+  for (const std::string& line : macro.body) {
+    lines.push_back(substitute(line, names, values));
+    // A parameter used twice in a line that passes it on doubles the line
+    // at every level of nesting.
+    if (lines.back().size() > kMaxExpandedLine) {
+      error(ErrorCode::LineTooLong);
+      finishLine();
+      return true;
+    }
   }
   finishLine();
   current_.diagnostics.clear();
