@@ -154,6 +154,13 @@ TEST(Errors, RunawaySourcesAreBounded) {
   EXPECT_FALSE(far.fatal);
   for (ErrorCode code : errorCodes(far)) EXPECT_EQ(code, ErrorCode::CodeBeyond64K);
 
+  // The listing's object bytes are bounded even where ORG rewrites one range
+  // again and again; the memory image is still built.
+  const AssemblyResult rewritten =
+      assembleText("REPT 520\nORG 0\nDB '" + std::string(8190, 'x') + "'\nENDM\n");
+  EXPECT_LE(rewritten.objectBytes.size(), kMaxListedBytes);
+  EXPECT_EQ(bytesAt(rewritten, 8189, 2), std::vector<std::uint8_t>{'x'});
+
   // Errors are counted up to a limit, then one more stops assembly.
   std::string noise;
   for (std::size_t i = 0; i <= kMaxErrors; ++i) noise += "  BAD A\n";

@@ -158,11 +158,6 @@ void Context::processFile(std::string_view name, std::string_view text, int dept
 
 void Context::processLines(std::string_view text, bool expansion) {
   const CurrentLine caller = current_;
-  if (pass_ == 2 && !sink_) {
-    // Collected listing lines point into their text, which must outlive them.
-    result_.texts.push_back(std::make_unique<const std::string>(text));
-    text = *result_.texts.back();
-  }
   std::size_t start = 0;
   while (start < text.size() && !ended_ && !stopped_ && !exitMacro_) {
     std::size_t end = text.find('\n', start);
@@ -415,9 +410,12 @@ void Context::emit(std::span<const std::uint8_t> bytes) {
     if (!current_.address && loc <= 0xFFFF) current_.address = static_cast<std::uint16_t>(loc);
     bool beyond = false;
     bool overlap = false;
+    // Only a source full of errors lists more bytes than this; the memory
+    // image is built all the same.
+    const bool listed = result_.objectBytes.size() + bytes.size() <= kMaxListedBytes;
     for (std::size_t i = 0; i < bytes.size(); ++i) {
       const std::uint32_t at = loc + static_cast<std::uint32_t>(i);
-      result_.objectBytes.push_back(bytes[i]);
+      if (listed) result_.objectBytes.push_back(bytes[i]);
       if (at > 0xFFFF) {
         beyond = true;
         continue;

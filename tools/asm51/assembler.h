@@ -33,6 +33,8 @@ inline constexpr int kMaxMacroDepth = 32;
 inline constexpr std::uint32_t kMaxLinesPerPass = 500'000;
 // A line that a macro expansion produces may not be longer than this.
 inline constexpr std::size_t kMaxExpandedLine = 16 * 1024;
+// Object bytes shown in the listing, in all: 64 KiB of code many times over.
+inline constexpr std::size_t kMaxListedBytes = 4 * 1024 * 1024;
 // Errors recorded; past this, assembly stops with one more.
 inline constexpr std::size_t kMaxErrors = 100'000;
 // The location counters never run past this, however much DS reserves:

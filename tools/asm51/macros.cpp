@@ -236,10 +236,17 @@ bool Context::callMacro(const std::vector<Token>& tokens) {
 }
 
 void Context::expand(const std::vector<std::string>& lines, std::uint32_t times) {
-  std::string text;
+  std::string joined;
   for (const std::string& line : lines) {
-    text += line;
-    text += '\n';
+    joined += line;
+    joined += '\n';
+  }
+  std::string_view text = joined;
+  if (pass_ == 2 && !sink_) {
+    // Collected listing lines point into their text, which must outlive them;
+    // one copy serves every repetition.
+    result_.texts.push_back(std::make_unique<const std::string>(std::move(joined)));
+    text = *result_.texts.back();
   }
   ++macroDepth_;
   const std::size_t openConditionals = conditionals_.size();
