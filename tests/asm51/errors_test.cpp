@@ -146,6 +146,12 @@ TEST(Errors, RunawaySourcesAreBounded) {
   EXPECT_TRUE(wide.fatal);
   EXPECT_EQ(errorCodes(wide).back(), ErrorCode::TooManyLines);
 
+  // So do long lines repeated, by their length.
+  const AssemblyResult longLines =
+      assembleText("REPT 60000\n;" + std::string(300, 'x') + "\nENDM\n");
+  EXPECT_TRUE(longLines.fatal);
+  EXPECT_EQ(errorCodes(longLines), std::vector{ErrorCode::TooManyLines});
+
   // The location counter stops above 64 KiB instead of wrapping round to 0:
   // 65538 times 0FFFFH is just over 2^32.
   const AssemblyResult far = assembleText(

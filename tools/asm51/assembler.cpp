@@ -119,6 +119,7 @@ void Context::runPass(int pass) {
   exitMacro_ = false;
   expansions_ = 0;
   expandedLines_ = 0;
+  expandedBytes_ = 0;
   if (predefine_) {
     // Defined in both passes alike, so that statement numbers agree.
     current_ = CurrentLine{};
@@ -177,7 +178,8 @@ void Context::processLines(std::string_view text, bool expansion) {
 
 void Context::processLine() {
   // Bounds the work of one pass and keeps statement numbers within an int.
-  if (++expandedLines_ > kMaxLinesPerPass) {
+  if (current_.expansion) expandedBytes_ += current_.text.size();
+  if (++expandedLines_ > kMaxLinesPerPass || expandedBytes_ > kMaxExpandedBytesPerPass) {
     error(ErrorCode::TooManyLines, {}, true);
     finishLine();
     return;

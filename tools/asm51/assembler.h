@@ -35,6 +35,9 @@ inline constexpr std::uint32_t kMaxLinesPerPass = 500'000;
 inline constexpr std::size_t kMaxExpandedLine = 16 * 1024;
 // Object bytes shown in the listing, in all: 64 KiB of code many times over.
 inline constexpr std::size_t kMaxListedBytes = 4 * 1024 * 1024;
+// Text that macros and REPT may produce in one pass: long lines repeated
+// cost time even when there are few of them.
+inline constexpr std::uint64_t kMaxExpandedBytesPerPass = 8 * 1024 * 1024;
 // Errors recorded; past this, assembly stops with one more.
 inline constexpr std::size_t kMaxErrors = 100'000;
 // The location counters never run past this, however much DS reserves:

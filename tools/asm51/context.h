@@ -152,6 +152,7 @@ class Context {
   bool exitMacro_ = false;        // EXITM seen: the rest of this expansion is dropped
   std::uint32_t expansions_ = 0;  // numbers LOCAL names, alike in both passes
   std::uint32_t expandedLines_ = 0;
+  std::uint64_t expandedBytes_ = 0;  // text of expanded lines, this pass
   bool predefine_ = false;
   bool unresolvedCondition_ = false;    // an IF in pass 1 named a value not yet defined
   std::optional<SymbolTable> earlier_;  // symbols of a first run of pass 1, for such IFs

@@ -217,6 +217,15 @@ bool Context::callMacro(const std::vector<Token>& tokens) {
     finishLine();
     return true;
   }
+  // Substituting costs as much as running the lines, even those that EXITM
+  // then drops, so it counts against the same budget.
+  expandedLines_ +=
+      static_cast<std::uint32_t>(std::min<std::size_t>(macro.body.size(), kMaxLinesPerPass));
+  if (expandedLines_ > kMaxLinesPerPass) {
+    error(ErrorCode::TooManyLines, {}, true);
+    finishLine();
+    return true;
+  }
   std::vector<std::string> lines;
   lines.reserve(macro.body.size());
   for (const std::string& line : macro.body) {
@@ -225,6 +234,12 @@ bool Context::callMacro(const std::vector<Token>& tokens) {
     // at every level of nesting.
     if (lines.back().size() > kMaxExpandedLine) {
       error(ErrorCode::LineTooLong);
+      finishLine();
+      return true;
+    }
+    expandedBytes_ += lines.back().size();
+    if (expandedBytes_ > kMaxExpandedBytesPerPass) {
+      error(ErrorCode::TooManyLines, {}, true);
       finishLine();
       return true;
     }
