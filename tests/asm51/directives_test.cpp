@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "support.hpp"
+#include "support.h"
 
 namespace asm51::test {
 namespace {
@@ -8,142 +8,281 @@ namespace {
 using Bytes = std::vector<std::uint8_t>;
 
 const SymbolEntry* findSymbol(const AssemblyResult& r, std::string_view name) {
-    for (const SymbolEntry& s : r.symbols)
-        if (s.name == name) return &s;
-    return nullptr;
+  for (const SymbolEntry& s : r.symbols)
+    if (s.name == name) return &s;
+  return nullptr;
 }
 
 TEST(Directives, DataDefinitions) {
-    const AssemblyResult r = assembleText(
-        "ORG 10H\n"
-        "T: DB 'Hi', 0, 'A'+1, -1, 'it''s'\n"
-        "DW 1234H, T, 'AB'\n"
-        "DS 3\n"
-        "DB 77H\n");
-    ASSERT_EQ(r.errorCount(), 0);
-    EXPECT_EQ(bytesAt(r, 0x10, 9), (Bytes{'H', 'i', 0x00, 'B', 0xFF, 'i', 't', '\'', 's'}));
-    EXPECT_EQ(bytesAt(r, 0x19, 6), (Bytes{0x12, 0x34, 0x00, 0x10, 'A', 'B'}));
-    EXPECT_FALSE(r.image.used(0x1F));
-    EXPECT_EQ(bytesAt(r, 0x22, 1), (Bytes{0x77}));
+  const AssemblyResult r = assembleText(
+      "ORG 10H\n"
+      "T: DB 'Hi', 0, 'A'+1, -1, 'it''s'\n"
+      "DW 1234H, T, 'AB'\n"
+      "DS 3\n"
+      "DB 77H\n");
+  ASSERT_EQ(r.errorCount(), 0);
+  EXPECT_EQ(bytesAt(r, 0x10, 9), (Bytes{'H', 'i', 0x00, 'B', 0xFF, 'i', 't', '\'', 's'}));
+  EXPECT_EQ(bytesAt(r, 0x19, 6), (Bytes{0x12, 0x34, 0x00, 0x10, 'A', 'B'}));
+  EXPECT_FALSE(r.image.used(0x1F));
+  EXPECT_EQ(bytesAt(r, 0x22, 1), (Bytes{0x77}));
 }
 
 TEST(Directives, SymbolKindsAndValues) {
-    const AssemblyResult r = assembleText(
-        "$MOD51\n"
-        "COUNT EQU 10\n"
-        "LED BIT P1.0\n"
-        "FLAG BIT 2FH\n"
-        "VAR DATA 30H\n"
-        "PTR IDATA 90H\n"
-        "BUF XDATA 1000H\n"
-        "ENTRY CODE 0800H\n"
-        "N SET 1\n"
-        "MOV A,#N\n"
-        "N SET N+1\n"
-        "MOV A,#N\n"
-        "LATE EQU EARLY+1\n"
-        "EARLY EQU 2\n"
-        "MOV A,#LATE\n");
-    ASSERT_EQ(r.errorCount(), 0);
-    struct Expect {
-        const char* name;
-        SymbolType type;
-        std::uint16_t value;
-    };
-    for (const Expect& e : {Expect{"COUNT", SymbolType::Number, 10}, Expect{"LED", SymbolType::Bit, 0x90},
-                            Expect{"FLAG", SymbolType::Bit, 0x2F}, Expect{"VAR", SymbolType::Data, 0x30},
-                            Expect{"PTR", SymbolType::Idata, 0x90}, Expect{"BUF", SymbolType::Xdata, 0x1000},
-                            Expect{"ENTRY", SymbolType::Code, 0x800}, Expect{"N", SymbolType::Set, 2},
-                            Expect{"LATE", SymbolType::Number, 3}}) {
-        const SymbolEntry* s = findSymbol(r, e.name);
-        ASSERT_NE(s, nullptr) << e.name;
-        EXPECT_EQ(s->type, e.type) << e.name;
-        EXPECT_EQ(s->value, e.value) << e.name;
-    }
-    EXPECT_EQ(bytesAt(r, 0, 6), (Bytes{0x74, 0x01, 0x74, 0x02, 0x74, 0x03}));
-    // Symbols from the register file stay out of the table.
-    EXPECT_EQ(findSymbol(r, "P1"), nullptr);
+  const AssemblyResult r = assembleText(
+      "$MOD51\n"
+      "COUNT EQU 10\n"
+      "LED BIT P1.0\n"
+      "FLAG BIT 2FH\n"
+      "VAR DATA 30H\n"
+      "PTR IDATA 90H\n"
+      "BUF XDATA 1000H\n"
+      "ENTRY CODE 0800H\n"
+      "N SET 1\n"
+      "MOV A,#N\n"
+      "N SET N+1\n"
+      "MOV A,#N\n"
+      "LATE EQU EARLY+1\n"
+      "EARLY EQU 2\n"
+      "MOV A,#LATE\n");
+  ASSERT_EQ(r.errorCount(), 0);
+  struct Expect {
+    const char* name;
+    SymbolType type;
+    std::uint16_t value;
+  };
+  for (const Expect& e :
+       {Expect{"COUNT", SymbolType::Number, 10}, Expect{"LED", SymbolType::Bit, 0x90},
+        Expect{"FLAG", SymbolType::Bit, 0x2F}, Expect{"VAR", SymbolType::Data, 0x30},
+        Expect{"PTR", SymbolType::Idata, 0x90}, Expect{"BUF", SymbolType::Xdata, 0x1000},
+        Expect{"ENTRY", SymbolType::Code, 0x800}, Expect{"N", SymbolType::Set, 2},
+        Expect{"LATE", SymbolType::Number, 3}}) {
+    const SymbolEntry* s = findSymbol(r, e.name);
+    ASSERT_NE(s, nullptr) << e.name;
+    EXPECT_EQ(s->type, e.type) << e.name;
+    EXPECT_EQ(s->value, e.value) << e.name;
+  }
+  EXPECT_EQ(bytesAt(r, 0, 6), (Bytes{0x74, 0x01, 0x74, 0x02, 0x74, 0x03}));
+  // Symbols from the register file stay out of the table.
+  EXPECT_EQ(findSymbol(r, "P1"), nullptr);
 }
 
 TEST(Directives, SegmentsKeepTheirOwnCounters) {
-    const AssemblyResult r = assembleText(
-        "DSEG AT 30H\n"
-        "V1: DS 2\n"
-        "V2: DS 1\n"
-        "BSEG AT 8\n"
-        "F1: DBIT 1\n"
-        "F2: DBIT 1\n"
-        "XSEG AT 1000H\n"
-        "X1: DS 100H\n"
-        "X2: DS 1\n"
-        "ISEG AT 80H\n"
-        "STACK: DS 20H\n"
-        "CSEG AT 100H\n"
-        "START: MOV V2,#F2\n"
-        "DSEG\n"
-        "V3: DS 1\n"
-        "CSEG\n"
-        "NEXT: NOP\n");
-    ASSERT_EQ(r.errorCount(), 0);
-    EXPECT_EQ(findSymbol(r, "V1")->value, 0x30);
-    EXPECT_EQ(findSymbol(r, "V2")->value, 0x32);
-    EXPECT_EQ(findSymbol(r, "V2")->type, SymbolType::Data);
-    EXPECT_EQ(findSymbol(r, "V3")->value, 0x33);
-    EXPECT_EQ(findSymbol(r, "F2")->value, 9);
-    EXPECT_EQ(findSymbol(r, "F2")->type, SymbolType::Bit);
-    EXPECT_EQ(findSymbol(r, "X2")->value, 0x1100);
-    EXPECT_EQ(findSymbol(r, "X2")->type, SymbolType::Xdata);
-    EXPECT_EQ(findSymbol(r, "STACK")->type, SymbolType::Idata);
-    EXPECT_EQ(findSymbol(r, "NEXT")->value, 0x103);
-    EXPECT_EQ(bytesAt(r, 0x100, 4), (Bytes{0x75, 0x32, 0x09, 0x00}));
+  const AssemblyResult r = assembleText(
+      "DSEG AT 30H\n"
+      "V1: DS 2\n"
+      "V2: DS 1\n"
+      "BSEG AT 8\n"
+      "F1: DBIT 1\n"
+      "F2: DBIT 1\n"
+      "XSEG AT 1000H\n"
+      "X1: DS 100H\n"
+      "X2: DS 1\n"
+      "ISEG AT 80H\n"
+      "STACK: DS 20H\n"
+      "CSEG AT 100H\n"
+      "START: MOV V2,#F2\n"
+      "DSEG\n"
+      "V3: DS 1\n"
+      "CSEG\n"
+      "NEXT: NOP\n");
+  ASSERT_EQ(r.errorCount(), 0);
+  EXPECT_EQ(findSymbol(r, "V1")->value, 0x30);
+  EXPECT_EQ(findSymbol(r, "V2")->value, 0x32);
+  EXPECT_EQ(findSymbol(r, "V2")->type, SymbolType::Data);
+  EXPECT_EQ(findSymbol(r, "V3")->value, 0x33);
+  EXPECT_EQ(findSymbol(r, "F2")->value, 9);
+  EXPECT_EQ(findSymbol(r, "F2")->type, SymbolType::Bit);
+  EXPECT_EQ(findSymbol(r, "X2")->value, 0x1100);
+  EXPECT_EQ(findSymbol(r, "X2")->type, SymbolType::Xdata);
+  EXPECT_EQ(findSymbol(r, "STACK")->type, SymbolType::Idata);
+  EXPECT_EQ(findSymbol(r, "NEXT")->value, 0x103);
+  EXPECT_EQ(bytesAt(r, 0x100, 4), (Bytes{0x75, 0x32, 0x09, 0x00}));
 }
 
 TEST(Directives, EndStopsTheSource) {
-    const AssemblyResult r = assembleText("NOP\nEND\nthis is not assembled\nNOP\n");
-    EXPECT_EQ(r.errorCount(), 0);
-    EXPECT_EQ(bytesAt(r, 0, 4), (Bytes{0x00}));
-    EXPECT_EQ(r.listing.size(), 2u);
+  const AssemblyResult r = assembleText("NOP\nEND\nthis is not assembled\nNOP\n");
+  EXPECT_EQ(r.errorCount(), 0);
+  EXPECT_EQ(bytesAt(r, 0, 4), (Bytes{0x00}));
+  EXPECT_EQ(r.listing.size(), 2u);
+  const AssemblyResult start = assembleText("START: SJMP START\nEND START\nNOP\n");
+  EXPECT_EQ(start.errorCount(), 0);
+  EXPECT_EQ(bytesAt(start, 0, 4), (Bytes{0x80, 0xFE}));
+  EXPECT_EQ(errorCodes(assembleText("END NOWHERE\n")), std::vector{ErrorCode::UndefinedSymbol});
 }
 
 TEST(Controls, IncludeFilesNestAndNumberTheirOwnLines) {
-    const AssemblyResult r = assembleText("$INCLUDE(defs.inc)\nMOV A,#VALUE\nEND\n",
-                                          {{"defs.inc", "; defs\nVALUE EQU 42\n$INCLUDE (more.inc)\n"},
-                                           {"more.inc", "DB VALUE\n"}});
-    ASSERT_EQ(r.errorCount(), 0);
-    EXPECT_EQ(bytesAt(r, 0, 3), (Bytes{42, 0x74, 42}));
-    ASSERT_EQ(r.listing.size(), 7u);
-    std::vector<std::pair<int, int>> lineAndDepth;
-    for (const ListedLine& line : r.listing) lineAndDepth.emplace_back(line.line, line.depth);
-    EXPECT_EQ(lineAndDepth, (std::vector<std::pair<int, int>>{{1, 0}, {1, 1}, {2, 1}, {3, 1}, {1, 2}, {2, 0}, {3, 0}}));
+  const AssemblyResult r = assembleText(
+      "$INCLUDE(defs.inc)\nMOV A,#VALUE\nEND\n",
+      {{"defs.inc", "; defs\nVALUE EQU 42\n$INCLUDE (more.inc)\n"}, {"more.inc", "DB VALUE\n"}});
+  ASSERT_EQ(r.errorCount(), 0);
+  EXPECT_EQ(bytesAt(r, 0, 3), (Bytes{42, 0x74, 42}));
+  ASSERT_EQ(r.listing.size(), 7u);
+  std::vector<std::pair<int, int>> lineAndDepth;
+  for (const ListedLine& line : r.listing) lineAndDepth.emplace_back(line.line, line.depth);
+  EXPECT_EQ(lineAndDepth, (std::vector<std::pair<int, int>>{
+                              {1, 0}, {1, 1}, {2, 1}, {3, 1}, {1, 2}, {2, 0}, {3, 0}}));
 }
 
 TEST(Controls, RegisterFilesAreReadOnDemand) {
-    EXPECT_EQ(assembleText("$MOD52\nMOV T2CON,#4\n").errorCount(), 0);
-    EXPECT_EQ(errorCodes(assembleText("$MOD51\nMOV T2CON,#4\n")), std::vector{ErrorCode::UndefinedSymbol});
-    EXPECT_EQ(errorCodes(assembleText("MOV P1,#4\n")), std::vector{ErrorCode::UndefinedSymbol});
-    EXPECT_EQ(assembleText("$NOMOD\nP1 DATA 90H\nMOV P1,#4\n").errorCount(), 0);
-    // Any letter case, and a second register file is not read again.
-    EXPECT_EQ(assembleText("$mod51\n$MOD51\nSETB EA\n").errorCount(), 0);
+  EXPECT_EQ(assembleText("$MOD52\nMOV T2CON,#4\n").errorCount(), 0);
+  EXPECT_EQ(errorCodes(assembleText("$MOD51\nMOV T2CON,#4\n")),
+            std::vector{ErrorCode::UndefinedSymbol});
+  EXPECT_EQ(errorCodes(assembleText("$NOMOD\nMOV P1,#4\n")),
+            std::vector{ErrorCode::UndefinedSymbol});
+  EXPECT_EQ(errorCodes(assembleText("$NOMOD51\nSETB EA\n")),
+            std::vector{ErrorCode::UndefinedSymbol});
+  EXPECT_EQ(assembleText("$NOMOD\nP1 DATA 90H\nMOV P1,#4\n").errorCount(), 0);
+  // Any letter case, and a second register file is not read again.
+  EXPECT_EQ(assembleText("$mod51\n$MOD51\nSETB EA\n").errorCount(), 0);
 }
 
 TEST(Controls, ListingControls) {
-    const AssemblyResult r = assembleText(
-        "$TITLE(Demo program) PAGELENGTH(60)\n"
-        "$NOLIST\n"
-        "NOP\n"
-        "MOV A,#UNDEFINED\n"
-        "$LIST\n"
-        "$PAGEWIDTH(120) NOPAGING EJECT DATE(1.1.2024) XREF\n"
-        "RET\n"
-        "$NOSYMBOLS\n");
-    EXPECT_EQ(r.title, "Demo program");
-    EXPECT_FALSE(r.listSymbols);
-    ASSERT_EQ(r.errorCount(), 1);
-    std::vector<std::string> texts;
-    for (const ListedLine& line : r.listing) texts.emplace_back(line.text);
-    // Hidden lines stay hidden unless they carry an error.
-    EXPECT_EQ(texts, (std::vector<std::string>{"$TITLE(Demo program) PAGELENGTH(60)", "MOV A,#UNDEFINED", "$LIST", "$PAGEWIDTH(120) NOPAGING EJECT DATE(1.1.2024) XREF",
-                                               "RET", "$NOSYMBOLS"}));
+  const AssemblyResult r = assembleText(
+      "$TITLE(Demo program) PAGELENGTH(60)\n"
+      "$NOLIST\n"
+      "NOP\n"
+      "MOV A,#UNDEFINED\n"
+      "$LIST\n"
+      "$PAGEWIDTH(120) NOPAGING EJECT DATE(1.1.2024) XREF\n"
+      "RET\n"
+      "$NOSYMBOLS\n");
+  EXPECT_EQ(r.title, "Demo program");
+  EXPECT_FALSE(r.listSymbols);
+  ASSERT_EQ(r.errorCount(), 1);
+  std::vector<std::string> texts;
+  for (const ListedLine& line : r.listing) texts.emplace_back(line.text);
+  // Hidden lines stay hidden unless they carry an error.
+  EXPECT_EQ(texts, (std::vector<std::string>{
+                       "$TITLE(Demo program) PAGELENGTH(60)", "MOV A,#UNDEFINED", "$LIST",
+                       "$PAGEWIDTH(120) NOPAGING EJECT DATE(1.1.2024) XREF", "RET", "$NOSYMBOLS"}));
+}
+
+}  // namespace
+}  // namespace asm51::test
+
+namespace asm51::test {
+namespace {
+
+std::vector<std::string> listedTexts(const AssemblyResult& r) {
+  std::vector<std::string> texts;
+  for (const ListedLine& line : r.listing) texts.emplace_back(line.text);
+  return texts;
+}
+
+TEST(Language, PredefinedRegisterNamesGiveWayToTheSourcesOwn) {
+  const AssemblyResult r = assembleText(
+      "RESET: MOV P1,#0FFH\n"  // vector names are the source's own labels
+      "TIMER0: SETB EA\n"
+      "MOV C,ACC.7\n"
+      "CY EQU 20H.0\n"  // takes the place of PSW.7, no duplicate
+      "SETB CY\n"
+      "IE: NOP\n");
+  ASSERT_EQ(r.errorCount(), 0);
+  EXPECT_EQ(bytesAt(r, 0, 10), (Bytes{0x75, 0x90, 0xFF, 0xD2, 0xAF, 0xA2, 0xE7, 0xD2, 0x00, 0x00}));
+  EXPECT_EQ(findSymbol(r, "P1"), nullptr);  // predefined names stay out of the table
+  EXPECT_EQ(findSymbol(r, "CY")->value, 0);
+  EXPECT_EQ(findSymbol(r, "IE")->type, SymbolType::Code);
+  EXPECT_EQ(listedTexts(r).size(), 6u);
+  // A jump to a label named like a register bit further down takes the long
+  // form, as any forward jump does, and reaches the label.
+  const AssemblyResult ahead = assembleText("JMP RI\nORG 100H\nRI: NOP\n");
+  EXPECT_EQ(ahead.errorCount(), 0);
+  EXPECT_EQ(bytesAt(ahead, 0, 3), (Bytes{0x02, 0x01, 0x00}));
+  // Every name of mod51 is predefined with mod51's value.
+  const AssemblyResult all = assembleText(readFile(std::string(ASM51_TOOL_DIR) + "/mod51"));
+  EXPECT_EQ(all.errorCount(), 0);
+  for (const SymbolEntry& s : all.symbols) {
+    const AssemblyResult use = assembleText("DB " + s.name + "\n");
+    EXPECT_EQ(bytesAt(use, 0, 1), (Bytes{static_cast<std::uint8_t>(s.value)})) << s.name;
+  }
+}
+
+TEST(Language, ConditionalAssemblySkipsLinesUnchecked) {
+  const AssemblyResult r = assembleText(
+      "DEBUG EQU 1\n"
+      "IF DEBUG\n"
+      "  IF DEBUG GT 1\n"
+      "    DB 1\n"
+      "  ELSEIF DEBUG = 1\n"
+      "    DB 2\n"
+      "  ELSE\n"
+      "    DB 3\n"
+      "  ENDIF\n"
+      "ELSE\n"
+      "  this is not @ code\n"
+      "  IF\n"
+      "  ENDIF\n"
+      "ENDIF\n"
+      "IFDEF DEBUG\n DB 4\nENDIF\n"
+      "IFNDEF DEBUG\n DB 5\nELSE\n DB 6\nENDIF\n"
+      "IFDEF LATER\n DB 7\nENDIF\n"  // defined only further down
+      "LATER: NOP\n"
+      "IF LATE EQ 2\n DB 8\nENDIF\n"  // a constant from further down
+      "IFN LATE\n DB 9\nENDIF\n"
+      "LATE EQU 2\n");
+  ASSERT_EQ(r.errorCount(), 0);
+  EXPECT_EQ(bytesAt(r, 0, 6), (Bytes{2, 4, 6, 0x00, 8}));
+  // Skipped lines are listed, without address or code.
+  ASSERT_EQ(r.listing.size(), 33u);
+  EXPECT_EQ(r.listing[10].text, "  this is not @ code");
+  EXPECT_FALSE(r.listing[10].address);
+  EXPECT_EQ(r.listing[10].byteCount, 0u);
+}
+
+TEST(Language, MacrosExpandWithParametersLocalLabelsAndExitm) {
+  const AssemblyResult r = assembleText(
+      "WAIT MACRO COUNT, REG\n"
+      "  LOCAL AGAIN\n"
+      "  MOV REG,#COUNT\n"
+      "AGAIN: DJNZ REG,AGAIN\n"
+      "ENDM\n"
+      "PUT MACRO V\n"
+      "  IF V EQ 0\n"
+      "    EXITM\n"
+      "  ENDIF\n"
+      "  MOV A,#V ; V here, 'V' there\n"
+      "  DB 'V', V&0H\n"
+      "ENDM\n"
+      "START: WAIT 10, R7\n"
+      "  WAIT <3>, R6\n"
+      "  PUT 0\n"
+      "  PUT 5\n"
+      "  REPT 2\n"
+      "  INC A\n"
+      "  ENDM\n"
+      "  SJMP START\n");
+  ASSERT_EQ(r.errorCount(), 0);
+  EXPECT_EQ(bytesAt(r, 0, 17), (Bytes{0x7F, 10, 0xDF, 0xFE, 0x7E, 3, 0xDE, 0xFE, 0x74, 5, 'V', 0x50,
+                                      0x04, 0x04, 0x80, 0xF0}));
+  EXPECT_EQ(findSymbol(r, "START")->value, 0);
+  // Expansions are listed under their call, marked as such.
+  std::vector<std::string> expanded;
+  for (const ListedLine& line : r.listing)
+    if (line.expansion) expanded.emplace_back(line.text);
+  EXPECT_EQ(expanded, (std::vector<std::string>{
+                          "  MOV R7,#10", "??1_AGAIN: DJNZ R7,??1_AGAIN", "  MOV R6,#3",
+                          "??2_AGAIN: DJNZ R6,??2_AGAIN", "  IF 0 EQ 0", "    EXITM", "  IF 5 EQ 0",
+                          "    EXITM", "  ENDIF", "  MOV A,#5 ; V here, 'V' there", "  DB 'V', 50H",
+                          "  INC A", "  INC A"}));
+}
+
+TEST(Language, LabelsControlsAndOrgAsClassicSourcesWriteThem) {
+  const AssemblyResult r = assembleText(
+      "NAME demo\n"
+      "MAIN\n"           // a label alone in column 1
+      "LOOP MOV A,#1\n"  // and before an instruction
+      "  NOLIST\n"
+      "  NOP\n"
+      "  LIST\n"
+      "  ORG 100H\n"
+      "  DB 1\n"
+      "  ORG 3\n"  // back below the current address
+      "  SJMP LOOP\n");
+  ASSERT_EQ(r.errorCount(), 0);
+  EXPECT_EQ(findSymbol(r, "MAIN")->value, 0);
+  EXPECT_EQ(findSymbol(r, "LOOP")->value, 0);
+  EXPECT_EQ(bytesAt(r, 0, 6), (Bytes{0x74, 0x01, 0x00, 0x80, 0xFB}));
+  EXPECT_EQ(listedTexts(r).size(), 8u);  // NOP hidden
 }
 
 }  // namespace

@@ -1,15 +1,15 @@
 #include <gtest/gtest.h>
 
-#include "support.hpp"
+#include "support.h"
 
 namespace asm51::test {
 namespace {
 
 struct ErrorCase {
-    const char* name;
-    const char* source;
-    ErrorCode code;
-    int line;
+  const char* name;
+  const char* source;
+  ErrorCode code;
+  int line;
 };
 
 // Each source has exactly one fault, on the given line.
@@ -55,75 +55,150 @@ const ErrorCase kCases[] = {
     {"instruction in a data segment", "DSEG AT 30H\nNOP\n", ErrorCode::WrongSegment, 2},
     {"DB in a bit segment", "BSEG\nDB 1\n", ErrorCode::WrongSegment, 2},
     {"DBIT outside the bit segment", "DBIT 1\n", ErrorCode::WrongSegment, 1},
+    {"ENDIF without IF", "NOP\nENDIF\n", ErrorCode::UnbalancedConditional, 2},
+    {"second ELSE", "IF 1\nELSE\nELSE\nENDIF\n", ErrorCode::UnbalancedConditional, 3},
+    {"IF never closed", "IF 1\nNOP\n", ErrorCode::UnbalancedConditional, 2},
+    {"IF on an undefined name", "IF NOWHERE\nENDIF\n", ErrorCode::UndefinedSymbol, 1},
+    {"MACRO never closed", "M MACRO\nNOP\n", ErrorCode::UnterminatedBlock, 2},
+    {"macro defined twice", "M MACRO\nENDM\nM MACRO\nENDM\n", ErrorCode::DuplicateSymbol, 4},
+    {"EXITM outside a macro", "EXITM\n", ErrorCode::Syntax, 1},
+    {"macro named like an instruction", "MOV MACRO\n BAD\nENDM\nMOV A,R0\n",
+     ErrorCode::ReservedWord, 1},
 };
 
 TEST(Errors, EachClassIsReportedOnItsLine) {
-    for (const ErrorCase& c : kCases) {
-        const AssemblyResult r = assembleText(c.source);
-        ASSERT_EQ(r.errorCount(), 1) << c.name;
-        EXPECT_EQ(r.diagnostics[0].code, c.code) << c.name;
-        EXPECT_EQ(r.diagnostics[0].line, c.line) << c.name;
-        EXPECT_FALSE(r.fatal) << c.name;
-        // The error is listed under its own line.
-        bool attached = false;
-        for (const ListedLine& line : r.listing)
-            if (line.line == c.line && line.diagnostics == std::vector<std::size_t>{0}) attached = true;
-        EXPECT_TRUE(attached) << c.name;
-    }
+  for (const ErrorCase& c : kCases) {
+    const AssemblyResult r = assembleText(c.source);
+    ASSERT_EQ(r.errorCount(), 1) << c.name;
+    EXPECT_EQ(r.diagnostics[0].code, c.code) << c.name;
+    EXPECT_EQ(r.diagnostics[0].line, c.line) << c.name;
+    EXPECT_FALSE(r.fatal) << c.name;
+    // The error is listed under its own line.
+    bool attached = false;
+    for (const ListedLine& line : r.listing)
+      if (line.line == c.line && line.diagnostics == std::vector<std::size_t>{0}) attached = true;
+    EXPECT_TRUE(attached) << c.name;
+  }
 }
 
 TEST(Errors, AssemblyGoesOnAfterAnError) {
-    const AssemblyResult r = assembleText("MOV A,#UNKNOWN1\nNOP\nMOV A,#300H\nL: SJMP L\nLJMP UNKNOWN2\n");
-    EXPECT_EQ(errorCodes(r), (std::vector{ErrorCode::UndefinedSymbol, ErrorCode::ValueOutOfRange,
-                                          ErrorCode::UndefinedSymbol}));
-    // Later lines still get their addresses and code.
-    EXPECT_EQ(bytesAt(r, 2, 1), std::vector<std::uint8_t>{0x00});
-    EXPECT_EQ(bytesAt(r, 5, 2), (std::vector<std::uint8_t>{0x80, 0xFE}));
-    EXPECT_EQ(r.diagnostics[0].detail, "UNKNOWN1");
+  const AssemblyResult r =
+      assembleText("MOV A,#UNKNOWN1\nNOP\nMOV A,#300H\nL: SJMP L\nLJMP UNKNOWN2\n");
+  EXPECT_EQ(errorCodes(r), (std::vector{ErrorCode::UndefinedSymbol, ErrorCode::ValueOutOfRange,
+                                        ErrorCode::UndefinedSymbol}));
+  // Later lines still get their addresses and code.
+  EXPECT_EQ(bytesAt(r, 2, 1), std::vector<std::uint8_t>{0x00});
+  EXPECT_EQ(bytesAt(r, 5, 2), (std::vector<std::uint8_t>{0x80, 0xFE}));
+  EXPECT_EQ(r.diagnostics[0].detail, "UNKNOWN1");
 }
 
 TEST(Errors, MissingIncludeIsFatal) {
-    const AssemblyResult r = assembleText("NOP\n$INCLUDE(absent.inc)\nMOV A,#UNDEFINED\n");
-    EXPECT_TRUE(r.fatal);
-    ASSERT_EQ(r.errorCount(), 1);
-    EXPECT_EQ(r.diagnostics[0].code, ErrorCode::MissingInclude);
-    EXPECT_EQ(r.diagnostics[0].detail, "absent.inc");
-    EXPECT_EQ(r.diagnostics[0].line, 2);
-    EXPECT_EQ(r.listing.size(), 2u);
+  const AssemblyResult r = assembleText("NOP\n$INCLUDE(absent.inc)\nMOV A,#UNDEFINED\n");
+  EXPECT_TRUE(r.fatal);
+  ASSERT_EQ(r.errorCount(), 1);
+  EXPECT_EQ(r.diagnostics[0].code, ErrorCode::MissingInclude);
+  EXPECT_EQ(r.diagnostics[0].detail, "absent.inc");
+  EXPECT_EQ(r.diagnostics[0].line, 2);
+  EXPECT_EQ(r.listing.size(), 2u);
 }
 
 TEST(Errors, MissingRegisterFileIsFatal) {
-    const AssemblyResult r = assembleText("$MOD99\nNOP\n");
-    EXPECT_TRUE(r.fatal);
-    EXPECT_EQ(errorCodes(r), std::vector{ErrorCode::MissingModFile});
-    EXPECT_EQ(r.diagnostics[0].detail, "mod99");
+  const AssemblyResult r = assembleText("$MOD99\nNOP\n");
+  EXPECT_TRUE(r.fatal);
+  EXPECT_EQ(errorCodes(r), std::vector{ErrorCode::MissingModFile});
+  EXPECT_EQ(r.diagnostics[0].detail, "mod99");
 }
 
 TEST(Errors, IncludesCannotRecurseForever) {
-    const AssemblyResult self = assembleText("$INCLUDE(self.inc)\n", {{"self.inc", "NOP\n$INCLUDE(self.inc)\n"}});
-    EXPECT_TRUE(self.fatal);
-    EXPECT_EQ(errorCodes(self), std::vector{ErrorCode::IncludeTooDeep});
-    EXPECT_EQ(bytesAt(self, 0, 100).size(), static_cast<std::size_t>(kMaxIncludeDepth));
+  const AssemblyResult self =
+      assembleText("$INCLUDE(self.inc)\n", {{"self.inc", "NOP\n$INCLUDE(self.inc)\n"}});
+  EXPECT_TRUE(self.fatal);
+  EXPECT_EQ(errorCodes(self), std::vector{ErrorCode::IncludeTooDeep});
+  EXPECT_EQ(bytesAt(self, 0, 100).size(), static_cast<std::size_t>(kMaxIncludeDepth));
 
-    // Wide fan-out is bounded too, not only depth.
-    const AssemblyResult wide = assembleText("$INCLUDE(a)\n", {{"a", "$INCLUDE(b) INCLUDE(b)\n"},
-                                                              {"b", "$INCLUDE(c) INCLUDE(c)\n"},
-                                                              {"c", "$INCLUDE(d) INCLUDE(d)\n"},
-                                                              {"d", "$INCLUDE(e) INCLUDE(e)\n"},
-                                                              {"e", "$INCLUDE(f) INCLUDE(f)\n"},
-                                                              {"f", "$INCLUDE(g) INCLUDE(g)\n"},
-                                                              {"g", "$INCLUDE(h) INCLUDE(h)\n"},
-                                                              {"h", "NOP\n"}});
-    EXPECT_TRUE(wide.fatal);
-    EXPECT_EQ(errorCodes(wide), std::vector{ErrorCode::IncludeTooDeep});
+  // Wide fan-out is bounded too, not only depth.
+  const AssemblyResult wide = assembleText("$INCLUDE(a)\n", {{"a", "$INCLUDE(b) INCLUDE(b)\n"},
+                                                             {"b", "$INCLUDE(c) INCLUDE(c)\n"},
+                                                             {"c", "$INCLUDE(d) INCLUDE(d)\n"},
+                                                             {"d", "$INCLUDE(e) INCLUDE(e)\n"},
+                                                             {"e", "$INCLUDE(f) INCLUDE(f)\n"},
+                                                             {"f", "$INCLUDE(g) INCLUDE(g)\n"},
+                                                             {"g", "$INCLUDE(h) INCLUDE(h)\n"},
+                                                             {"h", "NOP\n"}});
+  EXPECT_TRUE(wide.fatal);
+  EXPECT_EQ(errorCodes(wide), std::vector{ErrorCode::IncludeTooDeep});
+}
+
+// Whatever the source, assembly ends in bounded time and memory.
+TEST(Errors, RunawaySourcesAreBounded) {
+  // A macro that calls itself stops at a fixed depth, once, with its code so far.
+  const AssemblyResult self = assembleText("R MACRO\nNOP\nR\nENDM\nR\n");
+  EXPECT_EQ(errorCodes(self), std::vector{ErrorCode::MacroTooDeep});
+  EXPECT_EQ(bytesAt(self, 0, 100).size(), static_cast<std::size_t>(kMaxMacroDepth));
+
+  // A line that doubles at each level stops at a length limit, not at 2^32.
+  const AssemblyResult doubling = assembleText("D MACRO X\nD X X\nENDM\nD 1\n");
+  EXPECT_EQ(errorCodes(doubling), std::vector{ErrorCode::LineTooLong});
+
+  // Expansions that multiply end at the line budget, long before 2^32 lines.
+  const AssemblyResult wide =
+      assembleText("$NOLIST\nREPT 0FFFFH\nREPT 0FFFFH\n; nothing\nENDM\nENDM\n");
+  EXPECT_TRUE(wide.fatal);
+  EXPECT_EQ(errorCodes(wide).back(), ErrorCode::TooManyLines);
+
+  // So do long lines repeated, by their length.
+  const AssemblyResult longLines =
+      assembleText("REPT 60000\n;" + std::string(300, 'x') + "\nENDM\n");
+  EXPECT_TRUE(longLines.fatal);
+  EXPECT_EQ(errorCodes(longLines), std::vector{ErrorCode::TooManyLines});
+
+  // The location counter stops above 64 KiB instead of wrapping round to 0:
+  // 65538 times 0FFFFH is just over 2^32.
+  const AssemblyResult far = assembleText(
+      "ORG 0FFFFH\nREPT 0FFFFH\nDS 0FFFFH\nENDM\nDS 0FFFFH\nDS 0FFFFH\nDS 0FFFFH\nNOP\n");
+  EXPECT_TRUE(far.image.empty());
+  EXPECT_FALSE(far.fatal);
+  for (ErrorCode code : errorCodes(far)) EXPECT_EQ(code, ErrorCode::CodeBeyond64K);
+
+  // The listing's object bytes are bounded even where ORG rewrites one range
+  // again and again; the memory image is still built.
+  const AssemblyResult rewritten =
+      assembleText("REPT 520\nORG 0\nDB '" + std::string(8190, 'x') + "'\nENDM\n");
+  EXPECT_LE(rewritten.objectBytes.size(), kMaxListedBytes);
+  EXPECT_EQ(bytesAt(rewritten, 8189, 2), std::vector<std::uint8_t>{'x'});
+
+  // Errors are counted up to a limit, then one more stops assembly.
+  std::string noise;
+  for (std::size_t i = 0; i <= kMaxErrors; ++i) noise += "  BAD A\n";
+  const AssemblyResult many = assembleText(noise);
+  EXPECT_TRUE(many.fatal);
+  EXPECT_EQ(many.diagnostics.size(), kMaxErrors + 1);
+  EXPECT_EQ(many.diagnostics.back().code, ErrorCode::TooManyErrors);
+}
+
+TEST(Errors, IncludesFromOtherComputersAreRefused) {
+  for (const char* path :
+       {"\\\\server\\share\\defs.inc", "//server/share/defs.inc", "\\\\?\\UNC\\server\\defs.inc"}) {
+    bool asked = false;
+    const FileReader reader = [&asked](const std::string&, FileKind) {
+      asked = true;
+      return std::optional<std::string>("NOP\n");
+    };
+    const AssemblyResult r =
+        assemble("test.asm", "$INCLUDE(" + std::string(path) + ")\nNOP\n", reader);
+    EXPECT_FALSE(asked) << path;
+    EXPECT_TRUE(r.fatal) << path;
+    EXPECT_EQ(errorCodes(r), std::vector{ErrorCode::NetworkInclude}) << path;
+  }
 }
 
 TEST(Errors, ErrorsInIncludedFilesNameTheirFile) {
-    const AssemblyResult r = assembleText("NOP\n$INCLUDE(bad.inc)\n", {{"bad.inc", "NOP\nDB NOTHING\n"}});
-    ASSERT_EQ(r.errorCount(), 1);
-    EXPECT_EQ(r.diagnostics[0].fileName, "bad.inc");
-    EXPECT_EQ(r.diagnostics[0].line, 2);
-    EXPECT_TRUE(r.diagnostics[0].included);
+  const AssemblyResult r =
+      assembleText("NOP\n$INCLUDE(bad.inc)\n", {{"bad.inc", "NOP\nDB NOTHING\n"}});
+  ASSERT_EQ(r.errorCount(), 1);
+  EXPECT_EQ(r.diagnostics[0].fileName, "bad.inc");
+  EXPECT_EQ(r.diagnostics[0].line, 2);
+  EXPECT_TRUE(r.diagnostics[0].included);
 }
 
 }  // namespace

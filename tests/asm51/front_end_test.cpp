@@ -8,7 +8,8 @@
 #include <filesystem>
 #include <fstream>
 
-#include "support.hpp"
+#include "front_end.h"
+#include "support.h"
 
 namespace asm51::test {
 namespace {
@@ -16,106 +17,139 @@ namespace {
 namespace fs = std::filesystem;
 
 class FrontEnd : public ::testing::Test {
-protected:
-    void SetUp() override {
-        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        // Spaces and Czech letters in the folder must not matter.
-        folder_ = fs::temp_directory_path() /
-                  (std::string("asm51 složka ") + info->name() + "-" + std::to_string(::getpid()));
-        fs::remove_all(folder_);
-        fs::create_directories(folder_);
-    }
-    void TearDown() override { fs::remove_all(folder_); }
+ protected:
+  void SetUp() override {
+    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+    // Spaces and Czech letters in the folder must not matter.
+    folder_ = fs::temp_directory_path() /
+              (std::string("asm51 složka ") + info->name() + "-" + std::to_string(::getpid()));
+    fs::remove_all(folder_);
+    fs::create_directories(folder_);
+  }
+  void TearDown() override { fs::remove_all(folder_); }
 
-    void write(const std::string& name, const std::string& text) {
-        std::ofstream(folder_ / name, std::ios::binary) << text;
-    }
-    void copyModFiles(const std::string& as51 = "mod51") {
-        fs::copy_file(fs::path(ASM51_TOOL_DIR) / "mod51", folder_ / as51);
-    }
-    bool exists(const std::string& name) const { return fs::exists(folder_ / name); }
-    std::string read(const std::string& name) const { return readFile((folder_ / name).string()); }
+  void write(const std::string& name, const std::string& text) {
+    std::ofstream(folder_ / name, std::ios::binary) << text;
+  }
+  void copyModFiles(const std::string& as51 = "mod51") {
+    fs::copy_file(fs::path(ASM51_TOOL_DIR) / "mod51", folder_ / as51);
+  }
+  bool exists(const std::string& name) const { return fs::exists(folder_ / name); }
+  std::string read(const std::string& name) const { return readFile((folder_ / name).string()); }
 
-    // Runs the program in the folder, with no input and a time limit.
-    int run(const std::string& arguments) {
-        const std::string command = "cd '" + folder_.string() + "' && timeout 20 '" + std::string(ASM51_EXE) +
-                                    "' " + arguments + " < /dev/zero > output.txt 2>&1";
-        const int status = std::system(command.c_str());
-        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    }
+  // Runs the program in the folder, with no input and a time limit.
+  int run(const std::string& arguments) {
+    const std::string command = "cd '" + folder_.string() + "' && timeout 20 '" +
+                                std::string(ASM51_EXE) + "' " + arguments +
+                                " < /dev/zero > output.txt 2>&1";
+    const int status = std::system(command.c_str());
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  }
 
-    fs::path folder_;
+  fs::path folder_;
 };
 
 TEST_F(FrontEnd, WithoutArgumentPrintsUsageAndExits2) {
-    EXPECT_EQ(run(""), 2);
-    EXPECT_NE(read("output.txt").find("usage: asm51"), std::string::npos);
-    EXPECT_FALSE(exists(".hex"));
+  EXPECT_EQ(run(""), 2);
+  EXPECT_NE(read("output.txt").find("usage: asm51"), std::string::npos);
+  EXPECT_FALSE(exists(".hex"));
 }
 
 TEST_F(FrontEnd, CleanSourceGivesHexAndListing) {
-    copyModFiles("MOD51");  // any letter case
-    write("blik.asm", "$MOD51\nSTART: CPL P1.0\nSJMP START\nEND\n");
-    EXPECT_EQ(run("blik"), 0);
-    EXPECT_EQ(read("blik.hex"), ":04000000B29080FC3E\r\n:00000001FF\r\n");
-    EXPECT_NE(read("blik.lst").find("ASSEMBLY COMPLETE, 0 ERRORS FOUND\r\n"), std::string::npos);
+  copyModFiles("MOD51");  // any letter case
+  write("blik.asm", "$MOD51\nSTART: CPL P1.0\nSJMP START\nEND\n");
+  EXPECT_EQ(run("blik"), 0);
+  EXPECT_EQ(read("blik.hex"), ":04000000B29080FC3E\r\n:00000001FF\r\n");
+  EXPECT_NE(read("blik.lst").find("ASSEMBLY COMPLETE, 0 ERRORS FOUND\r\n"), std::string::npos);
 
-    fs::remove(folder_ / "blik.hex");
-    EXPECT_EQ(run("blik.asm"), 0);
-    EXPECT_TRUE(exists("blik.hex"));
+  fs::remove(folder_ / "blik.hex");
+  EXPECT_EQ(run("blik.asm"), 0);
+  EXPECT_TRUE(exists("blik.hex"));
 }
 
 TEST_F(FrontEnd, NonAsciiSourceName) {
-    write("příklad.asm", "NOP\n");
-    EXPECT_EQ(run("příklad"), 0);
-    EXPECT_TRUE(exists("příklad.hex"));
-    EXPECT_TRUE(exists("příklad.lst"));
+  write("příklad.asm", "NOP\n");
+  EXPECT_EQ(run("příklad"), 0);
+  EXPECT_TRUE(exists("příklad.hex"));
+  EXPECT_TRUE(exists("příklad.lst"));
 }
 
 TEST_F(FrontEnd, ErrorsExit1AndLeaveNoCodeInTheHex) {
-    write("chyba.asm", "NOP\nLJMP NIKDE\n");
-    write("chyba.hex", ":0100000000FF\r\n:00000001FF\r\n");
-    EXPECT_EQ(run("chyba"), 1);
-    EXPECT_EQ(read("chyba.hex"), ":00000001FF\r\n");
-    const std::string listing = read("chyba.lst");
-    EXPECT_NE(listing.find("*** ERROR in line 2: undefined symbol (NIKDE)"), std::string::npos);
-    EXPECT_NE(listing.find("ASSEMBLY COMPLETE, 1 ERRORS FOUND"), std::string::npos);
-    EXPECT_NE(read("output.txt").find("chyba.asm(2): error: undefined symbol"), std::string::npos);
+  write("chyba.asm", "NOP\nLJMP NIKDE\n");
+  write("chyba.hex", ":0100000000FF\r\n:00000001FF\r\n");
+  EXPECT_EQ(run("chyba"), 1);
+  EXPECT_EQ(read("chyba.hex"), ":00000001FF\r\n");
+  const std::string listing = read("chyba.lst");
+  EXPECT_NE(listing.find("*** ERROR in line 2: undefined symbol (NIKDE)"), std::string::npos);
+  EXPECT_NE(listing.find("ASSEMBLY COMPLETE, 1 ERRORS FOUND"), std::string::npos);
+  EXPECT_NE(read("output.txt").find("chyba.asm(2): error: undefined symbol"), std::string::npos);
 }
 
 TEST_F(FrontEnd, UnreadableSourceExits2AndLeavesNoListing) {
-    write("stary.lst", "ASSEMBLY COMPLETE, 0 ERRORS FOUND\r\n");
-    write("stary.hex", ":0100000000FF\r\n:00000001FF\r\n");
-    EXPECT_EQ(run("stary"), 2);
-    EXPECT_FALSE(exists("stary.lst"));
-    EXPECT_EQ(read("stary.hex"), ":00000001FF\r\n");
+  write("stary.lst", "ASSEMBLY COMPLETE, 0 ERRORS FOUND\r\n");
+  write("stary.hex", ":0100000000FF\r\n:00000001FF\r\n");
+  EXPECT_EQ(run("stary"), 2);
+  EXPECT_FALSE(exists("stary.lst"));
+  EXPECT_EQ(read("stary.hex"), ":00000001FF\r\n");
 }
 
 TEST_F(FrontEnd, MissingIncludeOrRegisterFileExits2WithAListing) {
-    write("inc.asm", "NOP\n$INCLUDE(chybi.inc)\n");
-    EXPECT_EQ(run("inc"), 2);
-    EXPECT_NE(read("inc.lst").find("cannot read include file (chybi.inc)"), std::string::npos);
+  write("inc.asm", "NOP\n$INCLUDE(chybi.inc)\n");
+  EXPECT_EQ(run("inc"), 2);
+  EXPECT_NE(read("inc.lst").find("cannot read include file (chybi.inc)"), std::string::npos);
 
-    write("mod.asm", "$MOD51\nNOP\n");
-    EXPECT_EQ(run("mod"), 2);
-    EXPECT_NE(read("mod.lst").find("cannot read register definition file (mod51)"), std::string::npos);
-    EXPECT_NE(read("mod.lst").find("ASSEMBLY COMPLETE, 1 ERRORS FOUND"), std::string::npos);
+  write("mod.asm", "$MOD51\nNOP\n");
+  EXPECT_EQ(run("mod"), 2);
+  EXPECT_NE(read("mod.lst").find("cannot read register definition file (mod51)"),
+            std::string::npos);
+  EXPECT_NE(read("mod.lst").find("ASSEMBLY COMPLETE, 1 ERRORS FOUND"), std::string::npos);
 }
 
 TEST_F(FrontEnd, UnwritableListingExits2AndStillRewritesTheHex) {
-    write("zapis.asm", "MOV A,#5\n");
-    write("zapis.hex", ":0100000000FF\r\n:00000001FF\r\n");
-    fs::create_directory(folder_ / "zapis.lst");  // cannot be opened as a file, even by root
-    EXPECT_EQ(run("zapis"), 2);
-    EXPECT_NE(read("output.txt").find("cannot write zapis.lst"), std::string::npos);
-    EXPECT_EQ(parseIntelHex(read("zapis.hex")), (std::map<std::uint16_t, std::uint8_t>{{0, 0x74}, {1, 5}}));
+  write("zapis.asm", "MOV A,#5\n");
+  write("zapis.hex", ":0100000000FF\r\n:00000001FF\r\n");
+  fs::create_directory(folder_ / "zapis.lst");  // cannot be opened as a file, even by root
+  EXPECT_EQ(run("zapis"), 2);
+  EXPECT_NE(read("output.txt").find("cannot write zapis.lst"), std::string::npos);
+  EXPECT_EQ(parseIntelHex(read("zapis.hex")),
+            (std::map<std::uint16_t, std::uint8_t>{{0, 0x74}, {1, 5}}));
 }
 
 TEST_F(FrontEnd, IncludesAreFoundInTheCurrentFolderInAnyCase) {
-    write("main.asm", "$INCLUDE(Defs.INC)\nMOV A,#HODNOTA\n");
-    write("defs.inc", "HODNOTA EQU 7\n");
-    EXPECT_EQ(run("main"), 0);
-    EXPECT_EQ(parseIntelHex(read("main.hex")), (std::map<std::uint16_t, std::uint8_t>{{0, 0x74}, {1, 7}}));
+  write("main.asm", "$INCLUDE(Defs.INC)\nMOV A,#HODNOTA\n");
+  write("defs.inc", "HODNOTA EQU 7\n");
+  EXPECT_EQ(run("main"), 0);
+  EXPECT_EQ(parseIntelHex(read("main.hex")),
+            (std::map<std::uint16_t, std::uint8_t>{{0, 0x74}, {1, 7}}));
+}
+
+}  // namespace
+}  // namespace asm51::test
+
+namespace asm51::test {
+namespace {
+
+TEST_F(FrontEnd, OutputNamesIgnoreObjectAndPrintControls) {
+  write("demo.asm", "$OBJECT(other.obj) PRINT(other.prn) NOOBJECT\nNOP\n");
+  EXPECT_EQ(run("demo"), 0);
+  EXPECT_EQ(read("demo.hex"), ":0100000000FF\r\n:00000001FF\r\n");
+  EXPECT_TRUE(exists("demo.lst"));
+  EXPECT_FALSE(exists("other.obj") || exists("other.prn"));
+}
+
+TEST_F(FrontEnd, RunningOutOfMemoryExits2WithAMessageAndNoStaleCode) {
+  write("big.hex", ":0100000000FF\r\n:00000001FF\r\n");
+  const fs::path console = folder_ / "console.txt";
+  std::FILE* out = std::fopen(console.c_str(), "w");
+  ASSERT_NE(out, nullptr);
+  const int code =
+      cli::guardMemory([]() -> int { throw std::bad_alloc(); }, folder_ / "big.hex", out);
+  std::fclose(out);
+  EXPECT_EQ(code, cli::kCannotRead);
+  EXPECT_EQ(read("console.txt"), "asm51: out of memory\n");
+  EXPECT_EQ(read("big.hex"), ":00000001FF\r\n");
+  // Work that finishes passes its exit code through.
+  EXPECT_EQ(cli::guardMemory([] { return 1; }, folder_ / "big.hex", stdout), 1);
 }
 
 }  // namespace

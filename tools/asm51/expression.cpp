@@ -1,289 +1,344 @@
-#include "expression.hpp"
+#include "expression.h"
 
-#include "reserved_words.hpp"
+#include "reserved_words.h"
 
 namespace asm51 {
 namespace {
 
-constexpr std::uint16_t kTrue = 0xFFFF;
+// Evaluated in 32 bits and cut to 16 at the end, so that the usual
+// timer reload HIGH(65536-50000) means what its writer meant.
+constexpr std::uint32_t kTrue = 0xFFFFFFFF;
 
 struct Val {
-    std::uint32_t v = 0;  // kept within 16 bits
-    bool known = true;
+  std::uint32_t v = 0;
+  bool known = true;
 };
 
 class Parser {
-public:
-    Parser(std::span<const Token> tokens, const EvalEnv& env, ExprResult& result)
-        : tokens_(tokens), env_(env), result_(result) {}
+ public:
+  Parser(std::span<const Token> tokens, const EvalEnv& env, ExprResult& result)
+      : tokens_(tokens), env_(env), result_(result) {}
 
-    bool run(Val& out) {
-        if (!parseOr(out, 0)) return false;
-        if (pos_ != tokens_.size()) return fail(ErrorCode::Syntax, std::string(peek().text));
-        return true;
-    }
+  bool run(Val& out) {
+    if (!parseOr(out, 0)) return false;
+    if (pos_ != tokens_.size()) return fail(ErrorCode::Syntax, std::string(peek().text));
+    return true;
+  }
 
-private:
-    const Token& peek() const {
-        static const Token kEnd{};
-        return pos_ < tokens_.size() ? tokens_[pos_] : kEnd;
+ private:
+  const Token& peek() const {
+    static const Token kEnd{};
+    return pos_ < tokens_.size() ? tokens_[pos_] : kEnd;
+  }
+  bool peekWord(std::string_view word) const {
+    const Token& t = peek();
+    return t.kind == Tok::Ident && equalsUpper(t.text, word);
+  }
+  bool fail(ErrorCode code, std::string detail = {}) {
+    if (!result_.error) {
+      result_.error = code;
+      result_.detail = std::move(detail);
     }
-    bool peekWord(std::string_view word) const {
-        const Token& t = peek();
-        if (t.kind != Tok::Ident || t.text.size() != word.size()) return false;
-        for (std::size_t i = 0; i < word.size(); ++i) {
-            const char c = t.text[i];
-            if ((c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c) != word[i]) return false;
-        }
-        return true;
-    }
-    bool fail(ErrorCode code, std::string detail = {}) {
-        if (!result_.error) {
-            result_.error = code;
-            result_.detail = std::move(detail);
-        }
-        return false;
-    }
-    bool enter(int depth) {
-        return depth <= kMaxExpressionDepth || fail(ErrorCode::ExpressionTooDeep);
-    }
+    return false;
+  }
+  bool enter(int depth) {
+    return depth <= kMaxExpressionDepth || fail(ErrorCode::ExpressionTooDeep);
+  }
 
-    static Val combine(const Val& a, const Val& b, std::uint32_t v) { return {v & 0xFFFF, a.known && b.known}; }
+  static Val combine(const Val& a, const Val& b, std::uint32_t v) {
+    return {v, a.known && b.known};
+  }
 
-    bool parseOr(Val& out, int depth) {
-        if (!enter(depth) || !parseAnd(out, depth)) return false;
-        for (;;) {
-            const bool isOr = peekWord("OR");
-            if (!isOr && !peekWord("XOR")) return true;
-            ++pos_;
-            Val rhs;
-            if (!parseAnd(rhs, depth)) return false;
-            out = combine(out, rhs, isOr ? (out.v | rhs.v) : (out.v ^ rhs.v));
-        }
+  bool parseOr(Val& out, int depth) {
+    if (!enter(depth) || !parseAnd(out, depth)) return false;
+    for (;;) {
+      const bool isOr = peekWord("OR") || peek().kind == Tok::Pipe;
+      if (!isOr && !peekWord("XOR") && peek().kind != Tok::Caret) return true;
+      ++pos_;
+      Val rhs;
+      if (!parseAnd(rhs, depth)) return false;
+      out = combine(out, rhs, isOr ? (out.v | rhs.v) : (out.v ^ rhs.v));
     }
+  }
 
-    bool parseAnd(Val& out, int depth) {
-        if (!parseNot(out, depth)) return false;
-        while (peekWord("AND")) {
-            ++pos_;
-            Val rhs;
-            if (!parseNot(rhs, depth)) return false;
-            out = combine(out, rhs, out.v & rhs.v);
-        }
-        return true;
+  bool parseAnd(Val& out, int depth) {
+    if (!parseNot(out, depth)) return false;
+    while (peekWord("AND") || peek().kind == Tok::Amp) {
+      ++pos_;
+      Val rhs;
+      if (!parseNot(rhs, depth)) return false;
+      out = combine(out, rhs, out.v & rhs.v);
     }
+    return true;
+  }
 
-    bool parseNot(Val& out, int depth) {
-        if (peekWord("NOT")) {
-            ++pos_;
-            if (!enter(depth + 1) || !parseNot(out, depth + 1)) return false;
-            out.v = ~out.v & 0xFFFF;
-            return true;
-        }
-        return parseRel(out, depth);
+  bool parseNot(Val& out, int depth) {
+    if (peekWord("NOT")) {
+      ++pos_;
+      if (!enter(depth + 1) || !parseNot(out, depth + 1)) return false;
+      out.v = ~out.v;
+      return true;
     }
+    return parseRel(out, depth);
+  }
 
-    int relOp() const {
-        switch (peek().kind) {
-            case Tok::Eq: return 1;
-            case Tok::Ne: return 2;
-            case Tok::Lt: return 3;
-            case Tok::Le: return 4;
-            case Tok::Gt: return 5;
-            case Tok::Ge: return 6;
-            case Tok::Ident: {
-                if (peek().text.size() != 2) return 0;
-                if (peekWord("EQ")) return 1;
-                if (peekWord("NE")) return 2;
-                if (peekWord("LT")) return 3;
-                if (peekWord("LE")) return 4;
-                if (peekWord("GT")) return 5;
-                if (peekWord("GE")) return 6;
-                return 0;
-            }
-            default: return 0;
-        }
+  int relOp() const {
+    switch (peek().kind) {
+      case Tok::Eq:
+        return 1;
+      case Tok::Ne:
+        return 2;
+      case Tok::Lt:
+        return 3;
+      case Tok::Le:
+        return 4;
+      case Tok::Gt:
+        return 5;
+      case Tok::Ge:
+        return 6;
+      case Tok::Ident: {
+        if (peek().text.size() != 2) return 0;
+        if (peekWord("EQ")) return 1;
+        if (peekWord("NE")) return 2;
+        if (peekWord("LT")) return 3;
+        if (peekWord("LE")) return 4;
+        if (peekWord("GT")) return 5;
+        if (peekWord("GE")) return 6;
+        return 0;
+      }
+      default:
+        return 0;
     }
+  }
 
-    bool parseRel(Val& out, int depth) {
-        if (!parseAdd(out, depth)) return false;
-        for (int op = relOp(); op != 0; op = relOp()) {
-            ++pos_;
-            Val rhs;
-            if (!parseAdd(rhs, depth)) return false;
-            bool r = false;
-            switch (op) {
-                case 1: r = out.v == rhs.v; break;
-                case 2: r = out.v != rhs.v; break;
-                case 3: r = out.v < rhs.v; break;
-                case 4: r = out.v <= rhs.v; break;
-                case 5: r = out.v > rhs.v; break;
-                default: r = out.v >= rhs.v; break;
-            }
-            out = combine(out, rhs, r ? kTrue : 0);
-        }
-        return true;
+  bool parseRel(Val& out, int depth) {
+    if (!parseAdd(out, depth)) return false;
+    for (int op = relOp(); op != 0; op = relOp()) {
+      ++pos_;
+      Val rhs;
+      if (!parseAdd(rhs, depth)) return false;
+      bool r = false;
+      switch (op) {
+        case 1:
+          r = out.v == rhs.v;
+          break;
+        case 2:
+          r = out.v != rhs.v;
+          break;
+        case 3:
+          r = out.v < rhs.v;
+          break;
+        case 4:
+          r = out.v <= rhs.v;
+          break;
+        case 5:
+          r = out.v > rhs.v;
+          break;
+        default:
+          r = out.v >= rhs.v;
+          break;
+      }
+      out = combine(out, rhs, r ? kTrue : 0);
     }
+    return true;
+  }
 
-    bool parseAdd(Val& out, int depth) {
-        if (!parseMul(out, depth)) return false;
-        for (;;) {
-            const Tok k = peek().kind;
-            if (k != Tok::Plus && k != Tok::Minus) return true;
-            ++pos_;
-            Val rhs;
-            if (!parseMul(rhs, depth)) return false;
-            out = combine(out, rhs, k == Tok::Plus ? out.v + rhs.v : out.v - rhs.v);
-        }
+  bool parseAdd(Val& out, int depth) {
+    if (!parseMul(out, depth)) return false;
+    for (;;) {
+      const Tok k = peek().kind;
+      if (k != Tok::Plus && k != Tok::Minus) return true;
+      ++pos_;
+      Val rhs;
+      if (!parseMul(rhs, depth)) return false;
+      out = combine(out, rhs, k == Tok::Plus ? out.v + rhs.v : out.v - rhs.v);
     }
+  }
 
-    bool parseMul(Val& out, int depth) {
-        if (!parseUnary(out, depth)) return false;
-        for (;;) {
-            int op = 0;
-            if (peek().kind == Tok::Star) op = 1;
-            else if (peek().kind == Tok::Slash) op = 2;
-            else if (peekWord("MOD")) op = 3;
-            else if (peekWord("SHL")) op = 4;
-            else if (peekWord("SHR")) op = 5;
-            if (op == 0) return true;
-            ++pos_;
-            Val rhs;
-            if (!parseUnary(rhs, depth)) return false;
-            std::uint32_t r = 0;
-            if ((op == 2 || op == 3) && rhs.v == 0) {
-                // Unknown operands in the first pass read as 0; that is no error yet.
-                if (rhs.known) return fail(ErrorCode::DivisionByZero);
-            } else {
-                switch (op) {
-                    case 1: r = out.v * rhs.v; break;
-                    case 2: r = out.v / rhs.v; break;
-                    case 3: r = out.v % rhs.v; break;
-                    case 4: r = rhs.v >= 16 ? 0 : out.v << rhs.v; break;
-                    default: r = rhs.v >= 16 ? 0 : out.v >> rhs.v; break;
-                }
-            }
-            out = combine(out, rhs, r);
-        }
-    }
-
-    bool parseUnary(Val& out, int depth) {
-        const Tok k = peek().kind;
-        int op = 0;
-        if (k == Tok::Minus) op = 1;
-        else if (k == Tok::Plus) op = 2;
-        else if (peekWord("HIGH")) op = 3;
-        else if (peekWord("LOW")) op = 4;
-        else if (peekWord("NOT")) op = 5;
-        if (op == 0) return parseBitSelect(out, depth);
-        ++pos_;
-        if (!enter(depth + 1) || !parseUnary(out, depth + 1)) return false;
+  bool parseMul(Val& out, int depth) {
+    if (!parseUnary(out, depth)) return false;
+    for (;;) {
+      int op = 0;
+      if (peek().kind == Tok::Star)
+        op = 1;
+      else if (peek().kind == Tok::Slash)
+        op = 2;
+      else if (peekWord("MOD") || peek().kind == Tok::Percent)
+        op = 3;
+      else if (peekWord("SHL") || peek().kind == Tok::Shl)
+        op = 4;
+      else if (peekWord("SHR") || peek().kind == Tok::Shr)
+        op = 5;
+      if (op == 0) return true;
+      ++pos_;
+      Val rhs;
+      if (!parseUnary(rhs, depth)) return false;
+      std::uint32_t r = 0;
+      if ((op == 2 || op == 3) && rhs.v == 0) {
+        // Unknown operands in the first pass read as 0; that is no error yet.
+        if (rhs.known) return fail(ErrorCode::DivisionByZero);
+      } else {
         switch (op) {
-            case 1: out.v = (0x10000 - out.v) & 0xFFFF; break;
-            case 3: out.v = out.v >> 8; break;
-            case 4: out.v = out.v & 0xFF; break;
-            case 5: out.v = ~out.v & 0xFFFF; break;
-            default: break;
+          case 1:
+            r = out.v * rhs.v;
+            break;
+          case 2:
+            r = out.v / rhs.v;
+            break;
+          case 3:
+            r = out.v % rhs.v;
+            break;
+          case 4:
+            r = rhs.v >= 32 ? 0 : out.v << rhs.v;
+            break;
+          default:
+            r = rhs.v >= 32 ? 0 : out.v >> rhs.v;
+            break;
         }
-        return true;
+      }
+      out = combine(out, rhs, r);
     }
+  }
 
-    // byte.bit names a bit of a bit-addressable byte (P1.0, ACC.7, 20H.3).
-    bool parseBitSelect(Val& out, int depth) {
-        if (!parsePrimary(out, depth)) return false;
-        if (peek().kind != Tok::Dot) return true;
+  bool parseUnary(Val& out, int depth) {
+    const Tok k = peek().kind;
+    int op = 0;
+    if (k == Tok::Minus)
+      op = 1;
+    else if (k == Tok::Plus)
+      op = 2;
+    else if (peekWord("HIGH"))
+      op = 3;
+    else if (peekWord("LOW"))
+      op = 4;
+    else if (peekWord("NOT") || k == Tok::Tilde)
+      op = 5;
+    if (op == 0) return parseBitSelect(out, depth);
+    ++pos_;
+    if (!enter(depth + 1) || !parseUnary(out, depth + 1)) return false;
+    switch (op) {
+      case 1:
+        out.v = 0u - out.v;
+        break;
+      case 3:
+        out.v = (out.v >> 8) & 0xFF;
+        break;
+      case 4:
+        out.v = out.v & 0xFF;
+        break;
+      case 5:
+        out.v = ~out.v;
+        break;
+      default:
+        break;
+    }
+    return true;
+  }
+
+  // byte.bit names a bit of a bit-addressable byte (P1.0, ACC.7, 20H.3).
+  bool parseBitSelect(Val& out, int depth) {
+    if (!parsePrimary(out, depth)) return false;
+    if (peek().kind != Tok::Dot) return true;
+    ++pos_;
+    Val bit;
+    if (!parsePrimary(bit, depth)) return false;
+    if (!out.known || !bit.known) {
+      out = {0, false};
+      return true;
+    }
+    if (bit.v > 7) return fail(ErrorCode::ValueOutOfRange);
+    if (out.v >= 0x20 && out.v <= 0x2F)
+      out.v = (out.v - 0x20) * 8 + bit.v;
+    else if (out.v >= 0x80 && out.v <= 0xFF && out.v % 8 == 0)
+      out.v += bit.v;
+    else
+      return fail(ErrorCode::NotBitAddressable);
+    return true;
+  }
+
+  bool parsePrimary(Val& out, int depth) {
+    const Token& t = peek();
+    switch (t.kind) {
+      case Tok::Number:
         ++pos_;
-        Val bit;
-        if (!parsePrimary(bit, depth)) return false;
-        if (!out.known || !bit.known) {
-            out = {0, false};
-            return true;
-        }
-        if (bit.v > 7) return fail(ErrorCode::ValueOutOfRange);
-        if (out.v >= 0x20 && out.v <= 0x2F) out.v = (out.v - 0x20) * 8 + bit.v;
-        else if (out.v >= 0x80 && out.v <= 0xFF && out.v % 8 == 0) out.v += bit.v;
-        else return fail(ErrorCode::NotBitAddressable);
+        if (t.badNumber) return fail(ErrorCode::BadNumber, std::string(t.text));
+        out = {t.value, true};
         return true;
-    }
-
-    bool parsePrimary(Val& out, int depth) {
-        const Token& t = peek();
-        switch (t.kind) {
-            case Tok::Number:
-                ++pos_;
-                if (t.badNumber) return fail(ErrorCode::BadNumber, std::string(t.text));
-                out = {t.value, true};
-                return true;
-            case Tok::String: {
-                ++pos_;
-                const std::string s = stringValue(t);
-                if (s.empty() || s.size() > 2) return fail(ErrorCode::BadOperand, "'" + s + "'");
-                std::uint32_t v = 0;
-                for (unsigned char c : s) v = (v << 8) | c;
-                out = {v, true};
-                return true;
-            }
-            case Tok::Dollar:
-                ++pos_;
-                out = {env_.location, true};
-                return true;
-            case Tok::LParen: {
-                ++pos_;
-                if (!enter(depth + 1) || !parseOr(out, depth + 1)) return false;
-                if (peek().kind != Tok::RParen) return fail(ErrorCode::Syntax, "(");
-                ++pos_;
-                return true;
-            }
-            case Tok::Ident: return parseSymbol(out);
-            case Tok::End: return fail(ErrorCode::Syntax);
-            default: return fail(ErrorCode::Syntax, std::string(t.text));
-        }
-    }
-
-    bool parseSymbol(Val& out) {
-        const Token& t = peek();
+      case Tok::String: {
         ++pos_;
-        const std::string name = upper(t.text);
-        if (const Symbol* sym = env_.symbols.find(name)) {
-            if (sym->type == SymbolType::Register) return fail(ErrorCode::BadOperand, std::string(t.text));
-            out = {sym->value, sym->known};
-            if (!sym->known) noteUndefined(t);
-            return true;
-        }
-        // AR0..AR7 are the absolute addresses of the bank chosen by USING.
-        if (name.size() == 3 && name[0] == 'A' && name[1] == 'R' && name[2] >= '0' && name[2] <= '7') {
-            out = {static_cast<std::uint32_t>(env_.bank * 8 + (name[2] - '0')), true};
-            return true;
-        }
-        if (isReservedWord(name)) return fail(ErrorCode::BadOperand, std::string(t.text));
-        noteUndefined(t);
-        out = {0, false};
+        const std::string s = stringValue(t);
+        if (s.empty() || s.size() > 2) return fail(ErrorCode::BadOperand, "'" + s + "'");
+        std::uint32_t v = 0;
+        for (unsigned char c : s) v = (v << 8) | c;
+        out = {v, true};
         return true;
+      }
+      case Tok::Dollar:
+        ++pos_;
+        out = {env_.location, true};
+        return true;
+      case Tok::LParen: {
+        ++pos_;
+        if (!enter(depth + 1) || !parseOr(out, depth + 1)) return false;
+        if (peek().kind != Tok::RParen) return fail(ErrorCode::Syntax, "(");
+        ++pos_;
+        return true;
+      }
+      case Tok::Ident:
+        return parseSymbol(out);
+      case Tok::End:
+        return fail(ErrorCode::Syntax);
+      default:
+        return fail(ErrorCode::Syntax, std::string(t.text));
     }
+  }
 
-    void noteUndefined(const Token& t) {
-        if (result_.undefinedName.empty()) result_.undefinedName = std::string(t.text);
+  bool parseSymbol(Val& out) {
+    const Token& t = peek();
+    ++pos_;
+    const std::string name = upper(t.text);
+    if (const Symbol* sym = env_.symbols.find(name)) {
+      if (sym->type == SymbolType::Register)
+        return fail(ErrorCode::BadOperand, std::string(t.text));
+      out = {sym->value, sym->known};
+      if (sym->predefined) result_.predefined = true;
+      if (!sym->known) noteUndefined(t);
+      return true;
     }
+    // AR0..AR7 are the absolute addresses of the bank chosen by USING.
+    if (name.size() == 3 && name[0] == 'A' && name[1] == 'R' && name[2] >= '0' && name[2] <= '7') {
+      out = {static_cast<std::uint32_t>(env_.bank * 8 + (name[2] - '0')), true};
+      return true;
+    }
+    if (isReservedWord(name)) return fail(ErrorCode::BadOperand, std::string(t.text));
+    noteUndefined(t);
+    out = {0, false};
+    return true;
+  }
 
-    std::span<const Token> tokens_;
-    const EvalEnv& env_;
-    ExprResult& result_;
-    std::size_t pos_ = 0;
+  void noteUndefined(const Token& t) {
+    if (result_.undefinedName.empty()) result_.undefinedName = std::string(t.text);
+  }
+
+  std::span<const Token> tokens_;
+  const EvalEnv& env_;
+  ExprResult& result_;
+  std::size_t pos_ = 0;
 };
 
 }  // namespace
 
 ExprResult evaluate(std::span<const Token> tokens, const EvalEnv& env) {
-    ExprResult result;
-    Val v;
-    Parser parser(tokens, env, result);
-    if (!parser.run(v)) {
-        result.known = false;
-        return result;
-    }
-    result.value = static_cast<std::uint16_t>(v.v);
-    result.known = v.known;
+  ExprResult result;
+  Val v;
+  Parser parser(tokens, env, result);
+  if (!parser.run(v)) {
+    result.known = false;
     return result;
+  }
+  result.value = static_cast<std::uint16_t>(v.v);
+  result.known = v.known;
+  return result;
 }
 
 }  // namespace asm51

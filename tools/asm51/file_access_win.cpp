@@ -1,37 +1,38 @@
-#include "file_access.hpp"
+#include "file_access.h"
 
 #include <windows.h>
 
 namespace asm51::cli {
 
 unique_file openFile(const std::filesystem::path& path, bool forWriting) {
-    return unique_file(_wfopen(path.c_str(), forWriting ? L"wb" : L"rb"));
+  return unique_file(_wfopen(path.c_str(), forWriting ? L"wb" : L"rb"));
 }
 
 // Names in a source are UTF-8 when they decode as such, otherwise text in
 // the system code page, which is what older editors save.
 std::filesystem::path pathFromBytes(std::string_view bytes) {
-    if (bytes.empty()) return {};
-    const int size = static_cast<int>(bytes.size());
-    UINT codePage = CP_UTF8;
-    int wide = MultiByteToWideChar(codePage, MB_ERR_INVALID_CHARS, bytes.data(), size, nullptr, 0);
-    if (wide == 0) {
-        codePage = CP_ACP;
-        wide = MultiByteToWideChar(codePage, 0, bytes.data(), size, nullptr, 0);
-    }
-    std::wstring out(static_cast<std::size_t>(wide), L'\0');
-    MultiByteToWideChar(codePage, 0, bytes.data(), size, out.data(), wide);
-    return std::filesystem::path(out);
+  if (bytes.empty()) return {};
+  const int size = static_cast<int>(bytes.size());
+  UINT codePage = CP_UTF8;
+  int wide = MultiByteToWideChar(codePage, MB_ERR_INVALID_CHARS, bytes.data(), size, nullptr, 0);
+  if (wide == 0) {
+    codePage = CP_ACP;
+    wide = MultiByteToWideChar(codePage, 0, bytes.data(), size, nullptr, 0);
+  }
+  std::wstring out(static_cast<std::size_t>(wide), L'\0');
+  MultiByteToWideChar(codePage, 0, bytes.data(), size, out.data(), wide);
+  return std::filesystem::path(out);
 }
 
 std::string bytesFromPath(const std::filesystem::path& path) {
-    const std::wstring& wide = path.native();
-    if (wide.empty()) return {};
-    const int size = static_cast<int>(wide.size());
-    const int narrow = WideCharToMultiByte(CP_ACP, 0, wide.data(), size, nullptr, 0, nullptr, nullptr);
-    std::string out(static_cast<std::size_t>(narrow), '\0');
-    WideCharToMultiByte(CP_ACP, 0, wide.data(), size, out.data(), narrow, nullptr, nullptr);
-    return out;
+  const std::wstring& wide = path.native();
+  if (wide.empty()) return {};
+  const int size = static_cast<int>(wide.size());
+  const int narrow =
+      WideCharToMultiByte(CP_ACP, 0, wide.data(), size, nullptr, 0, nullptr, nullptr);
+  std::string out(static_cast<std::size_t>(narrow), '\0');
+  WideCharToMultiByte(CP_ACP, 0, wide.data(), size, out.data(), narrow, nullptr, nullptr);
+  return out;
 }
 
 }  // namespace asm51::cli

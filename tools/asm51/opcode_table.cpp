@@ -1,10 +1,12 @@
-#include "opcode_table.hpp"
+#include "opcode_table.h"
 
 namespace asm51 {
 namespace {
 
 using K = OperandKind;
 
+// One row per opcode, in opcode order: the comment is the row's opcode.
+// clang-format off
 constexpr std::array<OpcodeInfo, 256> kTable{{
     {"NOP", 1, 0, {}}, // 00
     {"AJMP", 2, 0, {K::Addr11}}, // 01
@@ -263,9 +265,12 @@ constexpr std::array<OpcodeInfo, 256> kTable{{
     {"MOV", 1, 6, {K::R, K::A}}, // FE
     {"MOV", 1, 7, {K::R, K::A}}, // FF
 }};
+// clang-format on
 
 }  // namespace
 
-const std::array<OpcodeInfo, 256>& opcodeTable() { return kTable; }
+const std::array<OpcodeInfo, 256>& opcodeTable() {
+  return kTable;
+}
 
 }  // namespace asm51

@@ -5,40 +5,50 @@
 #include <string_view>
 #include <vector>
 
+#include "ascii.h"
+
 namespace asm51 {
 
 enum class Tok : std::uint8_t {
-    End,
-    Ident,
-    Number,
-    String,
-    Comma,
-    Colon,
-    Hash,
-    At,
-    Slash,
-    Plus,
-    Minus,
-    Star,
-    LParen,
-    RParen,
-    Dot,
-    Dollar,
-    Eq,
-    Ne,
-    Lt,
-    Le,
-    Gt,
-    Ge,
-    Bad,
+  End,
+  Ident,
+  Number,
+  String,
+  Comma,
+  Colon,
+  Hash,
+  At,
+  Slash,
+  Plus,
+  Minus,
+  Star,
+  LParen,
+  RParen,
+  Dot,
+  Dollar,
+  Eq,
+  Ne,
+  Lt,
+  Le,
+  Gt,
+  Ge,
+  // C spellings that sources written for other tools use: << >> | & ~ % ^
+  Shl,
+  Shr,
+  Pipe,
+  Amp,
+  Tilde,
+  Percent,
+  Caret,
+  Bad,
 };
 
 struct Token {
-    Tok kind = Tok::End;
-    std::string_view text;  // slice of the line; for strings, without the quotes
-    std::uint32_t value = 0;
-    bool badNumber = false;
-    bool doubledQuotes = false;  // string text still holds '' or "" pairs
+  Tok kind = Tok::End;
+  std::string_view text;  // slice of the line; for strings, without the quotes
+  std::uint32_t value = 0;
+  bool badNumber = false;
+  bool doubledQuotes = false;  // string text still holds '' or "" pairs
 };
 
 // Splits one source line (without its line end) into tokens, stopping at a
@@ -49,9 +59,6 @@ void tokenize(std::string_view line, std::vector<Token>& tokens);
 
 // String contents with doubled quote characters collapsed.
 std::string stringValue(const Token& token);
-
-// Upper-cases ASCII letters only; other bytes are kept as they are.
-std::string upper(std::string_view text);
 
 // 0..7 for a token that names R0..R7 in any letter case, otherwise -1.
 int registerNumber(const Token& token);

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "memory_image.hpp"
+#include "memory_image.h"
 
 namespace asm51 {
 

@@ -10,7 +10,7 @@
 namespace asm51::cli {
 
 struct FileCloser {
-    void operator()(std::FILE* file) const { std::fclose(file); }
+  void operator()(std::FILE* file) const { std::fclose(file); }
 };
 using unique_file = std::unique_ptr<std::FILE, FileCloser>;
 

@@ -6,15 +6,17 @@
 #include <string_view>
 #include <vector>
 
-#include "assembler.hpp"
+#include "assembler.h"
 
 namespace asm51::test {
 
 // Assembles text with an in-memory set of include files. "mod51" and "mod52"
 // come from the real files in the source tree unless `files` has its own.
-AssemblyResult assembleText(std::string_view text, const std::map<std::string, std::string>& files = {});
+AssemblyResult assembleText(std::string_view text,
+                            const std::map<std::string, std::string>& files = {});
 
-std::vector<std::uint8_t> bytesAt(const AssemblyResult& result, std::uint16_t address, std::size_t count);
+std::vector<std::uint8_t> bytesAt(const AssemblyResult& result, std::uint16_t address,
+                                  std::size_t count);
 // The code of a one-instruction program at address 0.
 std::vector<std::uint8_t> encode(std::string_view line);
 std::vector<ErrorCode> errorCodes(const AssemblyResult& result);

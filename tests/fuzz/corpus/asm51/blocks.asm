@@ -1,0 +1,31 @@
+$NOMOD
+DEEP MACRO N
+  LOCAL L
+L: DB N
+  IF N GT 0
+    DEEP N-1
+  ELSEIF N EQ 0
+    EXITM
+  ELSE
+    garbage @@ here
+  ENDIF
+ENDM
+PAIR MACRO A1, A2
+  DB A1&1, <A2>, 'A1'
+ENDM
+START
+  DEEP 3
+  PAIR 2, <3,4>
+  REPT 2
+    REPT 2
+      NOP
+    ENDM
+  ENDM
+  IFDEF START
+  JMP START
+  ENDIF
+  IFNDEF NOWHERE
+  CALL START
+  ENDIF
+$INCLUDE(//host/share/x.inc)
+  END

@@ -1,0 +1,12 @@
+#pragma once
+
+#include <string_view>
+
+namespace asm51 {
+
+// The 8051's special function registers and their bits, in the assembler's
+// own syntax: the text of mod51, which a source without $MOD51, $MOD52 or
+// $NOMOD knows as if it had read it.
+std::string_view builtinNames();
+
+}  // namespace asm51
