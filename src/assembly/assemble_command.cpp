@@ -2,12 +2,12 @@
 // source in the program's folder is assembled there; one elsewhere gets the tools copied beside
 // it for the run, and the timed clean-up removes those copies again.
 
-#include "assembly/failure_text.h"
+#include "base/failure_text.h"
 #include "assembly/run_assembler.h"
-#include "assembly/staged_copies.h"
-#include "core/application.h"
-#include "core/load_source.h"
-#include "core/paths.h"
+#include "state/staged_copies.h"
+#include "app/application.h"
+#include "ui/main/load_source.h"
+#include "base/paths.h"
 #include "report/error_report.h"
 #include "report/listing_scan.h"
 

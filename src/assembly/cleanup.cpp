@@ -2,9 +2,9 @@
 // the result buttons in step with the files on disk; the one when the program ends through its
 // window or "Konec"; and the silent one when the Windows session ends.
 
-#include "assembly/failure_text.h"
-#include "assembly/staged_copies.h"
-#include "core/application.h"
+#include "base/failure_text.h"
+#include "state/staged_copies.h"
+#include "app/application.h"
 
 namespace tamrill {
 

@@ -9,7 +9,7 @@
 #include <memory>
 #include <optional>
 
-#include "core/text.h"
+#include "base/text.h"
 
 namespace tamrill {
 

@@ -3,8 +3,8 @@
 #include <charconv>
 #include <cmath>
 
-#include "core/application.h"
-#include "core/notepad.h"
+#include "app/application.h"
+#include "report/notepad.h"
 #include "report/listing_scan.h"
 
 namespace tamrill {

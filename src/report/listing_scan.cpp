@@ -1,6 +1,6 @@
 #include "report/listing_scan.h"
 
-#include "core/application.h"
+#include "app/application.h"
 #include "report/summary_search.h"
 
 namespace tamrill {

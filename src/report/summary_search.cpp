@@ -5,8 +5,8 @@
 #include <string_view>
 #include <vector>
 
-#include "report/cp1250.h"
-#include "report/number.h"
+#include "base/cp1250.h"
+#include "base/number.h"
 
 namespace tamrill {
 

@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "core/application.h"
+#include "app/application.h"
 #include "support/fake_platform.h"
 #include "ui/product_info.h"
 

@@ -6,8 +6,8 @@
 
 #include <string>
 
-#include "core/application.h"
-#include "core/paths.h"
+#include "app/application.h"
+#include "base/paths.h"
 #include "support/fake_platform.h"
 
 namespace tamrill::test {

@@ -5,7 +5,7 @@
 
 #include <vector>
 
-#include "core/application.h"
+#include "app/application.h"
 #include "main_window_snapshot.h"
 #include "support/fake_platform.h"
 

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "core/application.h"
+#include "app/application.h"
 #include "support/fake_platform.h"
 #include "ui/product_info.h"
 

@@ -8,10 +8,10 @@
 #include <string>
 #include <vector>
 
-#include "core/application.h"
-#include "report/cp1250.h"
+#include "app/application.h"
+#include "base/cp1250.h"
 #include "report/listing_scan.h"
-#include "report/number.h"
+#include "base/number.h"
 #include "report/summary_search.h"
 #include "support/fake_platform.h"
 

@@ -3,8 +3,8 @@
 
 #include <gtest/gtest.h>
 
-#include "core/application.h"
-#include "core/load_source.h"
+#include "app/application.h"
+#include "ui/main/load_source.h"
 #include "main_window_snapshot.h"
 #include "support/fake_platform.h"
 

@@ -5,9 +5,9 @@
 #include <cmath>
 #include <string>
 
-#include "report/cp1250.h"
+#include "base/cp1250.h"
 #include "report/error_report.h"
-#include "report/number.h"
+#include "base/number.h"
 
 namespace tamrill {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "core/application.h"
+#include "app/application.h"
 #include "support/fake_platform.h"
 
 namespace tamrill {

@@ -5,7 +5,7 @@
 // After windows.h, which it needs.
 #include <commctrl.h>
 
-#include "core/application.h"
+#include "app/application.h"
 #include "platform/win32/unique_handles.h"
 #include "platform/win32/win32_platform.h"
 

@@ -8,7 +8,7 @@
 
 #include <cstdint>
 
-#include "core/program_state.h"
+#include "state/program_state.h"
 #include "platform/platform.h"
 #include "ui/form.h"
 

@@ -3,9 +3,9 @@
 
 #include <initializer_list>
 
-#include "core/application.h"
-#include "core/load_source.h"
-#include "core/notepad.h"
+#include "app/application.h"
+#include "ui/main/load_source.h"
+#include "report/notepad.h"
 
 namespace tamrill {
 

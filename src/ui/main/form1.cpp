@@ -1,6 +1,6 @@
 #include "ui/main/form1.h"
 
-#include "core/application.h"
+#include "app/application.h"
 #include "ui/main/form1_layout.h"
 
 namespace tamrill {

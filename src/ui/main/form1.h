@@ -4,7 +4,7 @@
 // (core/command_line.cpp), the commands (ui/main/commands.cpp), assembling and the clean-ups
 // (assembly/), the report label (report/).
 
-#include "core/program_state.h"
+#include "state/program_state.h"
 #include "ui/form.h"
 
 namespace tamrill {

@@ -2,7 +2,7 @@
 // The one program-state object: the platform it runs on, the program state, and the three
 // windows, each of which exists once for the whole run.
 
-#include "core/program_state.h"
+#include "state/program_state.h"
 #include "platform/platform.h"
 #include "ui/about/form2.h"
 #include "ui/event_gate.h"

@@ -1,8 +1,8 @@
 // Start-up: the main window's Load handler. It shows the window before anything else, so that a
 // message about a missing tool appears over it, then checks the tools in the program's folder.
 
-#include "core/application.h"
-#include "core/paths.h"
+#include "app/application.h"
+#include "base/paths.h"
 
 namespace tamrill {
 

@@ -1,6 +1,6 @@
-#include "assembly/staged_copies.h"
+#include "state/staged_copies.h"
 
-#include "core/paths.h"
+#include "base/paths.h"
 
 namespace tamrill {
 

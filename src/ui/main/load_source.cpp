@@ -1,7 +1,7 @@
-#include "core/load_source.h"
+#include "ui/main/load_source.h"
 
-#include "core/application.h"
-#include "core/paths.h"
+#include "app/application.h"
+#include "base/paths.h"
 #include "report/error_report.h"
 #include "report/listing_scan.h"
 

@@ -1,4 +1,4 @@
-#include "assembly/failure_text.h"
+#include "base/failure_text.h"
 
 namespace tamrill {
 

@@ -1,7 +1,7 @@
 #pragma once
 // Why a file operation or a start failed, in words the user can act on.
 
-#include "core/text.h"
+#include "base/text.h"
 #include "platform/platform.h"
 
 namespace tamrill {

@@ -1,6 +1,6 @@
-#include "core/notepad.h"
+#include "report/notepad.h"
 
-#include "core/application.h"
+#include "app/application.h"
 
 namespace tamrill {
 

@@ -4,10 +4,10 @@
 
 #include <algorithm>
 
-#include "core/application.h"
-#include "core/load_source.h"
-#include "core/notepad.h"
-#include "core/paths.h"
+#include "app/application.h"
+#include "ui/main/load_source.h"
+#include "report/notepad.h"
+#include "base/paths.h"
 
 namespace tamrill {
 

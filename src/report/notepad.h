@@ -2,7 +2,7 @@
 // The Notepad view: every file the program shows, it shows through this one helper, so that the
 // command line and the failure message are the same wherever a file is opened.
 
-#include "core/text.h"
+#include "base/text.h"
 
 namespace tamrill {
 

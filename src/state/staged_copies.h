@@ -8,7 +8,7 @@
 #include <optional>
 #include <vector>
 
-#include "core/text.h"
+#include "base/text.h"
 #include "platform/platform.h"
 
 namespace tamrill {
