@@ -2,7 +2,13 @@
 
 namespace tamrill {
 
-Application::Application(Platform& platformServices)
-    : platform(platformServices), form1(*this), form2(gate, platform), form3(gate, platform) {}
+Application::Application(Platform& platformServices, ui::FormHost& formHost)
+    : platform(platformServices),
+      host(formHost),
+      form2(gate, platform),
+      form3(gate, platform),
+      form1(platform, host, state, gate, form2, form3) {
+  form1.onLoad = [this] { startUp(*this); };
+}
 
 }  // namespace tamrill

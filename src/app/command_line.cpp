@@ -5,7 +5,6 @@
 #include <algorithm>
 
 #include "app/application.h"
-#include "ui/main/load_source.h"
 #include "report/notepad.h"
 #include "base/paths.h"
 
@@ -17,9 +16,12 @@ long long length(TextView text) { return static_cast<long long>(text.size()); }
 
 }  // namespace
 
-void Form1::openFromCommandLine() {
-  Platform& platform = app_.platform;
-  ProgramState& state = app_.state;
+void openFromCommandLine(Application& app) {
+  Platform& platform = app.platform;
+  ProgramState& state = app.state;
+  Form1& form = app.form1;
+  Text& pairedSourcePath = form.pairedSourcePath;
+  Text& pairedSourceFileName = form.pairedSourceFileName;
 
   // The argument text as Windows passes it, taken as one string: only its end is looked at.
   const Text commandLine = platform.commandLine();
@@ -35,7 +37,7 @@ void Form1::openFromCommandLine() {
     state.sourceFileName = fileNameOf(path);
     // Whether the file exists is told later, by the commands that use it. A failed listing scan
     // has already left the window as far as loading got; the program goes on.
-    (void)loadSource(app_);
+    (void)form.loadSource();
     return;
   }
   if (ending != u".hex\"" && ending != u".lst\"") return;
@@ -52,12 +54,12 @@ void Form1::openFromCommandLine() {
     state.sourceFileName = pairedSourceFileName;
     // The user asked to see this very file: a listing whose summary cannot be read spoils the
     // report of the source, not the view, so Notepad opens it all the same.
-    (void)loadSource(app_);
+    (void)form.loadSource();
   } else {
     platform.showMessage(u"Nebyl nalezen soubor \"" + pairedSourceFileName + u"\"", u"Informace",
                          MessageIcon::Information, MessageButtons::Ok);
   }
-  showInNotepad(app_, path);
+  showInNotepad(platform, path);
 }
 
 }  // namespace tamrill

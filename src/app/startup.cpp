@@ -15,11 +15,12 @@ Text cannotLoadMessage(TextView fileName) {
 
 }  // namespace
 
-void Form1::form1Load() {
-  Platform& platform = app_.platform;
-  ProgramState& state = app_.state;
+void startUp(Application& app) {
+  Platform& platform = app.platform;
+  ProgramState& state = app.state;
+  Form1& form = app.form1;
 
-  platform.showForm(*this);
+  app.host.showForm(form);
 
   const Text folder = platform.programFolder();
   for (const TextView tool : {TextView(kAssemblerFileName), TextView(kMod51FileName),
@@ -27,12 +28,12 @@ void Form1::form1Load() {
     if (!platform.fileExists(folder + u"\\" + Text(tool))) {
       platform.showMessage(cannotLoadMessage(tool), u"Chyba 01", MessageIcon::Error,
                            MessageButtons::Ok);
-      command1.setEnabled(false);
+      form.command1.setEnabled(false);
       return;
     }
   }
 
-  command1.setEnabled(true);
+  form.command1.setEnabled(true);
   state.appAssemblerPath = folder + u"\\" + kAssemblerFileName;
   state.assemblerFileName = kAssemblerFileName;
   const Text prefix = folderOf(state.appAssemblerPath, state.assemblerFileName);
@@ -40,7 +41,7 @@ void Form1::form1Load() {
   state.appMod52Path = prefix + kMod52FileName;
   state.appFolder = prefix;
 
-  openFromCommandLine();
+  openFromCommandLine(app);
 }
 
 }  // namespace tamrill

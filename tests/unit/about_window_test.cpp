@@ -17,7 +17,7 @@ using ui::Event;
 class AboutWindowTest : public ::testing::Test {
  protected:
   FakePlatform fake;
-  Application app{fake};
+  Application app{fake, fake};
   Form2& about = app.form2;
 };
 

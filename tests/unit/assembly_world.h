@@ -72,7 +72,7 @@ class AssemblyWorld {
   }
 
   FakePlatform fake;
-  Application app{fake};
+  Application app{fake, fake};
   AssemblerOutput output = AssemblerOutput::NoErrors;
   bool writeHex = true;
   // What the stand-in found in its current folder when it ran.

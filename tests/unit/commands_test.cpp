@@ -40,7 +40,7 @@ class CommandsTest : public ::testing::Test {
   }
 
   FakePlatform fake;
-  Application app{fake};
+  Application app{fake, fake};
   Form1& form = app.form1;
 };
 

@@ -59,9 +59,9 @@ TEST_F(FaultsTest, ExistenceTestMissingTheUsersToolNeverReplacesIt) {
   EXPECT_TRUE(says(m, u"\"C:\\work\\\"")) << toUtf8(m.text);
   EXPECT_EQ(fake.contentOf(u"C:\\work\\mod51"), "the user's own");
   EXPECT_TRUE(fake.starts.empty());
-  EXPECT_EQ(state().staged[Tool::Assembler].made, kTrue);
-  EXPECT_EQ(state().staged[Tool::Mod51].made, kFalse);
-  EXPECT_EQ(state().assembled, kTrue);
+  EXPECT_TRUE(state().staged[Tool::Assembler].made);
+  EXPECT_FALSE(state().staged[Tool::Mod51].made);
+  EXPECT_TRUE(state().assembled);
   tick();
   tick();
   EXPECT_EQ(fake.deletions, std::vector<Text>{u"C:\\work\\asm51.exe"});
@@ -80,9 +80,9 @@ TEST_F(FaultsTest, CopyFailingStopsBeforeTheAssemblerAndTheEarlierCopiesGoLater)
   EXPECT_TRUE(says(m, u"C:\\work\\")) << toUtf8(m.text);
   EXPECT_TRUE(says(m, u"odepřen")) << toUtf8(m.text);
   EXPECT_TRUE(fake.starts.empty());
-  EXPECT_EQ(state().staged[Tool::Assembler].made, kTrue);
-  EXPECT_EQ(state().staged[Tool::Mod51].made, kTrue);
-  EXPECT_EQ(state().staged[Tool::Mod52].made, kFalse);
+  EXPECT_TRUE(state().staged[Tool::Assembler].made);
+  EXPECT_TRUE(state().staged[Tool::Mod51].made);
+  EXPECT_FALSE(state().staged[Tool::Mod52].made);
   EXPECT_EQ(form().label1.caption(), label);
   EXPECT_EQ(form().command4.enabled(), command4);
   tick();
@@ -95,8 +95,8 @@ TEST_F(FaultsTest, FirstCopyFailingLeavesNothingToCleanUp) {
   assemble();
   EXPECT_EQ(onlyMessage().title, u"Chyba");
   EXPECT_TRUE(fake.copies.empty());
-  EXPECT_EQ(state().assembled, kFalse);
-  EXPECT_EQ(state().staged[Tool::Assembler].made, kFalse);
+  EXPECT_FALSE(state().assembled);
+  EXPECT_FALSE(state().staged[Tool::Assembler].made);
 }
 
 TEST_F(FaultsTest, DeletionFailingInTheTimedCleanUpIsRetriedAtClose) {
@@ -105,7 +105,7 @@ TEST_F(FaultsTest, DeletionFailingInTheTimedCleanUpIsRetriedAtClose) {
   tick();
   tick();
   EXPECT_EQ(fake.deletions, (std::vector<Text>{u"C:\\work\\asm51.exe", u"C:\\work\\mod52"}));
-  EXPECT_EQ(state().assembled, kFalse);
+  EXPECT_FALSE(state().assembled);
   EXPECT_EQ(state().cleanupTicks, 0);
   EXPECT_TRUE(fake.messages.empty());
   close();
@@ -176,7 +176,7 @@ TEST_F(FaultsTest, AssemblerThisWindowsCannotRunIsNamedAsSuch) {
   ASSERT_GE(fake.messages.size(), 1U);
   EXPECT_TRUE(says(fake.messages[0], u"ASM51.EXE"));
   EXPECT_TRUE(says(fake.messages[0], u"16bitový")) << toUtf8(fake.messages[0].text);
-  EXPECT_EQ(state().assembled, kTrue);
+  EXPECT_TRUE(state().assembled);
   EXPECT_TRUE(form().command5.enabled());
   tick();
   tick();
@@ -199,7 +199,7 @@ TEST_F(FaultsTest, ListingThatCannotBeReadEndsTheCommandQuietly) {
     assemble();
     EXPECT_TRUE(fake.messages.empty());
     EXPECT_EQ(form().label1.caption(), u"klikni zde...");
-    EXPECT_EQ(state().assembled, kTrue);
+    EXPECT_TRUE(state().assembled);
     EXPECT_TRUE(form().command4.enabled());
   }
 }

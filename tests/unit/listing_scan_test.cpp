@@ -183,7 +183,7 @@ class ScanListingTest : public ::testing::Test {
   }
 
   test::FakePlatform fake;
-  Application app{fake};
+  Application app{fake, fake};
 };
 
 struct ScanCase {
@@ -199,7 +199,7 @@ TEST_P(ScanReads, TheCountOfTheSummary) {
   const ScanCase& c = GetParam();
   listing(c.listing);
   app.state.errorCount = 99;
-  ASSERT_TRUE(scanListing(app));
+  ASSERT_TRUE(scanListing(app.platform, app.state));
   EXPECT_EQ(app.state.errorCount, c.errorCount);
   EXPECT_EQ(app.state.listingText, c.listingText);
   EXPECT_TRUE(fake.messages.empty());
@@ -239,7 +239,7 @@ TEST_F(ScanListingTest, FailuresLeaveTheCountAndSayNothing) {
     listing(c.listing);
     app.state.errorCount = 7;
     app.state.listingText = u"before";
-    EXPECT_FALSE(scanListing(app)) << toUtf8(c.listingText);
+    EXPECT_FALSE(scanListing(app.platform, app.state)) << toUtf8(c.listingText);
     EXPECT_EQ(app.state.errorCount, 7);
     EXPECT_EQ(app.state.listingText, c.listingText);
   }
@@ -251,26 +251,26 @@ TEST_F(ScanListingTest, AListingThatCannotBeReadIsAFailure) {
   app.state.listingText = u"before";
   for (const auto call : {test::FakePlatform::Call::Open, test::FakePlatform::Call::Read}) {
     fake.failNext(call, SysError::InUse);
-    EXPECT_FALSE(scanListing(app));
+    EXPECT_FALSE(scanListing(app.platform, app.state));
     EXPECT_EQ(app.state.errorCount, 0);
     EXPECT_EQ(app.state.listingText, u"before");
   }
   EXPECT_TRUE(fake.messages.empty());
-  EXPECT_TRUE(scanListing(app));  // the failures were one-off
+  EXPECT_TRUE(scanListing(app.platform, app.state));  // the failures were one-off
   EXPECT_EQ(app.state.errorCount, 2);
 }
 
 TEST_F(ScanListingTest, NoListingGivesMinusTenAndSaysWhichFile) {
   app.state.listingText = u"kept";
-  ASSERT_TRUE(scanListing(app));
+  ASSERT_TRUE(scanListing(app.platform, app.state));
   EXPECT_EQ(app.state.errorCount, -10);
   app.state.listingPath = kListing;  // a source is loaded, its listing is not there
   app.state.errorCount = 3;
-  ASSERT_TRUE(scanListing(app));
+  ASSERT_TRUE(scanListing(app.platform, app.state));
   EXPECT_EQ(app.state.errorCount, -10);
   // A hidden listing counts as missing too.
   fake.addFile(kListing, "assembly complete, 2 errors found", true);
-  ASSERT_TRUE(scanListing(app));
+  ASSERT_TRUE(scanListing(app.platform, app.state));
   EXPECT_EQ(app.state.errorCount, -10);
 
   ASSERT_EQ(fake.messages.size(), 3U);

@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "app/application.h"
-#include "ui/main/load_source.h"
+#include "ui/main/form1.h"
 #include "main_window_snapshot.h"
 #include "support/fake_platform.h"
 
@@ -21,11 +21,11 @@ class LoadSourceTest : public ::testing::Test {
   bool load(const Text& path, const Text& name) {
     app.state.sourcePath = path;
     app.state.sourceFileName = name;
-    return loadSource(app);
+    return app.form1.loadSource();
   }
 
   FakePlatform fake;
-  Application app{fake};
+  Application app{fake, fake};
   Form1& form = app.form1;
 };
 

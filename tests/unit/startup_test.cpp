@@ -20,7 +20,7 @@ class StartupTest : public ::testing::Test {
   void load() { app.form1.deliver(nullptr, ui::Event::Load); }
 
   FakePlatform fake;
-  Application app{fake};
+  Application app{fake, fake};
 };
 
 TEST_F(StartupTest, AllToolsPresentEnablesOpenAndDerivesPaths) {

@@ -21,7 +21,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE /*previous*/, PWSTR /*argument
   ::InitCommonControlsEx(&controls);
 
   tamrill::win32::Win32Platform platform(instance);
-  tamrill::Application app(platform);
+  tamrill::Application app(platform, platform);
   const tamrill::win32::scope_exit closeWindows([&] { platform.closeAllWindows(); });
   if (!platform.createMainWindow(app.form1)) return 1;
   app.form1.deliver(nullptr, tamrill::ui::Event::Load);

@@ -7,11 +7,12 @@
 #include <vector>
 
 #include "platform/platform.h"
+#include "ui/form_host.h"
 #include "platform/win32/form_window.h"
 
 namespace tamrill::win32 {
 
-class Win32Platform final : public Platform {
+class Win32Platform final : public Platform, public ui::FormHost {
  public:
   explicit Win32Platform(HINSTANCE instance);
   ~Win32Platform() override;

@@ -8,7 +8,7 @@
 
 #include <cstdint>
 
-#include "state/program_state.h"
+#include "ui/flag.h"
 #include "platform/platform.h"
 #include "ui/form.h"
 

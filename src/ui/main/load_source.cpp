@@ -1,43 +1,44 @@
-#include "ui/main/load_source.h"
-
-#include "app/application.h"
+#include "base/names.h"
 #include "base/paths.h"
-#include "report/error_report.h"
 #include "report/listing_scan.h"
+#include "ui/main/form1.h"
 
 namespace tamrill {
 
-bool loadSource(Application& app) {
-  ProgramState& state = app.state;
-  Platform& platform = app.platform;
-  Form1& form = app.form1;
-
+bool Form1::loadSource() {
+  ProgramState& state = state_;
   if (nameTooLong(state.sourceFileName)) {
-    platform.showMessage(kNameTooLongWarning, u"Varování", MessageIcon::Warning,
-                         MessageButtons::Ok);
+    platform_.showMessage(kNameTooLongWarning, u"Varování", MessageIcon::Warning,
+                          MessageButtons::Ok);
     return true;
   }
 
   state.hexPath = replaceLast3(state.sourcePath, u"hex");
   state.listingPath = replaceLast3(state.sourcePath, u"lst");
   state.sourceFolder = folderOf(state.sourcePath, state.sourceFileName);
-  form.text1.setCaption(state.sourcePath);
-  form.setCaption(u"Tamrill - " + state.sourceFileName);
+  text1.setCaption(state.sourcePath);
+  setCaption(u"Tamrill - " + state.sourceFileName);
   // Only ever enabled here: without the tools found at start-up there is nothing to run.
-  if (!state.appAssemblerPath.empty() && !state.sourcePath.empty()) form.command3.setEnabled(true);
-  form.command2.setEnabled(true);
+  if (!state.appAssemblerPath.empty() && !state.sourcePath.empty()) command3.setEnabled(true);
+  command2.setEnabled(true);
 
-  if (platform.fileExists(state.listingPath)) {
-    form.command4.setEnabled(true);
-    if (!scanListing(app)) return false;
-    errorReport(app, ReportSteps::All);
+  if (platform_.fileExists(state.listingPath)) {
+    command4.setEnabled(true);
+    if (!scanListing(platform_, state)) return false;
+    showReport(ReportSteps::All);
   } else {
     // The report label keeps what the previous source's report said.
-    form.command4.setEnabled(false);
+    command4.setEnabled(false);
   }
 
-  form.command5.setEnabled(platform.fileExists(state.hexPath));
+  command5.setEnabled(platform_.fileExists(state.hexPath));
   return true;
+}
+
+void Form1::showReport(ReportSteps steps) {
+  // The caption first: it stands behind the question about the listing.
+  if (const auto caption = reportCaption(state_.errorCount, steps)) label1.setCaption(*caption);
+  if (offerListing(platform_, state_)) command4.setEnabled(false);
 }
 
 }  // namespace tamrill
