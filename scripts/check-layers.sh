@@ -28,6 +28,11 @@ declare -A LAYER_OF=(
   [platform/win32/]=win32
 )
 
+# Headers the build writes (into the build folder, so not under src/), by layer.
+declare -A GENERATED_LAYER=(
+  [tamrill/version.h]=base
+)
+
 declare -A LAYER_ALLOWS=(
   [base]=""
   [platform]="base"
@@ -71,14 +76,18 @@ while IFS= read -r -d '' file; do
     # Written relative to src/, or else to the including file's own folder.
     if [ -f "$src/$included" ]; then
       target=$included
+      to=$(layer_of "$target")
     elif [ -f "$(dirname "$file")/$included" ]; then
       target=$(realpath --relative-to="$src" "$(dirname "$file")/$included")
+      to=$(layer_of "$target")
+    elif [ -n "${GENERATED_LAYER[$included]:-}" ]; then
+      target=$included
+      to=${GENERATED_LAYER[$included]}
     else
       echo "src/$rel: includes \"$included\", which is not under src/"
       violations=$((violations + 1))
       continue
     fi
-    to=$(layer_of "$target")
     if [ -z "$to" ]; then
       note_unplaced "$target"
     elif [ -n "$from" ] && ! allowed "$from" "$to"; then

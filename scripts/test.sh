@@ -34,6 +34,17 @@ note "Installing what is missing"
 
 mkdir -p build/logs
 
+note "Format and layer checks"
+for check in format layers; do
+  if "$here/scripts/check-$check.sh" >"build/logs/check-$check.log" 2>&1; then
+    tail -n 1 "build/logs/check-$check.log"
+    pass 1
+  else
+    tail -n 20 "build/logs/check-$check.log"
+    fail 1 "check-$check (see build/logs/check-$check.log)"
+  fi
+done
+
 note "Native build and tests"
 if cmake --preset native >build/logs/native-configure.log 2>&1 &&
   cmake --build --preset native >build/logs/native-build.log 2>&1; then
