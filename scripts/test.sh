@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Builds everything and runs every test: the portable core natively (sanitizers on), the
-# fuzzers for a bounded time, and the Win32 and GUI tests under Wine on an Xvfb of their own.
+# Checks the format and the layers, builds everything and runs every test: the portable core
+# natively (sanitizers on), the fuzzers for a bounded time, and the Win32 and GUI tests under
+# Wine on an Xvfb of their own.
 # Ends with one line "N passed, M failed"; exits non-zero when anything failed.
 set -u
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
