@@ -5,14 +5,16 @@
 #include <algorithm>
 
 #include "app/application.h"
-#include "report/notepad.h"
 #include "base/paths.h"
+#include "report/notepad.h"
 
 namespace tamrill {
 
 namespace {
 
-long long length(TextView text) { return static_cast<long long>(text.size()); }
+long long length(TextView text) {
+  return static_cast<long long>(text.size());
+}
 
 }  // namespace
 

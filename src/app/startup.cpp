@@ -23,8 +23,8 @@ void startUp(Application& app) {
   app.host.showForm(form);
 
   const Text folder = platform.programFolder();
-  for (const TextView tool : {TextView(kAssemblerFileName), TextView(kMod51FileName),
-                              TextView(kMod52FileName)}) {
+  for (const TextView tool :
+       {TextView(kAssemblerFileName), TextView(kMod51FileName), TextView(kMod52FileName)}) {
     if (!platform.fileExists(folder + u"\\" + Text(tool))) {
       platform.showMessage(cannotLoadMessage(tool), u"Chyba 01", MessageIcon::Error,
                            MessageButtons::Ok);

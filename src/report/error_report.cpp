@@ -12,8 +12,8 @@ Text countText(float errorCount) {
   char buffer[64];
   // Whole counts below ten million are written out in full (1000000, not 1e+06); beyond that
   // the shortest form, which may be scientific.
-  const auto format = std::abs(errorCount) < 1e7F ? std::chars_format::fixed
-                                                   : std::chars_format::general;
+  const auto format =
+      std::abs(errorCount) < 1e7F ? std::chars_format::fixed : std::chars_format::general;
   const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, errorCount, format);
   if (error != std::errc()) return {};
   return Text(buffer, end);  // ASCII only
@@ -37,9 +37,9 @@ bool offerListing(Platform& platform, const ProgramState& state) {
     showInNotepad(platform, state.listingPath);
     return false;
   }
-  platform.showMessage(u"Nelze najít soubor \"" + replaceLast3(state.sourceFileName, u"lst") +
-                           u"\"",
-                       u"Varování", MessageIcon::Warning, MessageButtons::Ok);
+  platform.showMessage(
+      u"Nelze najít soubor \"" + replaceLast3(state.sourceFileName, u"lst") + u"\"", u"Varování",
+      MessageIcon::Warning, MessageButtons::Ok);
   return true;
 }
 

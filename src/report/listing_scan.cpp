@@ -10,9 +10,8 @@ namespace tamrill {
 bool scanListing(Platform& platform, ProgramState& state) {
   if (state.listingPath.empty() || !platform.fileExists(state.listingPath)) {
     state.errorCount = -10;
-    const Text text = state.listingPath.empty()
-                          ? Text(u"Soubor nenačten")
-                          : u"Soubor " + state.listingPath + u" neexistuje";
+    const Text text = state.listingPath.empty() ? Text(u"Soubor nenačten")
+                                                : u"Soubor " + state.listingPath + u" neexistuje";
     platform.showMessage(text, u"Informace", MessageIcon::Information, MessageButtons::Ok);
     return true;
   }

@@ -3,8 +3,8 @@
 // assembly. One instance lives in the Application for the whole run; every window and procedure
 // reads and writes this same set of values. Nothing of it is ever saved.
 
-#include "state/staged_copies.h"
 #include "base/text.h"
+#include "state/staged_copies.h"
 
 namespace tamrill {
 

@@ -83,8 +83,7 @@ class AssemblyWorld {
     if (start.commandLine.starts_with(u"notepad ")) return;
     const Text base = start.commandLine.substr(start.commandLine.rfind(u' ') + 1);
     sawAllTools = fake.hasFile(start.folder + u"asm51.exe") &&
-                  fake.hasFile(start.folder + u"mod51") &&
-                  fake.hasFile(start.folder + u"mod52");
+                  fake.hasFile(start.folder + u"mod51") && fake.hasFile(start.folder + u"mod52");
     if (output != AssemblerOutput::Nothing) {
       fake.addFile(start.folder + base + u".lst", listingWith(output));
     }

@@ -96,7 +96,8 @@ TEST_F(ErrorReportTest, ThePromptRepeatsOnEveryClick) {
   clickLabel();
   clickLabel();
   EXPECT_EQ(fake.messages.size(), 3U);
-  for (const auto& m : fake.messages) EXPECT_EQ(m.text, u"Nalezeno 1 chyb. Přejete si zobrazit výpis?");
+  for (const auto& m : fake.messages)
+    EXPECT_EQ(m.text, u"Nalezeno 1 chyb. Přejete si zobrazit výpis?");
 }
 
 // errorCount from the last scan, and the caption the full report leaves from "nenačteno...".

@@ -10,8 +10,8 @@
 
 #include "app/application.h"
 #include "base/cp1250.h"
-#include "report/listing_scan.h"
 #include "base/number.h"
+#include "report/listing_scan.h"
 #include "report/summary_search.h"
 #include "support/fake_platform.h"
 
@@ -80,6 +80,7 @@ void expectSame(const SummaryScan& actual, const SummaryScan& expected, const st
 
 TEST(SummarySearch, AgreesWithTheWholeTextOnGeneratedListings) {
   // Markers in several letter cases, near misses, numbers, blanks, and Czech bytes.
+  // clang-format off
   const std::vector<std::string> pieces = {
       " errors found",  " ERRORS FOUND",  " Errors Found",      "assembly complete,",
       "ASSEMBLY COMPLETE,", "Assembly Complete,", "assembly complete", " errors foun",
@@ -89,6 +90,7 @@ TEST(SummarySearch, AgreesWithTheWholeTextOnGeneratedListings) {
       "x",              "e",              ".",                  "+",
       "\xC8\xE8\x8A\x9E\xCC",  "7",       "0000",               "ASSEMBLY",
   };
+  // clang-format on
   std::mt19937 random(20240611);
   int checked = 0;
   for (int round = 0; round < 4000; ++round) {
@@ -104,9 +106,8 @@ TEST(SummarySearch, AgreesWithTheWholeTextOnGeneratedListings) {
       }
     }
     const SummaryScan expected = wholeTextScan(bytes);
-    for (const std::size_t chunk : {std::size_t{1}, std::size_t{2}, std::size_t{5},
-                                    std::size_t{13}, std::size_t{17}, std::size_t{64},
-                                    kDefaultChunk}) {
+    for (const std::size_t chunk : {std::size_t{1}, std::size_t{2}, std::size_t{5}, std::size_t{13},
+                                    std::size_t{17}, std::size_t{64}, kDefaultChunk}) {
       expectSame(scanBytes(bytes, chunk), expected, bytes, chunk);
       if (::testing::Test::HasFailure()) return;
     }
@@ -232,8 +233,8 @@ TEST_F(ScanListingTest, FailuresLeaveTheCountAndSayNothing) {
     const char16_t* listingText;  // as the last completed cut left it
   };
   for (const Failing& c : {
-           Failing{"assembly complete, 1 error found", u""},        // singular: no marker
-           Failing{"short 3 errors found", u"short 3 "},             // under 17 characters
+           Failing{"assembly complete, 1 error found", u""},            // singular: no marker
+           Failing{"short 3 errors found", u"short 3 "},                // under 17 characters
            Failing{"assembly complete, 1e39 errors found", u" 1e39 "},  // beyond a float
        }) {
     listing(c.listing);

@@ -4,9 +4,9 @@
 #include <gtest/gtest.h>
 
 #include "app/application.h"
-#include "ui/main/form1.h"
 #include "main_window_snapshot.h"
 #include "support/fake_platform.h"
+#include "ui/main/form1.h"
 
 namespace tamrill {
 namespace {

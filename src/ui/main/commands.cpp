@@ -47,8 +47,12 @@ void Form1::command5Click() {
   viewFile(state_.hexPath, replaceLast3(state_.sourceFileName, u"hex"), {&command5});
 }
 
-void Form1::command7Click() { host_.showForm(help_); }
-void Form1::command8Click() { host_.showForm(about_); }
+void Form1::command7Click() {
+  host_.showForm(help_);
+}
+void Form1::command8Click() {
+  host_.showForm(about_);
+}
 
 // A scan that fails (a listing without its summary, or one that cannot be read) ends the click
 // quietly; the program goes on with errorCount and the label as they were.
