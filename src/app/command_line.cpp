@@ -10,14 +10,6 @@
 
 namespace tamrill {
 
-namespace {
-
-long long length(TextView text) {
-  return static_cast<long long>(text.size());
-}
-
-}  // namespace
-
 void openFromCommandLine(Application& app) {
   Platform& platform = app.platform;
   ProgramState& state = app.state;
@@ -44,12 +36,9 @@ void openFromCommandLine(Application& app) {
   }
   if (ending != u".hex\"" && ending != u".lst\"") return;
 
-  const std::size_t p = lastPosition(path, u"\\");
-  pairedSourcePath = leftChars(path, static_cast<long long>(p));
-  const Text name = rightChars(path, length(path) - static_cast<long long>(p));
-  pairedSourceFileName = leftChars(name, length(name) - 4);
-  pairedSourcePath += pairedSourceFileName + u".asm";
-  pairedSourceFileName += u".asm";
+  const Text name = fileNameOf(path);
+  pairedSourceFileName = baseNameOf(name) + u".asm";
+  pairedSourcePath = folderOf(path, name) + pairedSourceFileName;
 
   if (platform.fileExists(pairedSourcePath)) {
     state.sourcePath = pairedSourcePath;
