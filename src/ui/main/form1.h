@@ -5,6 +5,7 @@
 // application's: it reaches the Load event through the load hook.
 
 #include <functional>
+#include <initializer_list>
 
 #include "platform/platform.h"
 #include "report/error_report.h"
