@@ -47,8 +47,7 @@ void openFromCommandLine(Application& app) {
     // report of the source, not the view, so Notepad opens it all the same.
     (void)form.loadSource();
   } else {
-    platform.showMessage(u"Nebyl nalezen soubor \"" + pairedSourceFileName + u"\"", u"Informace",
-                         MessageIcon::Information, MessageButtons::Ok);
+    form.pairedSourceMissing();
   }
   showInNotepad(platform, path);
 }

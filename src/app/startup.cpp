@@ -1,19 +1,10 @@
-// Start-up: the main window's Load handler. It shows the window before anything else, so that a
+// Start-up: what the main window's Load runs. It shows the window before anything else, so that a
 // message about a missing tool appears over it, then checks the tools in the program's folder.
 
 #include "app/application.h"
 #include "base/paths.h"
 
 namespace tamrill {
-
-namespace {
-
-Text cannotLoadMessage(TextView fileName) {
-  return u"Nelze načíslt soubor \"" + Text(fileName) +
-         u"\", problém odstraníte opětovnou instalací aplikace";
-}
-
-}  // namespace
 
 void startUp(Application& app) {
   Platform& platform = app.platform;
@@ -26,9 +17,7 @@ void startUp(Application& app) {
   for (const TextView tool :
        {TextView(kAssemblerFileName), TextView(kMod51FileName), TextView(kMod52FileName)}) {
     if (!platform.fileExists(folder + u"\\" + Text(tool))) {
-      platform.showMessage(cannotLoadMessage(tool), u"Chyba 01", MessageIcon::Error,
-                           MessageButtons::Ok);
-      form.command1.setEnabled(false);
+      form.toolMissing(tool);
       return;
     }
   }

@@ -26,10 +26,6 @@ Form1::Form1(Platform& platform, ui::FormHost& host, ProgramState& state, ui::Ev
       about_(about),
       help_(help) {}
 
-void Form1::form1Load() {
-  if (onLoad) onLoad();
-}
-
 void Form1::handle(ui::Control* source, ui::Event event) {
   using ui::Event;
   if (source == nullptr) {

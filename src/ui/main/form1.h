@@ -1,8 +1,9 @@
 #pragma once
 // The main window: its controls, its own fields and one handler per handled event. The handlers
 // live in this folder by subject: the commands (commands.cpp), loading a source and its report
-// (load_source.cpp), assembling (assemble.cpp) and the clean-ups (cleanup.cpp). Start-up is the
-// application's: it reaches the Load event through the load hook.
+// (load_source.cpp), assembling (assemble.cpp), the clean-ups (cleanup.cpp) and what start-up
+// tells (start_up.cpp). Start-up itself is the application's: the Load event runs it through the
+// load hook.
 
 #include <functional>
 #include <initializer_list>
@@ -49,6 +50,12 @@ class Form1 final : public ui::Form {
   // window and reports an existing listing. False when a failed listing scan stopped it; what
   // it did up to then stays.
   [[nodiscard]] bool loadSource();
+
+  // What start-up and the command-line opening tell through this window: a tool missing from
+  // the program's folder (nothing can be opened then), and a HEX or listing file named on the
+  // command line without its source beside it.
+  void toolMissing(TextView fileName);
+  void pairedSourceMissing();
 
   void form1Load();
   void form1Unload();
