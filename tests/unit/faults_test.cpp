@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include "base/failure_text.h"
 #include "unit/assembly_world.h"
 
 namespace tamrill {
@@ -226,6 +227,33 @@ TEST_F(CommandLineFaultsTest, NotepadFailingIsReportedAndTheProgramGoesOn) {
   EXPECT_EQ(fake.messages[0].title, u"Chyba");
   EXPECT_FALSE(fake.ended);
   EXPECT_EQ(state().sourcePath, u"C:\\work\\blink.asm");
+}
+
+// One table words every failure twice: for a file the program handles, and for a program it
+// starts (Notepad); neither may borrow the other's words.
+TEST(FailureReason, ReadsForFilesAndForStarts) {
+  struct Case {
+    SysError error;
+    const char16_t* file;
+    const char16_t* start;
+  };
+  // clang-format off
+  const Case cases[] = {
+    {SysError::NotFound,      u"Soubor nebo složka nebyla nalezena.", u"Program nebyl nalezen."},
+    {SysError::AccessDenied,  u"Přístup byl odepřen (složka je možná chráněna proti zápisu).",
+                              u"Přístup byl odepřen."},
+    {SysError::InUse,         u"Soubor právě používá jiný program.", u"Systém spuštění odmítl."},
+    {SysError::AlreadyExists, u"Ve složce už je skrytý soubor nebo složka stejného jména.",
+                              u"Systém spuštění odmítl."},
+    {SysError::BadExeFormat,  u"Tato verze Windows neumí tento program spustit.",
+                              u"Tento program nelze v tomto systému spustit."},
+    {SysError::Other,         u"Systém operaci odmítl.", u"Systém spuštění odmítl."},
+  };
+  // clang-format on
+  for (const Case& c : cases) {
+    EXPECT_EQ(failureReason(c.error, Attempt::FileOperation), c.file);
+    EXPECT_EQ(failureReason(c.error, Attempt::ProgramStart), c.start);
+  }
 }
 
 }  // namespace
