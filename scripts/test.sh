@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Builds everything and runs every test: the portable core natively (sanitizers on), the
-# fuzzers for a bounded time, and the Win32 and GUI tests under Wine on an Xvfb of their own.
+# Checks the format and the layers, builds everything and runs every test: the portable core
+# natively (sanitizers on), the fuzzers for a bounded time, and the Win32 and GUI tests under
+# Wine on an Xvfb of their own.
 # Ends with one line "N passed, M failed"; exits non-zero when anything failed.
 set -u
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
@@ -33,6 +34,17 @@ note "Installing what is missing"
 "$here/scripts/install.sh" || { echo "install failed"; exit 1; }
 
 mkdir -p build/logs
+
+note "Format and layer checks"
+for check in format layers; do
+  if "$here/scripts/check-$check.sh" >"build/logs/check-$check.log" 2>&1; then
+    tail -n 1 "build/logs/check-$check.log"
+    pass 1
+  else
+    tail -n 20 "build/logs/check-$check.log"
+    fail 1 "check-$check (see build/logs/check-$check.log)"
+  fi
+done
 
 note "Native build and tests"
 if cmake --preset native >build/logs/native-configure.log 2>&1 &&

@@ -1,10 +1,7 @@
-// The clean-ups of staged copies: the timed one, two ticks after a staged run, which also brings
-// the result buttons in step with the files on disk; the one when the program ends through its
-// window or "Konec"; and the silent one when the Windows session ends.
+#include "assembly/cleanup.h"
 
-#include "assembly/failure_text.h"
-#include "assembly/staged_copies.h"
-#include "core/application.h"
+#include "base/failure_text.h"
+#include "state/staged_copies.h"
 
 namespace tamrill {
 
@@ -22,45 +19,32 @@ Text copiesLeftText(const std::vector<CopyLeft>& left) {
   return text + u"\nSmažte je prosím ručně.";
 }
 
-void exitCleanup(Application& app) {
-  const std::vector<CopyLeft> left = removeStagedCopies(app.platform, app.state.staged);
-  if (!left.empty()) {
-    app.platform.showMessage(copiesLeftText(left), u"Chyba", MessageIcon::Error,
-                             MessageButtons::Ok);
-  }
-  app.platform.endProgram();
-}
-
 }  // namespace
 
-void Form1::timer1Timer() {
-  ProgramState& state = app_.state;
-  if (state.assembled != kTrue) return;
+bool cleanupTick(Platform& platform, ProgramState& state) {
+  if (!state.assembled) return false;
   state.cleanupTicks += 1;
-  if (state.cleanupTicks != 2) return;
+  if (state.cleanupTicks != 2) return false;
 
   // A copy that cannot be deleted now stays recorded; the exit clean-up tries it again.
-  static_cast<void>(removeStagedCopies(app_.platform, state.staged));
-  if (!app_.platform.fileExists(state.listingPath)) command4.setEnabled(false);
-  if (!app_.platform.fileExists(state.hexPath)) command5.setEnabled(false);
+  static_cast<void>(removeStagedCopies(platform, state.staged));
   state.cleanupTicks = 0;
-  state.assembled = kFalse;
+  state.assembled = false;
   // The flags stay: they still say which copies the last staged run made.
+  return true;
 }
 
-void Form1::form1Unload() {
-  exitCleanup(app_);
+void exitCleanup(Platform& platform, ProgramState& state) {
+  const std::vector<CopyLeft> left = removeStagedCopies(platform, state.staged);
+  if (!left.empty()) {
+    platform.showMessage(copiesLeftText(left), u"Chyba", MessageIcon::Error, MessageButtons::Ok);
+  }
+  platform.endProgram();
 }
 
-// "Konec" ends the program as closing the window does: copies left behind would pass for the
-// user's own files at the next start.
-void Form1::command6Click() {
-  exitCleanup(app_);
-}
-
-void Form1::sessionEnding() {
-  static_cast<void>(removeStagedCopies(app_.platform, app_.state.staged));
-  app_.platform.endProgram();
+void sessionEndCleanup(Platform& platform, ProgramState& state) {
+  static_cast<void>(removeStagedCopies(platform, state.staged));
+  platform.endProgram();
 }
 
 }  // namespace tamrill

@@ -1,6 +1,6 @@
 #include "assembly/run_assembler.h"
 
-#include "assembly/failure_text.h"
+#include "base/failure_text.h"
 
 namespace tamrill {
 

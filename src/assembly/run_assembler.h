@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-#include "core/text.h"
+#include "base/text.h"
 #include "platform/platform.h"
 
 namespace tamrill {

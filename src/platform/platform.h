@@ -9,24 +9,10 @@
 #include <memory>
 #include <optional>
 
-#include "core/text.h"
+#include "base/sys_error.h"
+#include "base/text.h"
 
 namespace tamrill {
-
-namespace ui {
-class Form;
-}
-
-// Why a platform call failed, reduced to the distinctions the program tells the user.
-enum class SysError : std::uint8_t {
-  None,
-  NotFound,       // the file, folder or program is not there
-  AccessDenied,   // refused by permissions or a write-protected medium
-  InUse,          // another program holds the file open
-  AlreadyExists,  // a copy would have replaced an existing file
-  BadExeFormat,   // a program this Windows cannot run (a 16-bit one, say)
-  Other,
-};
 
 enum class MessageIcon : std::uint8_t { Error, Warning, Information };
 enum class MessageButtons : std::uint8_t { Ok, YesNo };  // Yes/No boxes have Yes as the default
@@ -75,9 +61,6 @@ class Platform {
   // The modal file-open dialog with a filter written "Description|pattern"; nullopt when the
   // user cancels or closes it.
   virtual std::optional<ChosenFile> chooseFileToOpen(const Text& filter) = 0;
-  // Shows a form modeless, creating its window (and the windows of its controls) on first use
-  // and bringing it up again when it is already there; false when the window cannot be made.
-  [[nodiscard]] virtual bool showForm(ui::Form& form) = 0;
 
   // --- File system ---
   // True only for a normal file at exactly this path: no wildcards, and folders, hidden and

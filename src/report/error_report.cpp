@@ -3,9 +3,8 @@
 #include <charconv>
 #include <cmath>
 
-#include "core/application.h"
-#include "core/notepad.h"
-#include "report/listing_scan.h"
+#include "base/paths.h"
+#include "report/notepad.h"
 
 namespace tamrill {
 
@@ -13,48 +12,35 @@ Text countText(float errorCount) {
   char buffer[64];
   // Whole counts below ten million are written out in full (1000000, not 1e+06); beyond that
   // the shortest form, which may be scientific.
-  const auto format = std::abs(errorCount) < 1e7F ? std::chars_format::fixed
-                                                   : std::chars_format::general;
+  const auto format =
+      std::abs(errorCount) < 1e7F ? std::chars_format::fixed : std::chars_format::general;
   const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, errorCount, format);
   if (error != std::errc()) return {};
   return Text(buffer, end);  // ASCII only
 }
 
-void errorReport(Application& app, ReportSteps steps) {
-  const ProgramState& state = app.state;
-  Platform& platform = app.platform;
-  Form1& form = app.form1;
-  const float count = state.errorCount;
-
-  if (count >= 1) {
-    const Text text = countText(count);
-    form.label1.setCaption(text + u" chyb");
-    const MessageAnswer answer =
-        platform.showMessage(u"Nalezeno " + text + u" chyb. Přejete si zobrazit výpis?",
-                             u"Varování", MessageIcon::Warning, MessageButtons::YesNo);
-    if (answer != MessageAnswer::Yes) return;
-    // The listing may have gone while the question was up.
-    if (platform.fileExists(state.listingPath)) {
-      showInNotepad(app, state.listingPath);
-      return;
-    }
-    const auto nameLength = static_cast<long long>(state.sourceFileName.size());
-    platform.showMessage(
-        u"Nelze najít soubor \"" + leftChars(state.sourceFileName, nameLength - 3) + u"lst\"",
-        u"Varování", MessageIcon::Warning, MessageButtons::Ok);
-    form.command4.setEnabled(false);
-  } else if (steps == ReportSteps::All && count < -5) {
-    form.label1.setCaption(u"klikni zde...");
-  } else if (count == 0) {
-    form.label1.setCaption(u"bez chyb :)");
-  }
+std::optional<Text> reportCaption(float errorCount, ReportSteps steps) {
+  if (errorCount >= 1) return countText(errorCount) + u" chyb";
+  if (steps == ReportSteps::All && errorCount < -5) return Text(u"klikni zde...");
+  if (errorCount == 0) return Text(u"bez chyb :)");
+  return std::nullopt;
 }
 
-// A scan that fails (a listing without its summary, or one that cannot be read) ends the click
-// quietly; the program goes on with errorCount and the label as they were.
-void Form1::label1Click() {
-  if (!scanListing(app_)) return;
-  errorReport(app_, ReportSteps::FirstAndLast);
+bool offerListing(Platform& platform, const ProgramState& state) {
+  if (!(state.errorCount >= 1)) return false;
+  const MessageAnswer answer = platform.showMessage(
+      u"Nalezeno " + countText(state.errorCount) + u" chyb. Přejete si zobrazit výpis?",
+      u"Varování", MessageIcon::Warning, MessageButtons::YesNo);
+  if (answer != MessageAnswer::Yes) return false;
+  // The listing may have gone while the question was up.
+  if (platform.fileExists(state.listingPath)) {
+    showInNotepad(platform, state.listingPath);
+    return false;
+  }
+  platform.showMessage(
+      u"Nelze najít soubor \"" + replaceLast3(state.sourceFileName, u"lst") + u"\"", u"Varování",
+      MessageIcon::Warning, MessageButtons::Ok);
+  return true;
 }
 
 }  // namespace tamrill

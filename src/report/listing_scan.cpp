@@ -1,6 +1,5 @@
 #include "report/listing_scan.h"
 
-#include "core/application.h"
 #include "report/summary_search.h"
 
 namespace tamrill {
@@ -8,15 +7,11 @@ namespace tamrill {
 // RichTextBox1 stays hidden for the whole run and nothing shows its text, so the listing is not
 // loaded into it: a listing may be a gigabyte long. The scan reads the file directly and only
 // the bytes the count needs (see summary_search.h).
-bool scanListing(Application& app) {
-  ProgramState& state = app.state;
-  Platform& platform = app.platform;
-
+bool scanListing(Platform& platform, ProgramState& state) {
   if (state.listingPath.empty() || !platform.fileExists(state.listingPath)) {
     state.errorCount = -10;
-    const Text text = state.listingPath.empty()
-                          ? Text(u"Soubor nenačten")
-                          : u"Soubor " + state.listingPath + u" neexistuje";
+    const Text text = state.listingPath.empty() ? Text(u"Soubor nenačten")
+                                                : u"Soubor " + state.listingPath + u" neexistuje";
     platform.showMessage(text, u"Informace", MessageIcon::Information, MessageButtons::Ok);
     return true;
   }

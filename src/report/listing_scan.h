@@ -1,11 +1,12 @@
 #pragma once
 
-namespace tamrill {
+#include "platform/platform.h"
+#include "state/program_state.h"
 
-class Application;
+namespace tamrill {
 
 // Reads the error count out of the listing's summary into errorCount. False when the scan
 // failed (see listing_scan.cpp); errorCount is then left as it was.
-[[nodiscard]] bool scanListing(Application& app);
+[[nodiscard]] bool scanListing(Platform& platform, ProgramState& state);
 
 }  // namespace tamrill

@@ -5,8 +5,8 @@
 #include <string_view>
 #include <vector>
 
-#include "report/cp1250.h"
-#include "report/number.h"
+#include "base/cp1250.h"
+#include "base/number.h"
 
 namespace tamrill {
 
@@ -19,7 +19,9 @@ constexpr std::uint64_t kHeadCut = kAssemblyComplete.size() - 1;
 
 // In Windows-1250 only the ASCII capitals lower-case to ASCII letters, so folding bytes is the
 // same as folding the decoded text for markers written in ASCII.
-char fold(char b) { return (b >= 'A' && b <= 'Z') ? static_cast<char>(b - 'A' + 'a') : b; }
+char fold(char b) {
+  return (b >= 'A' && b <= 'Z') ? static_cast<char>(b - 'A' + 'a') : b;
+}
 
 bool matchesAt(const char* at, std::string_view marker) {
   for (std::size_t i = 0; i < marker.size(); ++i) {

@@ -6,7 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "core/text.h"
+#include "base/text.h"
 #include "platform/platform.h"
 
 namespace tamrill {

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <string>
 
-#include "core/text.h"
+#include "base/text.h"
 
 namespace tamrill::ui {
 

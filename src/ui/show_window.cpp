@@ -2,8 +2,8 @@
 
 namespace tamrill::ui {
 
-void showWindow(Platform& platform, Form& form) {
-  if (platform.showForm(form)) return;
+void showWindow(FormHost& host, Platform& platform, Form& form) {
+  if (host.showForm(form)) return;
   platform.showMessage(u"Okno nelze otevřít.", u"Chyba", MessageIcon::Error, MessageButtons::Ok);
 }
 

@@ -7,8 +7,8 @@
 #include <cstring>
 #include <string_view>
 
-#include "report/cp1250.h"
-#include "report/number.h"
+#include "base/cp1250.h"
+#include "base/number.h"
 #include "report/summary_search.h"
 
 namespace {

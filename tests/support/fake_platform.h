@@ -13,10 +13,11 @@
 #include <vector>
 
 #include "platform/platform.h"
+#include "ui/form_host.h"
 
 namespace tamrill::test {
 
-class FakePlatform : public Platform {
+class FakePlatform : public Platform, public ui::FormHost {
  public:
   // --- The file system ---
   // Adds a file, or rewrites one in place (it keeps its identity); its folders come into

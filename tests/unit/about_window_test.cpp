@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "core/application.h"
+#include "app/application.h"
 #include "support/fake_platform.h"
 #include "ui/product_info.h"
 
@@ -17,7 +17,7 @@ using ui::Event;
 class AboutWindowTest : public ::testing::Test {
  protected:
   FakePlatform fake;
-  Application app{fake};
+  Application app{fake, fake};
   Form2& about = app.form2;
 };
 

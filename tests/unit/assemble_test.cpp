@@ -34,11 +34,11 @@ TEST_F(AssembleTest, StagedRunCopiesTheMissingToolsInOrderAndWaitsInTheSourceFol
   EXPECT_TRUE(fake.starts[0].waited);
   EXPECT_TRUE(sawAllTools);
 
-  EXPECT_EQ(state().staged[Tool::Assembler].made, kTrue);
-  EXPECT_EQ(state().staged[Tool::Mod51].made, kTrue);
-  EXPECT_EQ(state().staged[Tool::Mod52].made, kTrue);
+  EXPECT_TRUE(state().staged[Tool::Assembler].made);
+  EXPECT_TRUE(state().staged[Tool::Mod51].made);
+  EXPECT_TRUE(state().staged[Tool::Mod52].made);
   EXPECT_EQ(state().staged.folder, u"C:\\work\\");
-  EXPECT_EQ(state().assembled, kTrue);
+  EXPECT_TRUE(state().assembled);
   EXPECT_TRUE(form().command4.enabled());
   EXPECT_TRUE(form().command5.enabled());
   // The new listing is scanned and reported.
@@ -69,9 +69,9 @@ TEST_F(AssembleTest, UsersOwnToolInAnyLetterCaseIsUsedAndNeverReplaced) {
 
   ASSERT_EQ(fake.copies.size(), 1U);
   EXPECT_EQ(fake.copies[0].second, u"C:\\work\\mod52");
-  EXPECT_EQ(state().staged[Tool::Assembler].made, kFalse);
-  EXPECT_EQ(state().staged[Tool::Mod51].made, kFalse);
-  EXPECT_EQ(state().staged[Tool::Mod52].made, kTrue);
+  EXPECT_FALSE(state().staged[Tool::Assembler].made);
+  EXPECT_FALSE(state().staged[Tool::Mod51].made);
+  EXPECT_TRUE(state().staged[Tool::Mod52].made);
   EXPECT_EQ(fake.contentOf(u"C:\\work\\mod51"), "the user's own");
 
   tick();
@@ -87,14 +87,14 @@ TEST_F(AssembleTest, ProgramFolderInOtherLetterCaseCountsAsElsewhereButCopiesNot
 
   EXPECT_TRUE(fake.copies.empty());
   EXPECT_EQ(startsOf(true), std::vector<Text>{u"c:\\tamrill\\asm51.exe blink"});
-  EXPECT_EQ(state().staged[Tool::Assembler].made, kFalse);
-  EXPECT_EQ(state().staged[Tool::Mod51].made, kFalse);
-  EXPECT_EQ(state().staged[Tool::Mod52].made, kFalse);
-  EXPECT_EQ(state().assembled, kTrue);
+  EXPECT_FALSE(state().staged[Tool::Assembler].made);
+  EXPECT_FALSE(state().staged[Tool::Mod51].made);
+  EXPECT_FALSE(state().staged[Tool::Mod52].made);
+  EXPECT_TRUE(state().assembled);
   tick();
   tick();
   EXPECT_TRUE(fake.deletions.empty());
-  EXPECT_EQ(state().assembled, kFalse);
+  EXPECT_FALSE(state().assembled);
 }
 
 TEST_F(AssembleTest, ProgramFolderRunIsWaitedForAndLeavesTheStagingRecord) {
@@ -113,9 +113,9 @@ TEST_F(AssembleTest, ProgramFolderRunIsWaitedForAndLeavesTheStagingRecord) {
   // Its own fresh count, not the one of the listing before.
   EXPECT_EQ(form().label1.caption(), u"bez chyb :)");
   EXPECT_EQ(fake.copies.size(), 3U);  // the staged run's only
-  EXPECT_EQ(state().staged[Tool::Mod51].made, kTrue);
+  EXPECT_TRUE(state().staged[Tool::Mod51].made);
   EXPECT_EQ(state().staged.folder, u"C:\\work\\");
-  EXPECT_EQ(state().assembled, kTrue);
+  EXPECT_TRUE(state().assembled);
   EXPECT_TRUE(form().command4.enabled());
   EXPECT_TRUE(form().command5.enabled());
 }
@@ -128,7 +128,7 @@ TEST_F(AssembleTest, ProgramFolderRunThatFindsNoListingYetSaysSoAndKeepsTheLabel
   EXPECT_EQ(form().label1.caption(), u"klikni zde...");
   ASSERT_EQ(fake.messages.size(), 1U);
   EXPECT_EQ(fake.messages[0].text, u"Soubor C:\\Tamrill\\prog.lst neexistuje");
-  EXPECT_EQ(state().assembled, kFalse);
+  EXPECT_FALSE(state().assembled);
   tick();
   tick();
   EXPECT_TRUE(form().command4.enabled());  // no staged run: the timer leaves the buttons
@@ -153,7 +153,7 @@ TEST_F(AssembleTest, MissingAssemblerIsReportedAndNothingIsScanned) {
   EXPECT_TRUE(fake.copies.empty());
   EXPECT_TRUE(fake.starts.empty());
   EXPECT_FALSE(form().command5.enabled());
-  EXPECT_EQ(state().assembled, kFalse);
+  EXPECT_FALSE(state().assembled);
 }
 
 TEST_F(AssembleTest, SourceDeletedAfterOpeningWarnsAndDisablesViewingIt) {
@@ -187,7 +187,7 @@ TEST_F(AssembleTest, NameWithoutABaseNameIsNotAssembled) {
   }
   EXPECT_TRUE(fake.copies.empty());
   EXPECT_TRUE(fake.starts.empty());
-  EXPECT_EQ(state().assembled, kFalse);
+  EXPECT_FALSE(state().assembled);
 
   // Five characters leave a base name of one.
   fake.addFile(u"C:\\work\\a.asm");
@@ -215,7 +215,7 @@ TEST_F(AssembleTest, ListingWithoutSummaryEndsTheCommandQuietlyAfterTheStagedRun
   assemble();
   EXPECT_TRUE(fake.messages.empty());
   EXPECT_EQ(form().label1.caption(), u"klikni zde...");
-  EXPECT_EQ(state().assembled, kTrue);
+  EXPECT_TRUE(state().assembled);
   EXPECT_TRUE(form().command4.enabled());
   tick();
   tick();
@@ -233,16 +233,16 @@ TEST_F(AssembleTest, SecondRunInTheSameFolderBeforeTheCleanUpRecopiesAndRestarts
 
   EXPECT_EQ(fake.deletions.size(), 3U);
   EXPECT_EQ(fake.copies.size(), 6U);
-  EXPECT_EQ(state().staged[Tool::Assembler].made, kTrue);
-  EXPECT_EQ(state().staged[Tool::Mod51].made, kTrue);
-  EXPECT_EQ(state().staged[Tool::Mod52].made, kTrue);
+  EXPECT_TRUE(state().staged[Tool::Assembler].made);
+  EXPECT_TRUE(state().staged[Tool::Mod51].made);
+  EXPECT_TRUE(state().staged[Tool::Mod52].made);
   tick();
   EXPECT_TRUE(fake.hasFile(u"C:\\work\\mod51"));  // the count started afresh
   tick();
   for (const char16_t* tool : {u"asm51.exe", u"mod51", u"mod52"}) {
     EXPECT_FALSE(fake.hasFile(u"C:\\work\\" + Text(tool))) << toUtf8(tool);
   }
-  EXPECT_EQ(state().assembled, kFalse);
+  EXPECT_FALSE(state().assembled);
 }
 
 TEST_F(AssembleTest, SecondRunElsewhereRemovesTheFirstFoldersCopiesBeforeCopying) {
@@ -259,7 +259,7 @@ TEST_F(AssembleTest, SecondRunElsewhereRemovesTheFirstFoldersCopiesBeforeCopying
   ASSERT_EQ(fake.copies.size(), 5U);
   EXPECT_EQ(fake.copies[3].second, u"D:\\other\\asm51.exe");
   EXPECT_EQ(state().staged.folder, u"D:\\other\\");
-  EXPECT_EQ(state().staged[Tool::Mod52].made, kFalse);
+  EXPECT_FALSE(state().staged[Tool::Mod52].made);
   close();
   for (const char16_t* folder : {u"C:\\work\\", u"D:\\other\\"}) {
     EXPECT_FALSE(fake.hasFile(Text(folder) + u"asm51.exe")) << toUtf8(folder);

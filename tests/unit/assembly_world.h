@@ -6,8 +6,8 @@
 
 #include <string>
 
-#include "core/application.h"
-#include "core/paths.h"
+#include "app/application.h"
+#include "base/paths.h"
 #include "support/fake_platform.h"
 
 namespace tamrill::test {
@@ -72,7 +72,7 @@ class AssemblyWorld {
   }
 
   FakePlatform fake;
-  Application app{fake};
+  Application app{fake, fake};
   AssemblerOutput output = AssemblerOutput::NoErrors;
   bool writeHex = true;
   // What the stand-in found in its current folder when it ran.
@@ -83,8 +83,7 @@ class AssemblyWorld {
     if (start.commandLine.starts_with(u"notepad ")) return;
     const Text base = start.commandLine.substr(start.commandLine.rfind(u' ') + 1);
     sawAllTools = fake.hasFile(start.folder + u"asm51.exe") &&
-                  fake.hasFile(start.folder + u"mod51") &&
-                  fake.hasFile(start.folder + u"mod52");
+                  fake.hasFile(start.folder + u"mod51") && fake.hasFile(start.folder + u"mod52");
     if (output != AssemblerOutput::Nothing) {
       fake.addFile(start.folder + base + u".lst", listingWith(output));
     }

@@ -41,11 +41,11 @@ TEST_F(CleanupTest, SecondTickDeletesTheCopiesAndDisarmsButKeepsTheFlags) {
   EXPECT_EQ(state().cleanupTicks, 1);
   tick();
   EXPECT_EQ(fake.deletions, kWorkCopies);
-  EXPECT_EQ(state().assembled, kFalse);
+  EXPECT_FALSE(state().assembled);
   EXPECT_EQ(state().cleanupTicks, 0);
-  EXPECT_EQ(state().staged[Tool::Assembler].made, kTrue);
-  EXPECT_EQ(state().staged[Tool::Mod51].made, kTrue);
-  EXPECT_EQ(state().staged[Tool::Mod52].made, kTrue);
+  EXPECT_TRUE(state().staged[Tool::Assembler].made);
+  EXPECT_TRUE(state().staged[Tool::Mod51].made);
+  EXPECT_TRUE(state().staged[Tool::Mod52].made);
   // The assembler's output stays.
   EXPECT_TRUE(fake.hasFile(u"C:\\work\\blink.lst"));
   for (int i = 0; i < 4; ++i) tick();
@@ -79,7 +79,7 @@ TEST_F(CleanupTest, CopyAlreadyGoneIsSkippedAndTheOthersAreDeleted) {
   tick();
   tick();
   EXPECT_FALSE(anyWorkCopyLeft());
-  EXPECT_EQ(state().assembled, kFalse);
+  EXPECT_FALSE(state().assembled);
   // The user's file put there later is never taken for the copy.
   fake.addFile(u"C:\\work\\mod51", "the user's own");
   close();

@@ -5,7 +5,7 @@
 
 #include <vector>
 
-#include "core/application.h"
+#include "app/application.h"
 #include "main_window_snapshot.h"
 #include "support/fake_platform.h"
 
@@ -40,7 +40,7 @@ class CommandsTest : public ::testing::Test {
   }
 
   FakePlatform fake;
-  Application app{fake};
+  Application app{fake, fake};
   Form1& form = app.form1;
 };
 

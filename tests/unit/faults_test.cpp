@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include "base/failure_text.h"
 #include "unit/assembly_world.h"
 
 namespace tamrill {
@@ -59,9 +60,9 @@ TEST_F(FaultsTest, ExistenceTestMissingTheUsersToolNeverReplacesIt) {
   EXPECT_TRUE(says(m, u"\"C:\\work\\\"")) << toUtf8(m.text);
   EXPECT_EQ(fake.contentOf(u"C:\\work\\mod51"), "the user's own");
   EXPECT_TRUE(fake.starts.empty());
-  EXPECT_EQ(state().staged[Tool::Assembler].made, kTrue);
-  EXPECT_EQ(state().staged[Tool::Mod51].made, kFalse);
-  EXPECT_EQ(state().assembled, kTrue);
+  EXPECT_TRUE(state().staged[Tool::Assembler].made);
+  EXPECT_FALSE(state().staged[Tool::Mod51].made);
+  EXPECT_TRUE(state().assembled);
   tick();
   tick();
   EXPECT_EQ(fake.deletions, std::vector<Text>{u"C:\\work\\asm51.exe"});
@@ -80,9 +81,9 @@ TEST_F(FaultsTest, CopyFailingStopsBeforeTheAssemblerAndTheEarlierCopiesGoLater)
   EXPECT_TRUE(says(m, u"C:\\work\\")) << toUtf8(m.text);
   EXPECT_TRUE(says(m, u"odepřen")) << toUtf8(m.text);
   EXPECT_TRUE(fake.starts.empty());
-  EXPECT_EQ(state().staged[Tool::Assembler].made, kTrue);
-  EXPECT_EQ(state().staged[Tool::Mod51].made, kTrue);
-  EXPECT_EQ(state().staged[Tool::Mod52].made, kFalse);
+  EXPECT_TRUE(state().staged[Tool::Assembler].made);
+  EXPECT_TRUE(state().staged[Tool::Mod51].made);
+  EXPECT_FALSE(state().staged[Tool::Mod52].made);
   EXPECT_EQ(form().label1.caption(), label);
   EXPECT_EQ(form().command4.enabled(), command4);
   tick();
@@ -95,8 +96,8 @@ TEST_F(FaultsTest, FirstCopyFailingLeavesNothingToCleanUp) {
   assemble();
   EXPECT_EQ(onlyMessage().title, u"Chyba");
   EXPECT_TRUE(fake.copies.empty());
-  EXPECT_EQ(state().assembled, kFalse);
-  EXPECT_EQ(state().staged[Tool::Assembler].made, kFalse);
+  EXPECT_FALSE(state().assembled);
+  EXPECT_FALSE(state().staged[Tool::Assembler].made);
 }
 
 TEST_F(FaultsTest, DeletionFailingInTheTimedCleanUpIsRetriedAtClose) {
@@ -105,7 +106,7 @@ TEST_F(FaultsTest, DeletionFailingInTheTimedCleanUpIsRetriedAtClose) {
   tick();
   tick();
   EXPECT_EQ(fake.deletions, (std::vector<Text>{u"C:\\work\\asm51.exe", u"C:\\work\\mod52"}));
-  EXPECT_EQ(state().assembled, kFalse);
+  EXPECT_FALSE(state().assembled);
   EXPECT_EQ(state().cleanupTicks, 0);
   EXPECT_TRUE(fake.messages.empty());
   close();
@@ -176,7 +177,7 @@ TEST_F(FaultsTest, AssemblerThisWindowsCannotRunIsNamedAsSuch) {
   ASSERT_GE(fake.messages.size(), 1U);
   EXPECT_TRUE(says(fake.messages[0], u"ASM51.EXE"));
   EXPECT_TRUE(says(fake.messages[0], u"16bitový")) << toUtf8(fake.messages[0].text);
-  EXPECT_EQ(state().assembled, kTrue);
+  EXPECT_TRUE(state().assembled);
   EXPECT_TRUE(form().command5.enabled());
   tick();
   tick();
@@ -199,7 +200,7 @@ TEST_F(FaultsTest, ListingThatCannotBeReadEndsTheCommandQuietly) {
     assemble();
     EXPECT_TRUE(fake.messages.empty());
     EXPECT_EQ(form().label1.caption(), u"klikni zde...");
-    EXPECT_EQ(state().assembled, kTrue);
+    EXPECT_TRUE(state().assembled);
     EXPECT_TRUE(form().command4.enabled());
   }
 }
@@ -226,6 +227,33 @@ TEST_F(CommandLineFaultsTest, NotepadFailingIsReportedAndTheProgramGoesOn) {
   EXPECT_EQ(fake.messages[0].title, u"Chyba");
   EXPECT_FALSE(fake.ended);
   EXPECT_EQ(state().sourcePath, u"C:\\work\\blink.asm");
+}
+
+// One table words every failure twice: for a file the program handles, and for a program it
+// starts (Notepad); neither may borrow the other's words.
+TEST(FailureReason, ReadsForFilesAndForStarts) {
+  struct Case {
+    SysError error;
+    const char16_t* file;
+    const char16_t* start;
+  };
+  // clang-format off
+  const Case cases[] = {
+    {SysError::NotFound,      u"Soubor nebo složka nebyla nalezena.", u"Program nebyl nalezen."},
+    {SysError::AccessDenied,  u"Přístup byl odepřen (složka je možná chráněna proti zápisu).",
+                              u"Přístup byl odepřen."},
+    {SysError::InUse,         u"Soubor právě používá jiný program.", u"Systém spuštění odmítl."},
+    {SysError::AlreadyExists, u"Ve složce už je skrytý soubor nebo složka stejného jména.",
+                              u"Systém spuštění odmítl."},
+    {SysError::BadExeFormat,  u"Tato verze Windows neumí tento program spustit.",
+                              u"Tento program nelze v tomto systému spustit."},
+    {SysError::Other,         u"Systém operaci odmítl.", u"Systém spuštění odmítl."},
+  };
+  // clang-format on
+  for (const Case& c : cases) {
+    EXPECT_EQ(failureReason(c.error, Attempt::FileOperation), c.file);
+    EXPECT_EQ(failureReason(c.error, Attempt::ProgramStart), c.start);
+  }
 }
 
 }  // namespace

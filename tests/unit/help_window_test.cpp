@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "core/application.h"
+#include "app/application.h"
 #include "support/fake_platform.h"
 #include "ui/product_info.h"
 
@@ -38,7 +38,7 @@ class HelpWindowTest : public ::testing::Test {
   void check() { help.deliver(&help.label19, Event::Click); }
 
   FakePlatform fake;
-  Application app{fake};
+  Application app{fake, fake};
   Form3& help = app.form3;
 };
 
@@ -191,9 +191,9 @@ TEST_F(HelpWindowTest, AllFilesPresentGiveOneInformationBoxAndNoWebSite) {
   EXPECT_EQ(fake.messages[0].icon, MessageIcon::Information);
   EXPECT_EQ(fake.messages[0].buttons, MessageButtons::Ok);
   EXPECT_TRUE(fake.webAddresses.empty());
-  EXPECT_EQ(help.foundAssembler, kTrue);
-  EXPECT_EQ(help.foundMod51, kTrue);
-  EXPECT_EQ(help.foundMod52, kTrue);
+  EXPECT_TRUE(help.foundAssembler);
+  EXPECT_TRUE(help.foundMod51);
+  EXPECT_TRUE(help.foundMod52);
 }
 
 TEST_F(HelpWindowTest, OnlyMod52MissingWarnsAboutItAndOpensTheSiteOnce) {
@@ -206,8 +206,8 @@ TEST_F(HelpWindowTest, OnlyMod52MissingWarnsAboutItAndOpensTheSiteOnce) {
   EXPECT_EQ(fake.messages[0].title, u"Varování");
   EXPECT_EQ(fake.messages[0].icon, MessageIcon::Warning);
   EXPECT_EQ(fake.webAddresses, std::vector<Text>{product::kMakerAddress});
-  EXPECT_EQ(help.foundAssembler, kTrue);
-  EXPECT_EQ(help.foundMod52, kFalse);
+  EXPECT_TRUE(help.foundAssembler);
+  EXPECT_FALSE(help.foundMod52);
 }
 
 TEST_F(HelpWindowTest, AllMissingWarnInOrderEachFollowedByOneOpening) {
@@ -231,8 +231,8 @@ TEST_F(HelpWindowTest, AllMissingWarnInOrderEachFollowedByOneOpening) {
   check();
   ASSERT_EQ(fake.messages.size(), 4U);
   EXPECT_EQ(fake.messages[3].title, u"Informace");
-  EXPECT_EQ(help.foundAssembler, kTrue);
-  EXPECT_EQ(help.foundMod51, kTrue);
+  EXPECT_TRUE(help.foundAssembler);
+  EXPECT_TRUE(help.foundMod51);
 }
 
 TEST_F(HelpWindowTest, AFolderOrAHiddenFileDoesNotCountAsTheFile) {

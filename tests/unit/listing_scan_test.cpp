@@ -8,10 +8,10 @@
 #include <string>
 #include <vector>
 
-#include "core/application.h"
-#include "report/cp1250.h"
+#include "app/application.h"
+#include "base/cp1250.h"
+#include "base/number.h"
 #include "report/listing_scan.h"
-#include "report/number.h"
 #include "report/summary_search.h"
 #include "support/fake_platform.h"
 
@@ -80,6 +80,7 @@ void expectSame(const SummaryScan& actual, const SummaryScan& expected, const st
 
 TEST(SummarySearch, AgreesWithTheWholeTextOnGeneratedListings) {
   // Markers in several letter cases, near misses, numbers, blanks, and Czech bytes.
+  // clang-format off
   const std::vector<std::string> pieces = {
       " errors found",  " ERRORS FOUND",  " Errors Found",      "assembly complete,",
       "ASSEMBLY COMPLETE,", "Assembly Complete,", "assembly complete", " errors foun",
@@ -89,6 +90,7 @@ TEST(SummarySearch, AgreesWithTheWholeTextOnGeneratedListings) {
       "x",              "e",              ".",                  "+",
       "\xC8\xE8\x8A\x9E\xCC",  "7",       "0000",               "ASSEMBLY",
   };
+  // clang-format on
   std::mt19937 random(20240611);
   int checked = 0;
   for (int round = 0; round < 4000; ++round) {
@@ -104,9 +106,8 @@ TEST(SummarySearch, AgreesWithTheWholeTextOnGeneratedListings) {
       }
     }
     const SummaryScan expected = wholeTextScan(bytes);
-    for (const std::size_t chunk : {std::size_t{1}, std::size_t{2}, std::size_t{5},
-                                    std::size_t{13}, std::size_t{17}, std::size_t{64},
-                                    kDefaultChunk}) {
+    for (const std::size_t chunk : {std::size_t{1}, std::size_t{2}, std::size_t{5}, std::size_t{13},
+                                    std::size_t{17}, std::size_t{64}, kDefaultChunk}) {
       expectSame(scanBytes(bytes, chunk), expected, bytes, chunk);
       if (::testing::Test::HasFailure()) return;
     }
@@ -183,7 +184,7 @@ class ScanListingTest : public ::testing::Test {
   }
 
   test::FakePlatform fake;
-  Application app{fake};
+  Application app{fake, fake};
 };
 
 struct ScanCase {
@@ -199,7 +200,7 @@ TEST_P(ScanReads, TheCountOfTheSummary) {
   const ScanCase& c = GetParam();
   listing(c.listing);
   app.state.errorCount = 99;
-  ASSERT_TRUE(scanListing(app));
+  ASSERT_TRUE(scanListing(app.platform, app.state));
   EXPECT_EQ(app.state.errorCount, c.errorCount);
   EXPECT_EQ(app.state.listingText, c.listingText);
   EXPECT_TRUE(fake.messages.empty());
@@ -232,14 +233,14 @@ TEST_F(ScanListingTest, FailuresLeaveTheCountAndSayNothing) {
     const char16_t* listingText;  // as the last completed cut left it
   };
   for (const Failing& c : {
-           Failing{"assembly complete, 1 error found", u""},        // singular: no marker
-           Failing{"short 3 errors found", u"short 3 "},             // under 17 characters
+           Failing{"assembly complete, 1 error found", u""},            // singular: no marker
+           Failing{"short 3 errors found", u"short 3 "},                // under 17 characters
            Failing{"assembly complete, 1e39 errors found", u" 1e39 "},  // beyond a float
        }) {
     listing(c.listing);
     app.state.errorCount = 7;
     app.state.listingText = u"before";
-    EXPECT_FALSE(scanListing(app)) << toUtf8(c.listingText);
+    EXPECT_FALSE(scanListing(app.platform, app.state)) << toUtf8(c.listingText);
     EXPECT_EQ(app.state.errorCount, 7);
     EXPECT_EQ(app.state.listingText, c.listingText);
   }
@@ -251,26 +252,26 @@ TEST_F(ScanListingTest, AListingThatCannotBeReadIsAFailure) {
   app.state.listingText = u"before";
   for (const auto call : {test::FakePlatform::Call::Open, test::FakePlatform::Call::Read}) {
     fake.failNext(call, SysError::InUse);
-    EXPECT_FALSE(scanListing(app));
+    EXPECT_FALSE(scanListing(app.platform, app.state));
     EXPECT_EQ(app.state.errorCount, 0);
     EXPECT_EQ(app.state.listingText, u"before");
   }
   EXPECT_TRUE(fake.messages.empty());
-  EXPECT_TRUE(scanListing(app));  // the failures were one-off
+  EXPECT_TRUE(scanListing(app.platform, app.state));  // the failures were one-off
   EXPECT_EQ(app.state.errorCount, 2);
 }
 
 TEST_F(ScanListingTest, NoListingGivesMinusTenAndSaysWhichFile) {
   app.state.listingText = u"kept";
-  ASSERT_TRUE(scanListing(app));
+  ASSERT_TRUE(scanListing(app.platform, app.state));
   EXPECT_EQ(app.state.errorCount, -10);
   app.state.listingPath = kListing;  // a source is loaded, its listing is not there
   app.state.errorCount = 3;
-  ASSERT_TRUE(scanListing(app));
+  ASSERT_TRUE(scanListing(app.platform, app.state));
   EXPECT_EQ(app.state.errorCount, -10);
   // A hidden listing counts as missing too.
   fake.addFile(kListing, "assembly complete, 2 errors found", true);
-  ASSERT_TRUE(scanListing(app));
+  ASSERT_TRUE(scanListing(app.platform, app.state));
   EXPECT_EQ(app.state.errorCount, -10);
 
   ASSERT_EQ(fake.messages.size(), 3U);

@@ -3,10 +3,10 @@
 
 #include <gtest/gtest.h>
 
-#include "core/application.h"
-#include "core/load_source.h"
+#include "app/application.h"
 #include "main_window_snapshot.h"
 #include "support/fake_platform.h"
+#include "ui/main/form1.h"
 
 namespace tamrill {
 namespace {
@@ -21,11 +21,11 @@ class LoadSourceTest : public ::testing::Test {
   bool load(const Text& path, const Text& name) {
     app.state.sourcePath = path;
     app.state.sourceFileName = name;
-    return loadSource(app);
+    return app.form1.loadSource();
   }
 
   FakePlatform fake;
-  Application app{fake};
+  Application app{fake, fake};
   Form1& form = app.form1;
 };
 

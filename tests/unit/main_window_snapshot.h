@@ -5,7 +5,7 @@
 #include <array>
 #include <ostream>
 
-#include "core/application.h"
+#include "app/application.h"
 
 namespace tamrill::test {
 

@@ -175,7 +175,7 @@ const std::map<Text, std::string>& baseFiles() {
 // base files and a program that was never started; a sample of sequences is replayed on fresh
 // ones to show that nothing carries over.
 struct Bench {
-  Bench() : app(disk) {}
+  Bench() : app(disk, disk) {}
 
   void reset() {
     disk.clearAll();

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "core/paths.h"
+#include "base/paths.h"
 
 namespace tamrill {
 namespace {

@@ -1,6 +1,6 @@
 // The arguments are what follows the program's own name, exactly as typed.
 
-#include "platform/program_arguments.h"
+#include "base/program_arguments.h"
 
 #include <gtest/gtest.h>
 

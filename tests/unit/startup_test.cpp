@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "core/application.h"
+#include "app/application.h"
 #include "support/fake_platform.h"
 
 namespace tamrill {
@@ -20,7 +20,7 @@ class StartupTest : public ::testing::Test {
   void load() { app.form1.deliver(nullptr, ui::Event::Load); }
 
   FakePlatform fake;
-  Application app{fake};
+  Application app{fake, fake};
 };
 
 TEST_F(StartupTest, AllToolsPresentEnablesOpenAndDerivesPaths) {
@@ -31,8 +31,8 @@ TEST_F(StartupTest, AllToolsPresentEnablesOpenAndDerivesPaths) {
   EXPECT_EQ(fake.shownForms[0], &app.form1);
   EXPECT_TRUE(fake.messages.empty());
   EXPECT_TRUE(app.form1.command1.enabled());
-  for (const ui::Control* c : {&app.form1.command2, &app.form1.command3, &app.form1.command4,
-                               &app.form1.command5}) {
+  for (const ui::Control* c :
+       {&app.form1.command2, &app.form1.command3, &app.form1.command4, &app.form1.command5}) {
     EXPECT_FALSE(c->enabled()) << c->name();
   }
   EXPECT_TRUE(app.form1.command6.enabled());

@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/program_arguments.h"
+#include "base/program_arguments.h"
 #include "platform/win32/dialogs.h"
 #include "platform/win32/win32_platform.h"
 #include "temp_folder.h"

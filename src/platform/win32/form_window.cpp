@@ -99,8 +99,8 @@ bool FormWindow::create() {
   form_.prepareNewWindow();
   // The window procedure takes ownership at WM_NCCREATE; a failed WM_CREATE destroys it.
   const HWND window = ::CreateWindowExW(
-      formExStyle(design), kFormClass, wide(form_.caption()).c_str(), formStyle(design), CW_USEDEFAULT,
-      CW_USEDEFAULT, size.cx, size.cy, owner_, nullptr, instance_, this);
+      formExStyle(design), kFormClass, wide(form_.caption()).c_str(), formStyle(design),
+      CW_USEDEFAULT, CW_USEDEFAULT, size.cx, size.cy, owner_, nullptr, instance_, this);
   if (window == nullptr) return false;
   // The system DPI guessed the size; the monitor the window landed on decides it.
   const SIZE actual = windowSizeFor(design, dpi_);

@@ -23,10 +23,11 @@ WindowKind windowKindOf(const ui::Control& control) {
       return {L"BUTTON", WS_TABSTOP | BS_PUSHBUTTON, 0};
     case ui::ControlKind::Label:
       // SS_NOTIFY: labels report clicks and take the mouse themselves.
-      return {L"STATIC",
-              SS_NOTIFY | SS_NOPREFIX |
-                  static_cast<DWORD>(design.alignment == ui::Alignment::Centre ? SS_CENTER : SS_LEFT),
-              0};
+      return {
+          L"STATIC",
+          SS_NOTIFY | SS_NOPREFIX |
+              static_cast<DWORD>(design.alignment == ui::Alignment::Centre ? SS_CENTER : SS_LEFT),
+          0};
     case ui::ControlKind::TextBox:
       return {
           L"EDIT",
@@ -90,8 +91,8 @@ bool FormWindow::createControl(Rendered& item) {
 
   if (!isFrame) {
     const auto base = ::GetWindowLongPtrW(item.window, GWLP_WNDPROC);
-    if (base == 0 ||
-        ::SetPropW(item.window, kControlBaseProcProperty, reinterpret_cast<HANDLE>(base)) == FALSE) {
+    if (base == 0 || ::SetPropW(item.window, kControlBaseProcProperty,
+                                reinterpret_cast<HANDLE>(base)) == FALSE) {
       return false;
     }
     ::SetWindowLongPtrW(item.window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(controlProc));

@@ -3,7 +3,7 @@
 
 #include <windows.h>
 
-#include "core/application.h"
+#include "app/application.h"
 #include "platform/win32/unique_handles.h"
 #include "platform/win32/win32_platform.h"
 
@@ -14,7 +14,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE /*previous*/, PWSTR /*argument
   ::SetDllDirectoryW(L"");
 
   tamrill::win32::Win32Platform platform(instance);
-  tamrill::Application app(platform);
+  tamrill::Application app(platform, platform);
   const tamrill::win32::scope_exit closeWindows([&] { platform.closeAllWindows(); });
   if (!platform.createMainWindow(app.form1)) return 1;
   app.form1.deliver(nullptr, tamrill::ui::Event::Load);

@@ -7,7 +7,7 @@
 #include <optional>
 #include <vector>
 
-#include "platform/program_arguments.h"
+#include "base/program_arguments.h"
 #include "platform/win32/sys_error.h"
 #include "platform/win32/unique_handles.h"
 #include "platform/win32/wide.h"

@@ -9,10 +9,11 @@
 #include "platform/platform.h"
 #include "platform/win32/form_window.h"
 #include "platform/win32/system_library.h"
+#include "ui/form_host.h"
 
 namespace tamrill::win32 {
 
-class Win32Platform final : public Platform {
+class Win32Platform final : public Platform, public ui::FormHost {
  public:
   explicit Win32Platform(HINSTANCE instance);
   ~Win32Platform() override;

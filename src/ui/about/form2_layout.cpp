@@ -23,6 +23,7 @@ constexpr Font kHeading = {975, true};
 // White text straight on the picture. Rows go from the top of the stack down, so the picture
 // that fills the window comes last and lies beneath everything. It is 150 twips taller than the
 // window, and its bottom strip is cut off.
+// clang-format off
 constexpr std::array kLayout = {
     ControlDesign{.name = "Label8", .kind = ControlKind::Label,
                 .caption = product::kVersionText, .left = 120, .top = 3120, .width = 4410,
@@ -53,9 +54,12 @@ constexpr std::array kLayout = {
     ControlDesign{.name = "Image2", .kind = ControlKind::Image, .left = 0, .top = 0,
                 .width = 4680, .height = 3510, .picture = Picture::AboutBackground},
 };
+// clang-format on
 
 }  // namespace
 
-std::span<const ControlDesign> form2Layout() { return kLayout; }
+std::span<const ControlDesign> form2Layout() {
+  return kLayout;
+}
 
 }  // namespace tamrill::ui

@@ -8,8 +8,8 @@
 
 #include <cstdint>
 
-#include "core/program_state.h"
 #include "platform/platform.h"
+#include "ui/flag.h"
 #include "ui/form.h"
 
 namespace tamrill {

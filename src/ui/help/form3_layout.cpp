@@ -26,6 +26,7 @@ constexpr Colour kPulseStart = Colour::rgb(0x400000);
 constexpr const char* kFrame = "Frame1";
 
 // A line from (x1, y1) to (x2, y2) on the frame.
+// clang-format off
 constexpr ControlDesign line(const char* name, int x1, int y1, int x2, int y2, Colour colour) {
   return ControlDesign{.name = name, .kind = ControlKind::Line, .left = x1, .top = y1, .width = x2,
                      .height = y2, .container = kFrame, .foreColor = colour};
@@ -162,9 +163,12 @@ constexpr std::array kLayout = {
                 .alignment = Alignment::Centre, .cursor = Cursor::HelpArrow},
     ControlDesign{.name = "Timer1", .kind = ControlKind::Timer, .interval = 1000},
 };
+// clang-format on
 
 }  // namespace
 
-std::span<const ControlDesign> form3Layout() { return kLayout; }
+std::span<const ControlDesign> form3Layout() {
+  return kLayout;
+}
 
 }  // namespace tamrill::ui

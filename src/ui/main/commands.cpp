@@ -1,61 +1,65 @@
-// The main window's commands: opening a source, viewing its files in Notepad, ending the
-// program and showing the help and about windows.
+// The main window's commands: opening a source, viewing its files in Notepad, the report label,
+// and showing the help and about windows.
 
 #include <initializer_list>
 
-#include "core/application.h"
-#include "core/load_source.h"
-#include "core/notepad.h"
+#include "base/paths.h"
+#include "report/listing_scan.h"
+#include "report/notepad.h"
+#include "ui/about/form2.h"
+#include "ui/help/form3.h"
+#include "ui/main/form1.h"
 #include "ui/show_window.h"
 
 namespace tamrill {
 
-namespace {
-
-// Shows path in Notepad, or, when the file has gone, says so and disables the buttons that
-// depend on it until a source is loaded again.
-void viewFile(Application& app, const Text& path, const Text& shownName,
-              std::initializer_list<ui::Control*> disabledWhenMissing) {
-  if (app.platform.fileExists(path)) {
-    showInNotepad(app, path);
+void Form1::viewFile(const Text& path, const Text& shownName,
+                     std::initializer_list<ui::Control*> disabledWhenMissing) {
+  if (platform_.fileExists(path)) {
+    showInNotepad(platform_, path);
     return;
   }
-  app.platform.showMessage(u"Nelze najít soubor \"" + shownName + u"\"", u"Varování",
-                           MessageIcon::Warning, MessageButtons::Ok);
+  platform_.showMessage(u"Nelze najít soubor \"" + shownName + u"\"", u"Varování",
+                        MessageIcon::Warning, MessageButtons::Ok);
   for (ui::Control* button : disabledWhenMissing) button->setEnabled(false);
 }
 
-// The source's name with its last three characters replaced: blik.asm gives blik.lst.
-Text siblingName(const ProgramState& state, TextView extension) {
-  const auto length = static_cast<long long>(state.sourceFileName.size());
-  return leftChars(state.sourceFileName, length - 3) + Text(extension);
-}
-
-}  // namespace
-
 void Form1::command1Click() {
   // Cancelling or closing the dialog changes nothing and says nothing.
-  const auto chosen = app_.platform.chooseFileToOpen(u"ASM File|*.asm");
+  const auto chosen = platform_.chooseFileToOpen(u"ASM File|*.asm");
   if (!chosen) return;
-  app_.state.sourcePath = chosen->path;
-  app_.state.sourceFileName = chosen->title;
+  state_.sourcePath = chosen->path;
+  state_.sourceFileName = chosen->title;
   // A listing whose count cannot be read ends the open quietly, with what loading did kept.
-  if (!loadSource(app_)) return;
+  if (!loadSource()) return;
 }
 
 void Form1::command2Click() {
-  viewFile(app_, app_.state.sourcePath, app_.state.sourceFileName, {&command2, &command3});
+  viewFile(state_.sourcePath, state_.sourceFileName, {&command2, &command3});
 }
 
+// The file names shown are the source's name with its last three characters replaced: blik.asm
+// gives blik.lst.
 void Form1::command4Click() {
-  viewFile(app_, app_.state.listingPath, siblingName(app_.state, u"lst"), {&command4});
+  viewFile(state_.listingPath, replaceLast3(state_.sourceFileName, u"lst"), {&command4});
 }
 
 void Form1::command5Click() {
-  viewFile(app_, app_.state.hexPath, siblingName(app_.state, u"hex"), {&command5});
+  viewFile(state_.hexPath, replaceLast3(state_.sourceFileName, u"hex"), {&command5});
 }
 
-void Form1::command7Click() { ui::showWindow(app_.platform, app_.form3); }
-void Form1::command8Click() { ui::showWindow(app_.platform, app_.form2); }
+void Form1::command7Click() {
+  ui::showWindow(host_, platform_, help_);
+}
+void Form1::command8Click() {
+  ui::showWindow(host_, platform_, about_);
+}
+
+// A scan that fails (a listing without its summary, or one that cannot be read) ends the click
+// quietly; the program goes on with errorCount and the label as they were.
+void Form1::label1Click() {
+  if (!scanListing(platform_, state_)) return;
+  showReport(ReportSteps::FirstAndLast);
+}
 
 }  // namespace tamrill

@@ -1,12 +1,12 @@
 #include "ui/main/form1.h"
 
-#include "core/application.h"
 #include "ui/main/form1_layout.h"
 
 namespace tamrill {
 
-Form1::Form1(Application& app)
-    : ui::Form(ui::kForm1Design, ui::form1Layout(), app.gate),
+Form1::Form1(Platform& platform, ui::FormHost& host, ProgramState& state, ui::EventGate& gate,
+             Form2& about, Form3& help)
+    : ui::Form(ui::kForm1Design, ui::form1Layout(), gate),
       text1(control("Text1")),
       command1(control("Command1")),
       command2(control("Command2")),
@@ -20,7 +20,11 @@ Form1::Form1(Application& app)
       line1(control("Line1")),
       richTextBox1(control("RichTextBox1")),
       timer1(control("Timer1")),
-      app_(app) {}
+      platform_(platform),
+      host_(host),
+      state_(state),
+      about_(about),
+      help_(help) {}
 
 void Form1::handle(ui::Control* source, ui::Event event) {
   using ui::Event;

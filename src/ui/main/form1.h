@@ -1,19 +1,28 @@
 #pragma once
 // The main window: its controls, its own fields and one handler per handled event. The handlers
-// live in files by subject: start-up (core/startup.cpp), command-line opening
-// (core/command_line.cpp), the commands (ui/main/commands.cpp), assembling and the clean-ups
-// (assembly/), the report label (report/).
+// live in this folder by subject: the commands (commands.cpp), loading a source and its report
+// (load_source.cpp), assembling (assemble.cpp), the clean-ups (cleanup.cpp) and what start-up
+// tells (start_up.cpp). Start-up itself is the application's: the Load event runs it through the
+// load hook.
 
-#include "core/program_state.h"
+#include <functional>
+#include <initializer_list>
+
+#include "platform/platform.h"
+#include "report/error_report.h"
+#include "state/program_state.h"
 #include "ui/form.h"
+#include "ui/form_host.h"
 
 namespace tamrill {
 
-class Application;
+class Form2;
+class Form3;
 
 class Form1 final : public ui::Form {
  public:
-  explicit Form1(Application& app);
+  Form1(Platform& platform, ui::FormHost& host, ProgramState& state, ui::EventGate& gate,
+        Form2& about, Form3& help);
 
   ui::Control& text1;
   ui::Control& command1;  // "Otevřít ASM"
@@ -33,6 +42,21 @@ class Form1 final : public ui::Form {
   Text pairedSourcePath;
   Text pairedSourceFileName;
 
+  // What the Load event runs: the start-up, which the application sets.
+  std::function<void()> onLoad;
+
+  // Accepts the source whose path and name the caller has stored in sourcePath and
+  // sourceFileName: checks the name's length, derives the HEX and listing paths, updates this
+  // window and reports an existing listing. False when a failed listing scan stopped it; what
+  // it did up to then stays.
+  [[nodiscard]] bool loadSource();
+
+  // What start-up and the command-line opening tell through this window: a tool missing from
+  // the program's folder (nothing can be opened then), and a HEX or listing file named on the
+  // command line without its source beside it.
+  void toolMissing(TextView fileName);
+  void pairedSourceMissing();
+
   void form1Load();
   void form1Unload();
   // Logging off or shutting down: the copies go without a word, even while another handler
@@ -48,13 +72,24 @@ class Form1 final : public ui::Form {
   void command7Click();
   void command8Click();
   void label1Click();
-  void openFromCommandLine();
 
  protected:
   void handle(ui::Control* source, ui::Event event) override;
 
  private:
-  Application& app_;
+  // Tells the user what the last scan's errorCount means: the report label's caption and, when
+  // there are errors, the offer to show the listing in Notepad.
+  void showReport(ReportSteps steps);
+  // Shows path in Notepad, or, when the file has gone, says so and disables the buttons that
+  // depend on it until a source is loaded again.
+  void viewFile(const Text& path, const Text& shownName,
+                std::initializer_list<ui::Control*> disabledWhenMissing);
+
+  Platform& platform_;
+  ui::FormHost& host_;
+  ProgramState& state_;
+  Form2& about_;
+  Form3& help_;
 };
 
 }  // namespace tamrill

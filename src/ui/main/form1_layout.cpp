@@ -19,6 +19,7 @@ constexpr Colour kWindowText = Colour::system(SystemColour::WindowText);
 
 // The buttons form a grid of three columns one inch apart and three rows; the sixth cell holds
 // the report label and the line runs between the second and the third row.
+// clang-format off
 constexpr std::array kLayout = {
     ControlDesign{.name = "Text1", .kind = ControlKind::TextBox, .tooltip = u"Otevřený *.asm soubor",
                 .left = 120, .top = 120, .width = 4215, .height = 615, .tabIndex = 5,
@@ -59,9 +60,12 @@ constexpr std::array kLayout = {
     ControlDesign{.name = "Timer1", .kind = ControlKind::Timer, .left = 240, .top = 0,
                 .interval = 1000},
 };
+// clang-format on
 
 }  // namespace
 
-std::span<const ControlDesign> form1Layout() { return kLayout; }
+std::span<const ControlDesign> form1Layout() {
+  return kLayout;
+}
 
 }  // namespace tamrill::ui

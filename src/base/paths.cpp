@@ -1,4 +1,4 @@
-#include "core/paths.h"
+#include "base/paths.h"
 
 #include <algorithm>
 #include <vector>
@@ -6,7 +6,9 @@
 namespace tamrill {
 
 namespace {
-long long length(TextView text) { return static_cast<long long>(text.size()); }
+long long length(TextView text) {
+  return static_cast<long long>(text.size());
+}
 }  // namespace
 
 Text fileNameOf(TextView path) {
@@ -22,7 +24,9 @@ Text replaceLast3(TextView path, TextView extension) {
   return leftChars(path, length(path) - 3) + Text(extension);
 }
 
-Text baseNameOf(TextView fileName) { return leftChars(fileName, length(fileName) - 4); }
+Text baseNameOf(TextView fileName) {
+  return leftChars(fileName, length(fileName) - 4);
+}
 
 namespace {
 

@@ -3,7 +3,7 @@
 // follows that name, as a GUI program's entry point receives them; they are kept exactly as
 // typed, quotes and all.
 
-#include "core/text.h"
+#include "base/text.h"
 
 namespace tamrill {
 

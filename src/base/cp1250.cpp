@@ -1,4 +1,4 @@
-#include "report/cp1250.h"
+#include "base/cp1250.h"
 
 #include <array>
 

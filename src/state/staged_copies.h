@@ -8,15 +8,11 @@
 #include <optional>
 #include <vector>
 
-#include "core/text.h"
+#include "base/sys_error.h"
+#include "base/text.h"
 #include "platform/platform.h"
 
 namespace tamrill {
-
-// Flags are 16-bit integers holding -1 for true and 0 for false.
-using Flag = std::int16_t;
-inline constexpr Flag kTrue = -1;
-inline constexpr Flag kFalse = 0;
 
 // The three tools, in the order they are copied and removed.
 enum class Tool : std::uint8_t { Assembler, Mod51, Mod52 };
@@ -27,7 +23,7 @@ inline constexpr std::array<Tool, kToolCount> kTools{Tool::Assembler, Tool::Mod5
 const char16_t* copyNameOf(Tool tool);
 
 struct StagedCopy {
-  Flag made = kFalse;    // -1 when the last staged run made this copy itself
+  bool made = false;     // the last staged run made this copy itself
   bool pending = false;  // that copy is still on disk as far as the program knows
   // What the copy was right after it was made; none when that could not be read, and then the
   // copy is never deleted, only told as left.

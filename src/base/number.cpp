@@ -1,4 +1,4 @@
-#include "report/number.h"
+#include "base/number.h"
 
 #include <charconv>
 #include <cmath>

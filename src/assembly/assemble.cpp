@@ -1,26 +1,14 @@
-// "Přeložit": runs the assembler on the opened source and reports the listing it writes. A
-// source in the program's folder is assembled there; one elsewhere gets the tools copied beside
-// it for the run, and the timed clean-up removes those copies again.
+#include "assembly/assemble.h"
 
-#include "assembly/failure_text.h"
 #include "assembly/run_assembler.h"
-#include "assembly/staged_copies.h"
-#include "core/application.h"
-#include "core/load_source.h"
-#include "core/paths.h"
-#include "report/error_report.h"
-#include "report/listing_scan.h"
+#include "base/failure_text.h"
+#include "base/names.h"
+#include "base/paths.h"
+#include "state/staged_copies.h"
 
 namespace tamrill {
 
 namespace {
-
-void reportListing(Application& app) {
-  app.form1.label1.setCaption(u"klikni zde...");
-  // A scan that fails ends the command quietly; what the command did before it stays.
-  if (!scanListing(app)) return;
-  errorReport(app, ReportSteps::All);
-}
 
 void warn(Platform& platform, const Text& text) {
   platform.showMessage(text, u"Varování", MessageIcon::Warning, MessageButtons::Ok);
@@ -44,60 +32,53 @@ bool refusedName(Platform& platform, const Text& fileName) {
 
 // Copies still pending from an earlier staged run are removed before new ones are made, so that
 // the new run never mistakes them for the user's files and leaves them behind for good.
-bool removeEarlierCopies(Application& app) {
-  StagedCopies& staged = app.state.staged;
+bool removeEarlierCopies(Platform& platform, ProgramState& state) {
+  StagedCopies& staged = state.staged;
   if (!staged.pending()) return true;
-  const std::vector<CopyLeft> left = removeStagedCopies(app.platform, staged);
+  const std::vector<CopyLeft> left = removeStagedCopies(platform, staged);
   if (!left.empty()) {
-    app.platform.showMessage(u"Nelze smazat soubor \"" + left.front().path +
-                                 u"\", který zkopíroval předchozí překlad.\n" +
-                                 fileFailureReason(left.front().error) +
-                                 u"\nNelze přeložit soubor.",
-                             u"Chyba", MessageIcon::Error, MessageButtons::Ok);
+    platform.showMessage(u"Nelze smazat soubor \"" + left.front().path +
+                             u"\", který zkopíroval předchozí překlad.\n" +
+                             fileFailureReason(left.front().error) + u"\nNelze přeložit soubor.",
+                         u"Chyba", MessageIcon::Error, MessageButtons::Ok);
     return false;
   }
   // That run's clean-up is done now; the new run counts its two ticks afresh.
-  app.state.assembled = kFalse;
-  app.state.cleanupTicks = 0;
+  state.assembled = false;
+  state.cleanupTicks = 0;
   return true;
 }
 
-bool stageBeside(Application& app, const Text& folder) {
-  ProgramState& state = app.state;
+bool stageBeside(Platform& platform, ProgramState& state, const Text& folder) {
   const ToolOriginals originals{state.appAssemblerPath, state.appMod51Path, state.appMod52Path};
-  const StagingResult result = stageTools(app.platform, state.staged, originals, folder);
+  const StagingResult result = stageTools(platform, state.staged, originals, folder);
   if (result.done) return true;
-  app.platform.showMessage(u"Nelze zkopírovat soubor \"" + Text(copyNameOf(result.failedTool)) +
-                               u"\" do složky \"" + folder + u"\".\n" +
-                               fileFailureReason(result.error) + u"\nNelze přeložit soubor.",
-                           u"Chyba", MessageIcon::Error, MessageButtons::Ok);
+  platform.showMessage(u"Nelze zkopírovat soubor \"" + Text(copyNameOf(result.failedTool)) +
+                           u"\" do složky \"" + folder + u"\".\n" +
+                           fileFailureReason(result.error) + u"\nNelze přeložit soubor.",
+                       u"Chyba", MessageIcon::Error, MessageButtons::Ok);
   // The copies made before the failure go with the timed clean-up, as after a run.
-  if (state.staged.pending()) state.assembled = kTrue;
+  if (state.staged.pending()) state.assembled = true;
   return false;
 }
 
 }  // namespace
 
-void Form1::command3Click() {
-  Platform& platform = app_.platform;
-  ProgramState& state = app_.state;
-
-  if (refusedName(platform, state.sourceFileName)) return;
+AssemblyOutcome assembleSource(Platform& platform, ProgramState& state) {
+  if (refusedName(platform, state.sourceFileName)) return AssemblyOutcome::Refused;
 
   // Nothing runs, so there is no listing of this run to report on.
   if (!platform.fileExists(state.appAssemblerPath)) {
     platform.showMessage(
         u"Nenalezen soubor ASM51.EXE ve složce s tímto programem. Nelze přeložit soubor.", u"Chyba",
         MessageIcon::Error, MessageButtons::Ok);
-    label1.setCaption(u"klikni zde...");
-    return;
+    return AssemblyOutcome::NoAssembler;
   }
 
   if (!platform.fileExists(state.sourcePath)) {
     warn(platform, u"Nelze najít soubor \"" + state.sourceFileName +
                        u"\" Zkuste ho najít pomocí tlačítka \"Otevřít ASM\"");
-    command2.setEnabled(false);
-    return;
+    return AssemblyOutcome::SourceMissing;
   }
 
   // Without a base name the assembler would be started with no argument and wait for input
@@ -107,38 +88,36 @@ void Form1::command3Click() {
     warn(platform, u"Název souboru \"" + state.sourceFileName +
                        u"\" je příliš krátký: před příponou (například .asm) musí mít "
                        u"alespoň jeden znak. Soubor nelze přeložit.");
-    return;
+    return AssemblyOutcome::Refused;
   }
 
   const Text folder = folderOf(state.sourcePath, state.sourceFileName);
   Text program = state.appAssemblerPath;
   const bool staged = state.appFolder != state.sourceFolder;
   if (staged) {
-    if (!removeEarlierCopies(app_) || !stageBeside(app_, folder)) return;
+    if (!removeEarlierCopies(platform, state) || !stageBeside(platform, state, folder)) {
+      return AssemblyOutcome::Refused;
+    }
     program = folder + state.assemblerFileName;
   }
 
   const StampResult before = platform.fileStamp(state.listingPath);
   const std::uint64_t runStart = platform.fileTimeNow();
   const bool ran = runAssembler(platform, assemblerCommandLine(program, baseName), folder);
-  if (staged) state.assembled = kTrue;
-  // Whether or not the files are there yet: the timed clean-up and the views disable them.
-  command4.setEnabled(true);
-  command5.setEnabled(true);
-  if (!ran) {
-    label1.setCaption(u"klikni zde...");
-    return;
-  }
+  if (staged) state.assembled = true;
+  if (!ran) return AssemblyOutcome::RunFailed;
 
   const StampResult after = platform.fileStamp(state.listingPath);
   if (after.error == SysError::None && !listingWrittenByRun(before, after.stamp, runStart)) {
-    label1.setCaption(u"klikni zde...");
-    warn(platform, u"Překladač nezapsal nový výpis \"" + state.listingPath +
-                       u"\". Výsledek překladu nelze zjistit.");
-    return;
+    return AssemblyOutcome::StaleListing;
   }
   // A listing that is not there is told by the scan.
-  reportListing(app_);
+  return AssemblyOutcome::Ran;
+}
+
+Text staleListingText(const ProgramState& state) {
+  return u"Překladač nezapsal nový výpis \"" + state.listingPath +
+         u"\". Výsledek překladu nelze zjistit.";
 }
 
 }  // namespace tamrill

@@ -8,7 +8,7 @@
 #include <optional>
 #include <string>
 
-#include "core/text.h"
+#include "base/text.h"
 
 namespace tamrill {
 

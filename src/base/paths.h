@@ -2,7 +2,7 @@
 // How the program cuts its paths. Lengths are counted in characters and the backslash is the
 // only folder separator looked for.
 
-#include "core/text.h"
+#include "base/text.h"
 
 namespace tamrill {
 

@@ -1,4 +1,4 @@
-#include "platform/program_arguments.h"
+#include "base/program_arguments.h"
 
 namespace tamrill {
 

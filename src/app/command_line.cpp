@@ -4,22 +4,18 @@
 
 #include <algorithm>
 
-#include "core/application.h"
-#include "core/load_source.h"
-#include "core/notepad.h"
-#include "core/paths.h"
+#include "app/application.h"
+#include "base/paths.h"
+#include "report/notepad.h"
 
 namespace tamrill {
 
-namespace {
-
-long long length(TextView text) { return static_cast<long long>(text.size()); }
-
-}  // namespace
-
-void Form1::openFromCommandLine() {
-  Platform& platform = app_.platform;
-  ProgramState& state = app_.state;
+void openFromCommandLine(Application& app) {
+  Platform& platform = app.platform;
+  ProgramState& state = app.state;
+  Form1& form = app.form1;
+  Text& pairedSourcePath = form.pairedSourcePath;
+  Text& pairedSourceFileName = form.pairedSourceFileName;
 
   // The argument text as Windows passes it, taken as one string: only its end is looked at.
   const Text commandLine = platform.commandLine();
@@ -35,29 +31,25 @@ void Form1::openFromCommandLine() {
     state.sourceFileName = fileNameOf(path);
     // Whether the file exists is told later, by the commands that use it. A failed listing scan
     // has already left the window as far as loading got; the program goes on.
-    (void)loadSource(app_);
+    (void)form.loadSource();
     return;
   }
   if (ending != u".hex\"" && ending != u".lst\"") return;
 
-  const std::size_t p = lastPosition(path, u"\\");
-  pairedSourcePath = leftChars(path, static_cast<long long>(p));
-  const Text name = rightChars(path, length(path) - static_cast<long long>(p));
-  pairedSourceFileName = leftChars(name, length(name) - 4);
-  pairedSourcePath += pairedSourceFileName + u".asm";
-  pairedSourceFileName += u".asm";
+  const Text name = fileNameOf(path);
+  pairedSourceFileName = baseNameOf(name) + u".asm";
+  pairedSourcePath = folderOf(path, name) + pairedSourceFileName;
 
   if (platform.fileExists(pairedSourcePath)) {
     state.sourcePath = pairedSourcePath;
     state.sourceFileName = pairedSourceFileName;
     // The user asked to see this very file: a listing whose summary cannot be read spoils the
     // report of the source, not the view, so Notepad opens it all the same.
-    (void)loadSource(app_);
+    (void)form.loadSource();
   } else {
-    platform.showMessage(u"Nebyl nalezen soubor \"" + pairedSourceFileName + u"\"", u"Informace",
-                         MessageIcon::Information, MessageButtons::Ok);
+    form.pairedSourceMissing();
   }
-  showInNotepad(app_, path);
+  showInNotepad(platform, path);
 }
 
 }  // namespace tamrill

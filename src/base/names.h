@@ -1,8 +1,9 @@
 #pragma once
+// The rule for a source's name: the assembler takes no more than an 8.3 name.
 
 #include <cstddef>
 
-#include "core/text.h"
+#include "base/text.h"
 
 namespace tamrill {
 
@@ -14,13 +15,5 @@ inline constexpr char16_t kNameTooLongWarning[] = u"Maximální dékla názvu bo
 inline bool nameTooLong(const Text& fileName) {
   return fileName.size() > kMaxFileName;
 }
-
-class Application;
-
-// Accepts the source whose path and name the caller has stored in sourcePath and
-// sourceFileName: checks the name's length, derives the HEX and listing paths, updates the main
-// window and reports an existing listing. False when a failed listing scan stopped it; what it
-// did up to then stays.
-[[nodiscard]] bool loadSource(Application& app);
 
 }  // namespace tamrill

@@ -1,6 +1,6 @@
-#include "assembly/staged_copies.h"
+#include "state/staged_copies.h"
 
-#include "core/paths.h"
+#include "base/paths.h"
 
 namespace tamrill {
 
@@ -35,13 +35,13 @@ StagingResult stageTools(Platform& platform, StagedCopies& staged, const ToolOri
     if (error == SysError::None) {
       const StampResult made = platform.fileStamp(target);
       if (made.error == SysError::None) {
-        staged[tool] = StagedCopy{kTrue, true, made.stamp};
+        staged[tool] = StagedCopy{true, true, made.stamp};
         continue;
       }
       // A copy that cannot be told from a file put there later must not stay: it is ours now.
       error = made.error;
       if (platform.deleteFile(target) != SysError::None) {
-        staged[tool] = StagedCopy{kTrue, true, std::nullopt};
+        staged[tool] = StagedCopy{true, true, std::nullopt};
       }
     }
     return StagingResult{false, tool, error};
@@ -53,7 +53,7 @@ std::vector<CopyLeft> removeStagedCopies(Platform& platform, StagedCopies& stage
   std::vector<CopyLeft> left;
   for (const Tool tool : kTools) {
     StagedCopy& copy = staged[tool];
-    if (copy.made != kTrue || !copy.pending) continue;
+    if (!copy.made || !copy.pending) continue;
     const Text path = staged.folder + copyNameOf(tool);
     if (!copy.stamp) {
       left.push_back(CopyLeft{path, SysError::Other});
