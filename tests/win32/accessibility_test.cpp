@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "core/application.h"
+#include "app/application.h"
 #include "platform/win32/form_window.h"
 #include "platform/win32/win32_platform.h"
 
@@ -39,7 +39,7 @@ TEST(Accessibility, EveryReachableControlOfTheMainWindowHasAName) {
   ASSERT_TRUE(SUCCEEDED(::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)));
   {
     win32::Win32Platform platform(::GetModuleHandleW(nullptr));
-    Application app(platform);
+    Application app(platform, platform);
     ASSERT_TRUE(platform.createMainWindow(app.form1));
     // Controls are numbered in layout order.
     const auto control = [&](const ui::Control& wanted) {
