@@ -13,30 +13,26 @@ Text missingFileMessage(TextView shownName) {
          u", potíže odstraníte opětovnou instalací aplikace";
 }
 
-Flag flagOf(bool found) {
-  return found ? kTrue : kFalse;
-}
-
 }  // namespace
 
 void Form3::label19Click() {
   const Text folder = platform_.programFolder();
-  foundAssembler = flagOf(platform_.fileExists(folder + u"\\asm51.exe"));
-  foundMod51 = flagOf(platform_.fileExists(folder + u"\\mod51"));
-  foundMod52 = flagOf(platform_.fileExists(folder + u"\\mod52"));
+  foundAssembler = platform_.fileExists(folder + u"\\asm51.exe");
+  foundMod51 = platform_.fileExists(folder + u"\\mod51");
+  foundMod52 = platform_.fileExists(folder + u"\\mod52");
 
   const struct {
-    Flag found;
+    bool found;
     const char16_t* shownName;
   } files[] = {{foundAssembler, u"ASM51.EXE"}, {foundMod51, u"MOD51"}, {foundMod52, u"MOD52"}};
   for (const auto& file : files) {
-    if (file.found != kFalse) continue;
+    if (file.found) continue;
     platform_.showMessage(missingFileMessage(file.shownName), u"Varování", MessageIcon::Warning,
                           MessageButtons::Ok);
     openHomePage();
   }
 
-  if (foundAssembler != kFalse && foundMod51 != kFalse && foundMod52 != kFalse) {
+  if (foundAssembler && foundMod51 && foundMod52) {
     platform_.showMessage(u"Nalezeny všechny soubory. Vše je OK", u"Informace",
                           MessageIcon::Information, MessageButtons::Ok);
   }

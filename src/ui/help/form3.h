@@ -9,7 +9,6 @@
 #include <cstdint>
 
 #include "platform/platform.h"
-#include "ui/flag.h"
 #include "ui/form.h"
 
 namespace tamrill {
@@ -28,9 +27,9 @@ class Form3 final : public ui::Form {
   ui::Control& timer1;
 
   // What the last file check found.
-  Flag foundAssembler = kFalse;
-  Flag foundMod51 = kFalse;
-  Flag foundMod52 = kFalse;
+  bool foundAssembler = false;
+  bool foundMod51 = false;
+  bool foundMod52 = false;
   // 0 before the first tick of the run, then 1 to 7.
   std::uint8_t pulseStep = 0;
 
