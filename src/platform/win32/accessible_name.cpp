@@ -3,6 +3,9 @@
 #include <oleacc.h>
 
 #include <atomic>
+#include <type_traits>
+
+#include "platform/win32/system_library.h"
 
 namespace tamrill::win32 {
 
@@ -20,23 +23,23 @@ struct AccessibilityLibrary {
   bool ready = false;
 };
 
-template <typename Function>
-Function procedure(const wchar_t* library, const char* name) {
-  // Only ever from the system folder, never from the program's own.
-  const HMODULE module = ::LoadLibraryExW(library, nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
-  if (module == nullptr) return nullptr;
-  return reinterpret_cast<Function>(reinterpret_cast<void*>(::GetProcAddress(module, name)));
-}
-
 // Loaded once, on the window thread, when the first request comes; kept for the whole run.
 const AccessibilityLibrary& library() {
   static const AccessibilityLibrary loaded = [] {
+    // Kept for the whole run, as the objects handed out point into them.
+    static SystemLibrary oleacc(L"oleacc.dll");
+    static SystemLibrary oleaut32(L"oleaut32.dll");
+    static SystemLibrary ole32(L"ole32.dll");
     AccessibilityLibrary lib;
     lib.createStdAccessibleObject =
-        procedure<CreateStdAccessibleObjectFn>(L"oleacc.dll", "CreateStdAccessibleObject");
-    lib.lresultFromObject = procedure<LresultFromObjectFn>(L"oleacc.dll", "LresultFromObject");
-    lib.sysAllocString = procedure<SysAllocStringFn>(L"oleaut32.dll", "SysAllocString");
-    const auto coInitializeEx = procedure<CoInitializeExFn>(L"ole32.dll", "CoInitializeEx");
+        oleacc.function<std::remove_pointer_t<CreateStdAccessibleObjectFn>>(
+            "CreateStdAccessibleObject");
+    lib.lresultFromObject =
+        oleacc.function<std::remove_pointer_t<LresultFromObjectFn>>("LresultFromObject");
+    lib.sysAllocString =
+        oleaut32.function<std::remove_pointer_t<SysAllocStringFn>>("SysAllocString");
+    const auto coInitializeEx =
+        ole32.function<std::remove_pointer_t<CoInitializeExFn>>("CoInitializeEx");
     // Handing the object over needs COM on this thread; a dialog may have started it already.
     const bool com =
         coInitializeEx != nullptr && SUCCEEDED(coInitializeEx(nullptr, COINIT_APARTMENTTHREADED));
