@@ -10,18 +10,14 @@ gui_init
 standin_install
 chmod a-w "$GUI_APP/asm51.exe" "$GUI_APP/mod51" "$GUI_APP/mod52"
 
-project="$GUI_WORK/projekt"
-mkdir -p "$project"
-printf 'ORG 0\r\nEND\r\n' >"$project/blink.asm"
-main='Tamrill - blink.asm'
+project=$(gui_project projekt)
+gui_tiny_source "$project/blink.asm"
 copies=("$project/asm51.exe" "$project/mod51" "$project/mod52")
 
-gui_start "\"$(gui_winpath "$project/blink.asm")\""
-probe -t 60000 wait-window "$main" || fail "the main window did not open the source"
-probe -t 20000 wait-enabled "$main" Command3 1 || fail "Přeložit was not enabled"
+gui_open_cmdline "$project/blink.asm"
 
 for run in 1 2; do
-  probe click "$main" Command3 || fail "cannot press Přeložit ($run)"
+  probe click "$GUI_MAIN" Command3 || fail "cannot press Přeložit ($run)"
   probe -t 60000 wait-window Varování || fail "no prompt after run $run"
   standin_wait "$run"
   for copy in "${copies[@]}"; do
@@ -32,10 +28,10 @@ for run in 1 2; do
   expect_eq "$(probe boxes)" "" "boxes after run $run"
 done
 
-probe click "$main" Command3 || fail "cannot press Přeložit (3)"
+probe click "$GUI_MAIN" Command3 || fail "cannot press Přeložit (3)"
 probe -t 60000 wait-window Varování || fail "no prompt after run 3"
-probe end-session "$main" || fail "cannot end the session"
+probe end-session "$GUI_MAIN" || fail "cannot end the session"
 probe -t 20000 wait-count 'Tamrill*' 0 || fail "the program did not end with the session"
 for copy in "${copies[@]}"; do [ -e "$copy" ] && fail "$copy is left after the session ended"; done
-expect_eq "$(cd "$project" && ls | tr '\n' ' ')" "blink.asm blink.hex blink.lst " "the source folder"
+expect_eq "$(gui_ls "$project")" "blink.asm blink.hex blink.lst " "the source folder"
 gui_pass

@@ -7,19 +7,15 @@ standin_prepare "-"
 gui_init
 standin_install
 
-project="$GUI_WORK/projekt"
-mkdir -p "$project"
-printf 'ORG 0\r\nEND\r\n' >"$project/blink.asm"
+project=$(gui_project projekt)
+gui_tiny_source "$project/blink.asm"
 printf 'ASSEMBLY COMPLETE, NO ERRORS FOUND\r\n' >"$project/blink.lst"
 touch -d '1 hour ago' "$project/blink.lst"
-main='Tamrill - blink.asm'
 
-gui_start "\"$(gui_winpath "$project/blink.asm")\""
-probe -t 60000 wait-text "$main" Label1 "bez chyb :)" || fail "no report of the old listing"
-probe click "$main" Command3 || fail "cannot press Přeložit"
-probe -t 60000 wait-window Varování || fail "no warning after the run"
-expect_eq "$(probe boxes)" \
-  "title=Varování buttons=1:OK text=Překladač nezapsal nový výpis \"$(gui_winpath "$project/blink.lst")\". Výsledek překladu nelze zjistit." \
-  "the warning"
-expect_eq "$(probe text "$main" Label1)" "klikni zde..." "Label1"
+gui_open_cmdline "$project/blink.asm"
+probe -t 60000 wait-text "$GUI_MAIN" Label1 "bez chyb :)" || fail "no report of the old listing"
+probe click "$GUI_MAIN" Command3 || fail "cannot press Přeložit"
+gui_expect_box Varování 1:OK \
+  "Překladač nezapsal nový výpis \"$(gui_winpath "$project/blink.lst")\". Výsledek překladu nelze zjistit." 60000
+expect_eq "$(probe text "$GUI_MAIN" Label1)" "klikni zde..." "Label1"
 gui_pass
