@@ -55,7 +55,7 @@ if [ -z "${DISPLAY:-}" ]; then
   trap wine_env_cleanup EXIT
   wine_env_start_xvfb || exit 1
 fi
-wine_env_prepare_prefix
+wine_env_prepare_prefix || exit 1
 
 echo "run.sh: starting $command_line" >&2
 probe start "$command_line" "$(winpath "$app")" >/dev/null

@@ -62,7 +62,23 @@ wine_env_prepare_prefix() {
   flock "$lock"
   if [ ! -f "$WINEPREFIX/.tamrill-ready" ]; then
     wine_env_log "making the Wine prefix $WINEPREFIX (once, takes a while)"
-    wineboot -i >/dev/null 2>&1 || true
+    # wineboot now and then stops halfway (seen once in many fresh runs: a system32 without
+    # kernel32.dll, after which no program starts): such a prefix is made again, never kept.
+    local attempt
+    for attempt in 1 2 3; do
+      wineboot -i >/dev/null 2>&1 || true
+      wineserver -w
+      [ -f "$WINEPREFIX/drive_c/windows/system32/kernel32.dll" ] && break
+      wine_env_log "the Wine prefix came out incomplete (attempt $attempt); making it again"
+      wineserver -k >/dev/null 2>&1
+      wineserver -w >/dev/null 2>&1
+      rm -rf "$WINEPREFIX"
+    done
+    if [ ! -f "$WINEPREFIX/drive_c/windows/system32/kernel32.dll" ]; then
+      wine_env_log "cannot make the Wine prefix $WINEPREFIX"
+      exec {lock}>&-
+      return 1
+    fi
     # Wine draws the frames and title bars itself: screenshots need no window manager.
     wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /t REG_SZ /d N /f >/dev/null 2>&1
     wineserver -w
