@@ -43,6 +43,14 @@ bool showsPicture(const ui::Form& form, ui::Picture picture) {
   });
 }
 
+// Tab order: by tab index, the controls without one after all those with one.
+bool tabsBefore(const ui::Control& a, const ui::Control& b) {
+  const int ta = a.design().tabIndex;
+  const int tb = b.design().tabIndex;
+  if ((ta < 0) != (tb < 0)) return tb < 0;
+  return ta < tb;
+}
+
 }  // namespace
 
 void FormWindow::loadIcon() {
@@ -134,29 +142,45 @@ bool FormWindow::onCreate(HWND window) {
   items_.clear();
   UINT id = kFirstControlId;
   for (const auto& control : form_.controls()) items_.push_back({control.get(), id++});
-  // Frames are made first: the controls inside them need their window as parent.
-  for (Rendered& item : items_) {
-    if (item.control->kind() == ui::ControlKind::Frame && !createControl(item)) return false;
+  // A new child window joins the bottom of its siblings, and focus moves through siblings in
+  // that order: made in tab order, the controls are in place for tabbing as they are made.
+  // Frames go first all the same, since the controls inside them need their window as parent.
+  std::vector<Rendered*> order;
+  for (Rendered& item : items_) order.push_back(&item);
+  std::stable_sort(order.begin(), order.end(), [](const Rendered* a, const Rendered* b) {
+    const bool aFrame = a->control->kind() == ui::ControlKind::Frame;
+    const bool bFrame = b->control->kind() == ui::ControlKind::Frame;
+    if (aFrame != bFrame) return aFrame;
+    return tabsBefore(*a->control, *b->control);
+  });
+  for (Rendered* item : order) {
+    if (!createControl(*item)) return false;
   }
-  for (Rendered& item : items_) {
-    if (item.control->kind() != ui::ControlKind::Frame && !createControl(item)) return false;
-  }
-  orderForTabbing();
+  orderForTabbing(order);
   for (const Rendered& item : items_) startTimer(item);
   return true;
 }
 
-void FormWindow::orderForTabbing() {
-  // Focus moves through siblings in z-order: put each control at the bottom in tab order.
+void FormWindow::orderForTabbing(const std::vector<Rendered*>& created) {
+  // Only a frame that tabs after a sibling made later is out of place; then all of them move.
+  bool inOrder = true;
+  for (std::size_t i = 0; i < created.size() && inOrder; ++i) {
+    for (std::size_t j = i + 1; j < created.size() && inOrder; ++j) {
+      const Rendered& earlier = *created[i];
+      const Rendered& later = *created[j];
+      inOrder = earlier.window == nullptr || later.window == nullptr ||
+                earlier.container != later.container ||
+                !tabsBefore(*later.control, *earlier.control);
+    }
+  }
+  if (inOrder) return;
+
   std::vector<const Rendered*> order;
   for (const Rendered& item : items_) {
     if (item.window != nullptr) order.push_back(&item);
   }
   std::stable_sort(order.begin(), order.end(), [](const Rendered* a, const Rendered* b) {
-    const int ta = a->control->design().tabIndex;
-    const int tb = b->control->design().tabIndex;
-    if ((ta < 0) != (tb < 0)) return tb < 0;
-    return ta < tb;
+    return tabsBefore(*a->control, *b->control);
   });
   for (const Rendered* item : order) {
     ::SetWindowPos(item->window, HWND_BOTTOM, 0, 0, 0, 0,

@@ -86,8 +86,9 @@ class FormWindow final : public ui::FormObserver {
   void addTooltip(const Rendered& item);
   void placeControl(const Rendered& item);
   void placeAll();
-  void sizeToCaption(const Rendered& item);
-  void orderForTabbing();
+  RECT placementOf(const Rendered& item);  // in its container's client coordinates
+  SIZE captionExtent(const Rendered& item);
+  void orderForTabbing(const std::vector<Rendered*>& created);
   void startTimer(const Rendered& item);
   void redraw(const Rendered& item);
   void redrawArea(HWND container, RECT area);

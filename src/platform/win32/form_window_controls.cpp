@@ -70,8 +70,11 @@ bool FormWindow::createControl(Rendered& item) {
   if (control.visible()) style |= WS_VISIBLE;
   if (!control.enabled()) style |= WS_DISABLED;
   const bool isFrame = control.kind() == ui::ControlKind::Frame;
+  // Made where it belongs: moving it there afterwards costs every control a round of messages.
+  const RECT place = placementOf(item);
   item.window = ::CreateWindowExW(kind.exStyle, kind.className, wide(control.caption()).c_str(),
-                                  style, 0, 0, 0, 0, item.container,
+                                  style, place.left, place.top, place.right - place.left,
+                                  place.bottom - place.top, item.container,
                                   reinterpret_cast<HMENU>(static_cast<UINT_PTR>(item.id)),
                                   instance_, isFrame ? static_cast<LPVOID>(this) : nullptr);
   if (item.window == nullptr) return false;
@@ -106,20 +109,14 @@ bool FormWindow::createControl(Rendered& item) {
     range.nPos = control.value();
     ::SetScrollInfo(item.window, SB_CTL, &range, FALSE);
   }
-  placeControl(item);
   return true;
 }
 
 void FormWindow::placeControl(const Rendered& item) {
   if (item.window == nullptr) return;
-  const ui::Control& control = *item.control;
-  if (control.design().autoSize && control.kind() == ui::ControlKind::Label) {
-    sizeToCaption(item);
-    return;
-  }
-  ::SetWindowPos(item.window, nullptr, twipsToPixels(control.left(), dpi_),
-                 twipsToPixels(control.top(), dpi_), twipsToPixels(control.design().width, dpi_),
-                 twipsToPixels(control.design().height, dpi_), SWP_NOZORDER | SWP_NOACTIVATE);
+  const RECT place = placementOf(item);
+  ::SetWindowPos(item.window, nullptr, place.left, place.top, place.right - place.left,
+                 place.bottom - place.top, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void FormWindow::placeAll() {
@@ -132,25 +129,31 @@ void FormWindow::placeAll() {
   }
 }
 
-void FormWindow::sizeToCaption(const Rendered& item) {
-  // The label keeps its left edge and takes the size of its caption on one line.
+RECT FormWindow::placementOf(const Rendered& item) {
   const ui::Control& control = *item.control;
-  SIZE size{0, 0};
-  {
-    const unique_window_dc dc(item.window);
-    const HFONT font = gdi_.font(control.design().font, dpi_);
-    if (dc.get() != nullptr && font != nullptr) {
-      const scoped_select selected(dc.get(), font);
-      const std::wstring text = wide(control.caption());
-      RECT extent{0, 0, 0, 0};
-      ::DrawTextW(dc.get(), text.empty() ? L" " : text.c_str(), -1, &extent,
-                  DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
-      size = {text.empty() ? 0 : extent.right - extent.left, extent.bottom - extent.top};
-    }
+  const int left = twipsToPixels(control.left(), dpi_);
+  const int top = twipsToPixels(control.top(), dpi_);
+  if (control.design().autoSize && control.kind() == ui::ControlKind::Label) {
+    // The label keeps its left edge and takes the size of its caption on one line.
+    const SIZE size = captionExtent(item);
+    return {left, top, left + size.cx, top + size.cy};
   }
-  ::SetWindowPos(item.window, nullptr, twipsToPixels(control.left(), dpi_),
-                 twipsToPixels(control.top(), dpi_), size.cx, size.cy,
-                 SWP_NOZORDER | SWP_NOACTIVATE);
+  return {left, top, left + twipsToPixels(control.design().width, dpi_),
+          top + twipsToPixels(control.design().height, dpi_)};
+}
+
+SIZE FormWindow::captionExtent(const Rendered& item) {
+  const ui::Control& control = *item.control;
+  // Measured on the container, which exists before the label does; the font is the label's.
+  const unique_window_dc dc(item.container);
+  const HFONT font = gdi_.font(control.design().font, dpi_);
+  if (dc.get() == nullptr || font == nullptr) return {0, 0};
+  const scoped_select selected(dc.get(), font);
+  const std::wstring text = wide(control.caption());
+  RECT extent{0, 0, 0, 0};
+  ::DrawTextW(dc.get(), text.empty() ? L" " : text.c_str(), -1, &extent,
+              DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
+  return {text.empty() ? 0 : extent.right - extent.left, extent.bottom - extent.top};
 }
 
 void FormWindow::startTimer(const Rendered& item) {

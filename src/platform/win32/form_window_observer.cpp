@@ -29,7 +29,7 @@ void FormWindow::controlChanged(ui::Control& control, ui::Property property) {
     case ui::Property::Caption:
       ::SetWindowTextW(window, wide(control.caption()).c_str());
       if (control.design().autoSize && control.kind() == ui::ControlKind::Label)
-        sizeToCaption(*item);
+        placeControl(*item);
       break;
     case ui::Property::Enabled:
       // A disabled control cannot keep the focus: it moves on, as Tab would take it.
@@ -52,8 +52,18 @@ void FormWindow::controlChanged(ui::Control& control, ui::Property property) {
     case ui::Property::BackStyle:
       break;
   }
-  // A transparent label leaves its old text behind unless what lies beneath is painted again:
-  // repaint, in one go, where it was and where it is now.
+  // A control that stays in place and paints all of itself needs only its own repaint. A
+  // transparent label leaves its old text behind unless what lies beneath is painted again, and
+  // one that moved, grew or hid leaves a part of its old place: repaint, in one go, where it was
+  // and where it is now.
+  const bool isLabel = control.kind() == ui::ControlKind::Label;
+  const bool staysInPlace =
+      property == ui::Property::Enabled || property == ui::Property::Value ||
+      (property == ui::Property::Caption && !(isLabel && control.design().autoSize));
+  if (staysInPlace && (!isLabel || control.opaque())) {
+    ::RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    return;
+  }
   const RECT after = areaOf(*item);
   RECT both{};
   ::UnionRect(&both, &before, &after);
