@@ -72,11 +72,11 @@ bool FormWindow::createControl(Rendered& item) {
   const bool isFrame = control.kind() == ui::ControlKind::Frame;
   // Made where it belongs: moving it there afterwards costs every control a round of messages.
   const RECT place = placementOf(item);
-  item.window = ::CreateWindowExW(kind.exStyle, kind.className, wide(control.caption()).c_str(),
-                                  style, place.left, place.top, place.right - place.left,
-                                  place.bottom - place.top, item.container,
-                                  reinterpret_cast<HMENU>(static_cast<UINT_PTR>(item.id)),
-                                  instance_, isFrame ? static_cast<LPVOID>(this) : nullptr);
+  item.window =
+      ::CreateWindowExW(kind.exStyle, kind.className, wide(control.caption()).c_str(), style,
+                        place.left, place.top, place.right - place.left, place.bottom - place.top,
+                        item.container, reinterpret_cast<HMENU>(static_cast<UINT_PTR>(item.id)),
+                        instance_, isFrame ? static_cast<LPVOID>(this) : nullptr);
   if (item.window == nullptr) return false;
 
   // Its name from the layout, for screen readers and the UI tests (as a global atom, so
