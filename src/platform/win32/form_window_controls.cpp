@@ -39,8 +39,7 @@ WindowKind windowKindOf(const ui::Control& control) {
     case ui::ControlKind::Frame:
       return {L"TamrillFrame", 0, WS_EX_CONTROLPARENT};
     case ui::ControlKind::RichTextBox:
-      // Never seen: only there so that the window holds every control it is said to hold.
-      return {L"STATIC", SS_NOPREFIX, 0};
+      // Hidden for good and never read: a window for it would only cost start-up time.
     case ui::ControlKind::Line:
     case ui::ControlKind::Image:
     case ui::ControlKind::Timer:
@@ -64,7 +63,7 @@ bool FormWindow::createControl(Rendered& item) {
   item.container = containerWindow(control.container());
   if (item.container == nullptr) return false;
   const WindowKind kind = windowKindOf(control);
-  if (kind.className == nullptr) return true;  // painted by its container, or a timer
+  if (kind.className == nullptr) return true;  // painted by its container, a timer, or unseen
 
   DWORD style = WS_CHILD | kind.style;
   if (control.visible()) style |= WS_VISIBLE;
