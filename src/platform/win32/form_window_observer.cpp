@@ -24,7 +24,16 @@ void FormWindow::controlChanged(ui::Control& control, ui::Property property) {
     return;
   }
 
-  const RECT before = areaOf(*item);
+  // A control that stays in place and paints all of itself needs only its own repaint. A
+  // transparent label leaves its old text behind unless what lies beneath is painted again, and
+  // one that moved, grew or hid leaves a part of its old place: repaint, in one go, where it was
+  // and where it is now.
+  const bool isLabel = control.kind() == ui::ControlKind::Label;
+  const bool staysInPlace =
+      property == ui::Property::Enabled || property == ui::Property::Value ||
+      (property == ui::Property::Caption && !(isLabel && control.design().autoSize));
+  const bool selfPainted = staysInPlace && (!isLabel || control.opaque());
+  const RECT before = selfPainted ? RECT{} : areaOf(*item);
   switch (property) {
     case ui::Property::Caption:
       ::SetWindowTextW(window, wide(control.caption()).c_str());
@@ -46,21 +55,13 @@ void FormWindow::controlChanged(ui::Control& control, ui::Property property) {
       placeControl(*item);
       break;
     case ui::Property::Value:
-      ::SetScrollPos(window, SB_CTL, control.value(), TRUE);
+      ::SetScrollPos(window, SB_CTL, control.value(), FALSE);  // drawn below
       break;
     case ui::Property::ForeColor:
     case ui::Property::BackStyle:
       break;
   }
-  // A control that stays in place and paints all of itself needs only its own repaint. A
-  // transparent label leaves its old text behind unless what lies beneath is painted again, and
-  // one that moved, grew or hid leaves a part of its old place: repaint, in one go, where it was
-  // and where it is now.
-  const bool isLabel = control.kind() == ui::ControlKind::Label;
-  const bool staysInPlace =
-      property == ui::Property::Enabled || property == ui::Property::Value ||
-      (property == ui::Property::Caption && !(isLabel && control.design().autoSize));
-  if (staysInPlace && (!isLabel || control.opaque())) {
+  if (selfPainted) {
     ::RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
     return;
   }
