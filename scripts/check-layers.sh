@@ -8,7 +8,7 @@
 #   assembly    } neither includes the other; what both need moves down to base or state.
 #   ui          control and form models, each form's handlers
 #   app         the Application object, start-up, command-line opening
-#   win32       platform/win32: renders the forms and implements the platform services
+#   win32       src/win32: renders the forms and implements the platform services
 #
 # A layer may include itself and what its row in LAYER_ALLOWS names. A file's layer is the
 # longest entry of LAYER_OF that its path (relative to src/) begins with; a file none matches
@@ -25,7 +25,7 @@ declare -A LAYER_OF=(
   [assembly/]=assembly
   [ui/]=ui
   [app/]=app
-  [platform/win32/]=win32
+  [win32/]=win32
 )
 
 # Headers the build writes (into the build folder, so not under src/), by layer.

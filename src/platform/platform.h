@@ -1,6 +1,6 @@
 #pragma once
 // The services the portable core needs from its platform. The core only ever calls them; the
-// Win32 layer implements them (src/platform/win32/) and the tests use an in-memory fake
+// Win32 layer implements them (src/win32/) and the tests use an in-memory fake
 // (tests/support/fake_platform.h). Every call that can fail returns its failure: the core
 // decides what the user sees.
 

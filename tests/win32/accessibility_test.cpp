@@ -7,8 +7,8 @@
 #include <string>
 
 #include "app/application.h"
-#include "platform/win32/form_window.h"
-#include "platform/win32/win32_platform.h"
+#include "win32/form_window.h"
+#include "win32/win32_platform.h"
 
 namespace tamrill::test {
 namespace {

@@ -3,8 +3,8 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/win32/win32_platform.h"
 #include "temp_folder.h"
+#include "win32/win32_platform.h"
 
 namespace tamrill::test {
 namespace {

@@ -4,9 +4,9 @@
 #include <gtest/gtest.h>
 
 #include "base/program_arguments.h"
-#include "platform/win32/dialogs.h"
-#include "platform/win32/win32_platform.h"
 #include "temp_folder.h"
+#include "win32/dialogs.h"
+#include "win32/win32_platform.h"
 
 namespace tamrill::test {
 namespace {

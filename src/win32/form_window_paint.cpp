@@ -1,8 +1,8 @@
 // What the form and its frames paint themselves: their background, pictures and lines, and the
 // colours of the labels on them.
 
-#include "platform/win32/form_window.h"
-#include "platform/win32/metrics.h"
+#include "win32/form_window.h"
+#include "win32/metrics.h"
 
 namespace tamrill::win32 {
 

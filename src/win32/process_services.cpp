@@ -1,4 +1,4 @@
-#include "platform/win32/process_services.h"
+#include "win32/process_services.h"
 
 #include <windows.h>
 // After windows.h, which it needs.
@@ -8,9 +8,9 @@
 #include <vector>
 
 #include "base/program_arguments.h"
-#include "platform/win32/sys_error.h"
-#include "platform/win32/unique_handles.h"
-#include "platform/win32/wide.h"
+#include "win32/sys_error.h"
+#include "win32/unique_handles.h"
+#include "win32/wide.h"
 
 namespace tamrill::win32 {
 

@@ -2,7 +2,7 @@
 // Starting other programs, opening web addresses, and what the program knows of itself.
 
 #include "platform/platform.h"
-#include "platform/win32/system_library.h"
+#include "win32/system_library.h"
 
 namespace tamrill::win32 {
 

@@ -1,4 +1,4 @@
-#include "platform/win32/gdi_cache.h"
+#include "win32/gdi_cache.h"
 
 namespace tamrill::win32 {
 

@@ -1,9 +1,9 @@
-#include "platform/win32/win32_platform.h"
+#include "win32/win32_platform.h"
 
-#include "platform/win32/dialogs.h"
-#include "platform/win32/file_services.h"
-#include "platform/win32/modal_scope.h"
-#include "platform/win32/process_services.h"
+#include "win32/dialogs.h"
+#include "win32/file_services.h"
+#include "win32/modal_scope.h"
+#include "win32/process_services.h"
 
 namespace tamrill::win32 {
 

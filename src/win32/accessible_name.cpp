@@ -1,11 +1,11 @@
-#include "platform/win32/accessible_name.h"
+#include "win32/accessible_name.h"
 
 #include <oleacc.h>
 
 #include <atomic>
 #include <type_traits>
 
-#include "platform/win32/system_library.h"
+#include "win32/system_library.h"
 
 namespace tamrill::win32 {
 

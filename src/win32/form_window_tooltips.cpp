@@ -6,8 +6,8 @@
 // After windows.h, which it needs.
 #include <commctrl.h>
 
-#include "platform/win32/form_window.h"
-#include "platform/win32/wide.h"
+#include "win32/form_window.h"
+#include "win32/wide.h"
 
 namespace tamrill::win32 {
 

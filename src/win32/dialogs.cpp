@@ -1,10 +1,10 @@
-#include "platform/win32/dialogs.h"
+#include "win32/dialogs.h"
 
 #include <windows.h>
 // After windows.h, which it needs.
 #include <commdlg.h>
 
-#include "platform/win32/wide.h"
+#include "win32/wide.h"
 
 namespace tamrill::win32 {
 

@@ -1,8 +1,8 @@
 // Model changes pushed to the real controls, each on screen before the setter returns: a label
 // changed just before a modal box must already show its new text while the box is up.
 
-#include "platform/win32/form_window.h"
-#include "platform/win32/wide.h"
+#include "win32/form_window.h"
+#include "win32/wide.h"
 
 namespace tamrill::win32 {
 

@@ -7,9 +7,9 @@
 #include <vector>
 
 #include "platform/platform.h"
-#include "platform/win32/form_window.h"
-#include "platform/win32/system_library.h"
 #include "ui/form_host.h"
+#include "win32/form_window.h"
+#include "win32/system_library.h"
 
 namespace tamrill::win32 {
 

@@ -1,14 +1,14 @@
 // The form window's life: classes, creation of the window and its controls, the window
 // procedures, and tearing it down again.
 
-#include "platform/win32/form_window.h"
+#include "win32/form_window.h"
 
 #include <algorithm>
 
-#include "platform/win32/accessible_name.h"
-#include "platform/win32/metrics.h"
-#include "platform/win32/resource_ids.h"
-#include "platform/win32/wide.h"
+#include "win32/accessible_name.h"
+#include "win32/metrics.h"
+#include "win32/resource_ids.h"
+#include "win32/wide.h"
 
 namespace tamrill::win32 {
 

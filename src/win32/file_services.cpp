@@ -1,13 +1,13 @@
-#include "platform/win32/file_services.h"
+#include "win32/file_services.h"
 
 #include <windows.h>
 
 #include <algorithm>
 #include <limits>
 
-#include "platform/win32/sys_error.h"
-#include "platform/win32/unique_handles.h"
-#include "platform/win32/wide.h"
+#include "win32/sys_error.h"
+#include "win32/unique_handles.h"
+#include "win32/wide.h"
 
 namespace tamrill::win32 {
 

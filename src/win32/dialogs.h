@@ -5,7 +5,7 @@
 #include <string>
 
 #include "platform/platform.h"
-#include "platform/win32/system_library.h"
+#include "win32/system_library.h"
 
 namespace tamrill::win32 {
 

@@ -4,8 +4,8 @@
 #include <windows.h>
 
 #include "app/application.h"
-#include "platform/win32/unique_handles.h"
-#include "platform/win32/win32_platform.h"
+#include "win32/unique_handles.h"
+#include "win32/win32_platform.h"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE /*previous*/, PWSTR /*arguments*/, int /*show*/) {
   // Before anything loads a DLL: only the system folder is searched, never the program's

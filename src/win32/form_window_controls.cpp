@@ -1,10 +1,10 @@
 // Making the real controls of a form and keeping their place and size in step with the model.
 
-#include "platform/win32/form_window.h"
+#include "win32/form_window.h"
 
 #include <cstring>
-#include "platform/win32/metrics.h"
-#include "platform/win32/wide.h"
+#include "win32/metrics.h"
+#include "win32/wide.h"
 
 namespace tamrill::win32 {
 

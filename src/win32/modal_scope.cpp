@@ -1,4 +1,4 @@
-#include "platform/win32/modal_scope.h"
+#include "win32/modal_scope.h"
 
 namespace tamrill::win32 {
 

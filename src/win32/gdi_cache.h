@@ -5,8 +5,8 @@
 
 #include <vector>
 
-#include "platform/win32/unique_handles.h"
 #include "ui/control.h"
+#include "win32/unique_handles.h"
 
 namespace tamrill::win32 {
 

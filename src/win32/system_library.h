@@ -5,7 +5,7 @@
 
 #include <windows.h>
 
-#include "platform/win32/unique_handles.h"
+#include "win32/unique_handles.h"
 
 namespace tamrill::win32 {
 

@@ -8,10 +8,10 @@
 
 #include <vector>
 
-#include "platform/win32/gdi_cache.h"
-#include "platform/win32/system_library.h"
-#include "platform/win32/unique_handles.h"
 #include "ui/form.h"
+#include "win32/gdi_cache.h"
+#include "win32/system_library.h"
+#include "win32/unique_handles.h"
 
 namespace tamrill::win32 {
 

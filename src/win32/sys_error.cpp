@@ -1,4 +1,4 @@
-#include "platform/win32/sys_error.h"
+#include "win32/sys_error.h"
 
 namespace tamrill::win32 {
 

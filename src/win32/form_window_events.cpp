@@ -3,8 +3,8 @@
 
 #include <algorithm>
 
-#include "platform/win32/form_window.h"
-#include "platform/win32/wide.h"
+#include "win32/form_window.h"
+#include "win32/wide.h"
 
 namespace tamrill::win32 {
 
