@@ -91,6 +91,7 @@ class FormWindow final : public ui::FormObserver {
   void orderForTabbing(const std::vector<Rendered*>& created);
   void startTimer(const Rendered& item);
   void redraw(const Rendered& item);
+  void keepCaretOnThumb(HWND bar);
   void redrawArea(HWND container, RECT area);
   RECT areaOf(const Rendered& item) const;  // in its container's client coordinates
   SIZE clientSize() const;

@@ -63,8 +63,13 @@ void FormWindow::onVerticalScroll(HWND bar, UINT code) {
     case SB_THUMBPOSITION:
       action = ui::ScrollAction::Release;
       break;
+    case SB_ENDSCROLL:
+      // Wine's themed bar goes on showing the part just let go of as pressed; drawn afresh, it
+      // shows it as it is.
+      ::InvalidateRect(bar, nullptr, FALSE);
+      return;
     default:
-      return;  // SB_ENDSCROLL
+      return;
   }
   SCROLLINFO info{};
   info.cbSize = sizeof(info);
