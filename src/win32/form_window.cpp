@@ -301,6 +301,9 @@ LRESULT FormWindow::onContainerMessage(ui::Control* container, HWND window, UINT
       return 0;
     case WM_CTLCOLORSTATIC:
       return onControlColour(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
+    case WM_KEYDOWN:
+      if (onKeyDown(static_cast<UINT>(wParam))) return 0;
+      break;
     case WM_MOUSEMOVE:
       onMouseMove(container, at);
       return 0;

@@ -71,6 +71,7 @@ class FormWindow final : public ui::FormObserver {
   void focusFirstControl();
   void onCommand(UINT id, UINT code, HWND from);
   void onVerticalScroll(HWND bar, UINT code);
+  bool onKeyDown(UINT key);  // a key for the window itself, when no control has the focus
   void onTimer(UINT id);
   void onMouseMove(ui::Control* container, POINT at);
   void onButtonDown(ui::Control* container, POINT at);

@@ -80,6 +80,29 @@ void FormWindow::onVerticalScroll(HWND bar, UINT code) {
   ::SetScrollPos(bar, SB_CTL, item->control->value(), TRUE);
 }
 
+bool FormWindow::onKeyDown(UINT key) {
+  // With the focus on the window rather than on its scroll bar, the paging keys still page.
+  ui::ScrollAction action{};
+  switch (key) {
+    case VK_PRIOR:
+      action = ui::ScrollAction::PageUp;
+      break;
+    case VK_NEXT:
+      action = ui::ScrollAction::PageDown;
+      break;
+    case VK_HOME:
+      action = ui::ScrollAction::Top;
+      break;
+    case VK_END:
+      action = ui::ScrollAction::Bottom;
+      break;
+    default:
+      return false;
+  }
+  form_.scrollKey(action);
+  return true;
+}
+
 void FormWindow::onTimer(UINT id) {
   Rendered* item = findById(id);
   if (item != nullptr && item->control->kind() == ui::ControlKind::Timer) {
