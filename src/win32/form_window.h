@@ -85,6 +85,8 @@ class FormWindow final : public ui::FormObserver {
   void loadIcon();  // the program's icon at the window's DPI
   void makeTooltips();
   void addTooltip(const Rendered& item);
+  void quietTip(const Rendered& item);
+  void pointerOver(const ui::Control* control);  // null: over none of the window's controls
   void placeControl(const Rendered& item);
   void placeAll();
   RECT placementOf(const Rendered& item);  // in its container's client coordinates
@@ -115,6 +117,7 @@ class FormWindow final : public ui::FormObserver {
   SystemLibrary& comctl32_;
   HWND tooltip_ = nullptr;  // owned by the window, destroyed with it
   bool triedTooltips_ = false;
+  const ui::Control* quietTip_ = nullptr;  // clicked, its tip kept away until the pointer leaves
   GdiCache gdi_;
   unique_hicon icon_;
   unique_hbitmap background_;

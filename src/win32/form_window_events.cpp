@@ -126,11 +126,15 @@ ui::Control* FormWindow::imageAt(const ui::Control* container, POINT at) {
 
 void FormWindow::onMouseMove(ui::Control* container, POINT at) {
   ui::Control* image = imageAt(container, at);
+  pointerOver(image);
   form_.deliver(image != nullptr ? image : container, ui::Event::MouseMove);
 }
 
 void FormWindow::onButtonDown(ui::Control* container, POINT at) {
   pressedImage_ = imageAt(container, at);
+  if (const Rendered* item = pressedImage_ != nullptr ? find(*pressedImage_) : nullptr) {
+    quietTip(*item);
+  }
 }
 
 void FormWindow::onButtonUp(ui::Control* container, POINT at) {
