@@ -12,6 +12,7 @@
 #   gui_expect_box Chyba 1:OK "…"   # the only box up, then gui_answer Chyba 1 (gui_box: both)
 #   gui_expect_enabled "$GUI_MAIN" 1 Command4 Command5
 #   gui_screenshot Tamrill start    # a PNG of the window; prints its path
+#   gui_expect_drawn_as_repainted Tamrill start  # it shows what a full repaint of it shows
 #   gui_pass
 #
 # probe.exe -h lists the probe's own commands, which `probe ARGS…` runs.
