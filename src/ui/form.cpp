@@ -80,18 +80,27 @@ void Form::scroll(Control& bar, ScrollAction action, int thumb) {
   if (bar.value() != before || action == ScrollAction::Release) deliver(&bar, event);
 }
 
-void Form::wheel(int rotation) {
-  if (gate_.busy()) return;
+Control* Form::scrollBar() const {
   const auto bar = std::find_if(controls_.begin(), controls_.end(), [](const auto& c) {
     return c->kind() == ControlKind::ScrollBar && c->visible() && c->enabled();
   });
-  if (bar == controls_.end()) return;
+  return bar != controls_.end() ? bar->get() : nullptr;
+}
+
+void Form::wheel(int rotation) {
+  if (gate_.busy()) return;
+  Control* bar = scrollBar();
+  if (bar == nullptr) return;
   const int notches = wheelNotches_.add(rotation);
   // Turning the wheel away from the user shows what lies above, as the up arrow does.
   const int steps = notches < 0 ? -notches : notches;
   for (int i = 0; i < steps; ++i) {
-    scroll(**bar, notches > 0 ? ScrollAction::LineUp : ScrollAction::LineDown);
+    scroll(*bar, notches > 0 ? ScrollAction::LineUp : ScrollAction::LineDown);
   }
+}
+
+void Form::scrollKey(ScrollAction action) {
+  if (Control* bar = scrollBar()) scroll(*bar, action);
 }
 
 void Form::prepareNewWindow() {

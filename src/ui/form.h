@@ -75,6 +75,9 @@ class Form {
   // The mouse wheel turned anywhere over the window: the form's scroll bar moves by its arrow
   // step per notch, as if its arrows had been pressed.
   void wheel(int rotation);
+  // A scrolling key (Page Up, Home…) pressed while the window itself has the focus: the form's
+  // scroll bar moves as it does when it has the focus.
+  void scrollKey(ScrollAction action);
 
   // The platform is about to build the form's window. A window built again after a closing
   // starts from the design values; the form object, and what it keeps of its own, live on.
@@ -88,6 +91,8 @@ class Form {
   virtual void handle(Control* source, Event event) = 0;
 
  private:
+  Control* scrollBar() const;  // the one the wheel and the keys move, if any
+
   FormDesign design_;
   Text caption_;
   std::vector<std::unique_ptr<Control>> controls_;

@@ -248,6 +248,7 @@ LRESULT CALLBACK FormWindow::formProc(HWND window, UINT message, WPARAM wParam, 
       self->pressedImage_ = nullptr;
       self->pressedLabel_ = nullptr;
       self->focused_ = nullptr;
+      self->quietTip_ = nullptr;
       self->gdi_.clear();
       return ::DefWindowProcW(window, message, wParam, lParam);
     case WM_DPICHANGED:
@@ -301,8 +302,14 @@ LRESULT FormWindow::onContainerMessage(ui::Control* container, HWND window, UINT
       return 0;
     case WM_CTLCOLORSTATIC:
       return onControlColour(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
+    case WM_KEYDOWN:
+      if (onKeyDown(static_cast<UINT>(wParam))) return 0;
+      break;
     case WM_MOUSEMOVE:
       onMouseMove(container, at);
+      return 0;
+    case WM_MOUSELEAVE:
+      pointerOver(nullptr);
       return 0;
     case WM_LBUTTONDOWN:
       onButtonDown(container, at);
@@ -384,6 +391,19 @@ LRESULT FormWindow::onControlMessage(Rendered& item, HWND window, UINT message, 
     // Anywhere over the window the wheel scrolls the window, whatever control is under it.
     form_.wheel(GET_WHEEL_DELTA_WPARAM(wParam));
     return 0;
+  }
+  switch (message) {
+    case WM_LBUTTONDOWN:
+      quietTip(item);
+      break;
+    case WM_MOUSEMOVE:
+      pointerOver(item.control);
+      break;
+    case WM_MOUSELEAVE:
+      pointerOver(nullptr);
+      break;
+    default:
+      break;
   }
   if (kind == ui::ControlKind::Label) return onLabelMessage(item, window, message, wParam, lParam);
 

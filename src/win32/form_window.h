@@ -71,6 +71,7 @@ class FormWindow final : public ui::FormObserver {
   void focusFirstControl();
   void onCommand(UINT id, UINT code, HWND from);
   void onVerticalScroll(HWND bar, UINT code);
+  bool onKeyDown(UINT key);  // a key for the window itself, when no control has the focus
   void onTimer(UINT id);
   void onMouseMove(ui::Control* container, POINT at);
   void onButtonDown(ui::Control* container, POINT at);
@@ -84,6 +85,8 @@ class FormWindow final : public ui::FormObserver {
   void loadIcon();  // the program's icon at the window's DPI
   void makeTooltips();
   void addTooltip(const Rendered& item);
+  void quietTip(const Rendered& item);
+  void pointerOver(const ui::Control* control);  // null: over none of the window's controls
   void placeControl(const Rendered& item);
   void placeAll();
   RECT placementOf(const Rendered& item);  // in its container's client coordinates
@@ -91,6 +94,7 @@ class FormWindow final : public ui::FormObserver {
   void orderForTabbing(const std::vector<Rendered*>& created);
   void startTimer(const Rendered& item);
   void redraw(const Rendered& item);
+  void keepCaretOnThumb(HWND bar);
   void redrawArea(HWND container, RECT area);
   RECT areaOf(const Rendered& item) const;  // in its container's client coordinates
   SIZE clientSize() const;
@@ -113,6 +117,7 @@ class FormWindow final : public ui::FormObserver {
   SystemLibrary& comctl32_;
   HWND tooltip_ = nullptr;  // owned by the window, destroyed with it
   bool triedTooltips_ = false;
+  const ui::Control* quietTip_ = nullptr;  // clicked, its tip kept away until the pointer leaves
   GdiCache gdi_;
   unique_hicon icon_;
   unique_hbitmap background_;

@@ -63,8 +63,13 @@ void FormWindow::onVerticalScroll(HWND bar, UINT code) {
     case SB_THUMBPOSITION:
       action = ui::ScrollAction::Release;
       break;
+    case SB_ENDSCROLL:
+      // Wine's themed bar goes on showing the part just let go of as pressed; drawn afresh, it
+      // shows it as it is.
+      ::InvalidateRect(bar, nullptr, FALSE);
+      return;
     default:
-      return;  // SB_ENDSCROLL
+      return;
   }
   SCROLLINFO info{};
   info.cbSize = sizeof(info);
@@ -73,6 +78,29 @@ void FormWindow::onVerticalScroll(HWND bar, UINT code) {
   form_.scroll(*item->control, action, info.nTrackPos);
   // A move the model refused (another handler was running) leaves the thumb where it was.
   ::SetScrollPos(bar, SB_CTL, item->control->value(), TRUE);
+}
+
+bool FormWindow::onKeyDown(UINT key) {
+  // With the focus on the window rather than on its scroll bar, the paging keys still page.
+  ui::ScrollAction action{};
+  switch (key) {
+    case VK_PRIOR:
+      action = ui::ScrollAction::PageUp;
+      break;
+    case VK_NEXT:
+      action = ui::ScrollAction::PageDown;
+      break;
+    case VK_HOME:
+      action = ui::ScrollAction::Top;
+      break;
+    case VK_END:
+      action = ui::ScrollAction::Bottom;
+      break;
+    default:
+      return false;
+  }
+  form_.scrollKey(action);
+  return true;
 }
 
 void FormWindow::onTimer(UINT id) {
@@ -98,11 +126,15 @@ ui::Control* FormWindow::imageAt(const ui::Control* container, POINT at) {
 
 void FormWindow::onMouseMove(ui::Control* container, POINT at) {
   ui::Control* image = imageAt(container, at);
+  pointerOver(image);
   form_.deliver(image != nullptr ? image : container, ui::Event::MouseMove);
 }
 
 void FormWindow::onButtonDown(ui::Control* container, POINT at) {
   pressedImage_ = imageAt(container, at);
+  if (const Rendered* item = pressedImage_ != nullptr ? find(*pressedImage_) : nullptr) {
+    quietTip(*item);
+  }
 }
 
 void FormWindow::onButtonUp(ui::Control* container, POINT at) {

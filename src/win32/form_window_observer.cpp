@@ -63,12 +63,24 @@ void FormWindow::controlChanged(ui::Control& control, ui::Property property) {
   }
   if (selfPainted) {
     ::RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    if (property == ui::Property::Value) keepCaretOnThumb(window);
     return;
   }
   const RECT after = areaOf(*item);
   RECT both{};
   ::UnionRect(&both, &before, &after);
   redrawArea(item->container, both);
+}
+
+// A scroll bar with the focus flashes its thumb with a caret, which the system places where the
+// thumb is when the bar takes the focus and then leaves there: it would go on blinking at the
+// old place, a second thumb.
+void FormWindow::keepCaretOnThumb(HWND bar) {
+  if (::GetFocus() != bar) return;
+  SCROLLBARINFO info{};
+  info.cbSize = sizeof(info);
+  if (::GetScrollBarInfo(bar, OBJID_CLIENT, &info) == FALSE) return;
+  ::SetCaretPos(1, info.xyThumbTop + 1);
 }
 
 void FormWindow::redraw(const Rendered& item) {

@@ -51,4 +51,24 @@ void FormWindow::addTooltip(const Rendered& item) {
   ::SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
+// A click hides the clicked control's tip until the pointer has left the control: the tip
+// control alone would bring it back at the hand's next small move, over whatever the click
+// brought up.
+void FormWindow::quietTip(const Rendered& item) {
+  const char16_t* text = item.control->design().tooltip;
+  if (tooltip_ == nullptr || text == nullptr || *text == u'\0') return;
+  ::SendMessageW(tooltip_, TTM_POP, 0, 0);
+  ::SendMessageW(tooltip_, TTM_ACTIVATE, FALSE, 0);
+  quietTip_ = item.control;
+  TRACKMOUSEEVENT leaving{sizeof(leaving), TME_LEAVE,
+                          item.window != nullptr ? item.window : item.container, 0};
+  ::TrackMouseEvent(&leaving);
+}
+
+void FormWindow::pointerOver(const ui::Control* control) {
+  if (quietTip_ == nullptr || control == quietTip_) return;
+  quietTip_ = nullptr;
+  if (tooltip_ != nullptr) ::SendMessageW(tooltip_, TTM_ACTIVATE, TRUE, 0);
+}
+
 }  // namespace tamrill::win32

@@ -12,6 +12,7 @@
 #   gui_expect_box Chyba 1:OK "…"   # the only box up, then gui_answer Chyba 1 (gui_box: both)
 #   gui_expect_enabled "$GUI_MAIN" 1 Command4 Command5
 #   gui_screenshot Tamrill start    # a PNG of the window; prints its path
+#   gui_expect_drawn_as_repainted Tamrill start  # it shows what a full repaint of it shows
 #   gui_pass
 #
 # probe.exe -h lists the probe's own commands, which `probe ARGS…` runs.
@@ -217,7 +218,7 @@ gui_open_cmdline() {  # unix-path
 # The running Tamrill opens a source chosen in the real file-open dialog. GUI_MAIN becomes the
 # title the window will have; what follows the choice is the scenario's to wait for.
 gui_open_dialog() {  # unix-path
-  probe click Tamrill Command1 || fail "cannot press Otevřít ASM"
+  probe click "$GUI_MAIN" Command1 || fail "cannot press Otevřít ASM"
   probe -t 20000 wait-window Open || fail "the file-open dialog did not come up"
   probe open-file "$(gui_winpath "$1")" || fail "cannot choose $1"
   GUI_MAIN="Tamrill - $(basename "$1")"
@@ -225,7 +226,7 @@ gui_open_dialog() {  # unix-path
 
 # Presses "Nápověda" and waits for the help window.
 gui_open_help() {
-  probe click Tamrill Command7 || fail "cannot press Nápověda"
+  probe click "$GUI_MAIN" Command7 || fail "cannot press Nápověda"
   probe wait-window Nápověda || fail "the help window did not open"
 }
 
@@ -331,4 +332,73 @@ gui_red_of() {  # png window control
 # The colour of one pixel of a client area in a screenshot (gui_geometry first), as RRGGBB.
 gui_pixel() {  # png x y
   convert "$1" -crop "1x1+$((GUI_CX + $2))+$((GUI_CY + $3))" -depth 8 txt:- | sed -n 's/.*#\([0-9A-Fa-f]\{6\}\).*/\1/p' | head -1
+}
+
+# --- What is drawn equals a full repaint ---
+
+# Blacks out rectangles x,y,w,h of the client area of the window gui_geometry read last.
+gui_black_out() {  # png rectangle...
+  local png=$1 x y w h
+  shift
+  for rectangle in "$@"; do
+    IFS=, read -r x y w h <<<"$rectangle"
+    mogrify -fill black -draw "rectangle $((GUI_CX + x)),$((GUI_CY + y)) $((GUI_CX + x + w - 1)),$((GUI_CY + y + h - 1))" "$png"
+  done
+}
+
+# How many pixels differ between two pictures of one size.
+gui_pixels_apart() { compare -metric AE "$1" "$2" null: 2>&1 || true; }
+
+# A screenshot of the window into png, with its caret blacked out: the caret blinks by itself.
+gui_caretless_screenshot() {  # window png
+  cp "$(gui_screenshot "$1" caretless)" "$2"
+  local caret
+  caret=$(probe caret "$1")
+  [ -z "$caret" ] || gui_black_out "$2" "$caret"
+}
+
+# A picture of the window, frame included and caret left out, once it has settled: Wine copies
+# what a program painted to the screen when the program next waits, so pictures are taken until
+# two in a row agree.
+gui_settled_picture() {  # window png
+  local previous=$2.previous deadline=$((SECONDS + 15))
+  probe -t 15000 wait-painted "$1" >/dev/null || fail "'$1' did not finish painting"
+  gui_geometry "$1"
+  gui_caretless_screenshot "$1" "$previous"
+  until gui_caretless_screenshot "$1" "$2" && [ "$(gui_pixels_apart "$previous" "$2")" = 0 ]; do
+    [ $SECONDS -lt $deadline ] || fail "'$1' did not settle on one picture"
+    mv "$2" "$previous"
+  done
+  rm -f "$previous"
+}
+
+gui_uncovered() { [ -z "$(probe covering "$1")" ]; }
+
+# What the window shows equals what it shows once all of it, frame and controls, is painted
+# afresh (probe repaint), pixel for pixel: whatever the user's actions repainted only in part
+# must have come out as a full repaint paints it. The pointer is taken off the window first, so
+# that no hover look or tip is in the picture, and nothing may lie over the window. Controls
+# that a timer recolours may be named: when the two pictures differ in those alone, a tick fell
+# between them, and the pair is taken again (three times at most).
+gui_expect_drawn_as_repainted() {  # window name [control-a-timer-changes...]
+  local window=$1 name=$2 attempt control ticking=()
+  local drawn=$GUI_OUT/$name-drawn.png repainted=$GUI_OUT/$name-repainted.png
+  shift 2
+  xdotool mousemove 1023 767
+  gui_within 10 gui_uncovered "$window" || fail "$name: over '$window' lies $(probe covering "$window")"
+  for attempt in 1 2 3; do
+    gui_settled_picture "$window" "$drawn"
+    probe repaint "$window" >/dev/null || fail "$name: '$window' did not repaint"
+    gui_settled_picture "$window" "$repainted"
+    [ "$(gui_pixels_apart "$drawn" "$repainted")" = 0 ] && return 0
+    compare "$drawn" "$repainted" "$GUI_OUT/$name-difference.png" 2>/dev/null || true
+    [ $# -gt 0 ] || break
+    ticking=()
+    for control in "$@"; do ticking+=("$(gui_rect "$window" "$control")"); done
+    gui_black_out "$drawn" "${ticking[@]}"
+    gui_black_out "$repainted" "${ticking[@]}"
+    [ "$(gui_pixels_apart "$drawn" "$repainted")" = 0 ] || break
+    gui_log "$name: a tick recoloured $* between the two pictures; taking them again"
+  done
+  fail "$name: '$window' as drawn is not what a full repaint draws (see $GUI_OUT/$name-*.png)"
 }

@@ -58,13 +58,15 @@ TEST_F(HelpWindowTest, ScrollingMovesThePageBetweenBothEnds) {
   dragTo(120);
   EXPECT_EQ(help.frame1.top(), 0);
 
-  // Arrows (and the arrow keys) step by 100, a click beside the thumb by 1; Home and End go to
-  // the ends; all of them take the way of a change.
+  // Arrows (and the arrow keys) step by 100; a click beside the thumb (and Page Up / Page Down)
+  // by the window's height less an arrow step; Home and End go to the ends; all of them take
+  // the way of a change.
   using ui::ScrollAction;
   help.scroll(help.vScroll1, ScrollAction::LineDown);
   EXPECT_EQ(help.frame1.top(), -100);
   help.scroll(help.vScroll1, ScrollAction::PageDown);
-  EXPECT_EQ(help.frame1.top(), -101);
+  EXPECT_EQ(help.frame1.top(), -100 - (help.design().clientHeight - 100));
+  help.scroll(help.vScroll1, ScrollAction::PageUp);
   help.scroll(help.vScroll1, ScrollAction::LineUp);
   help.scroll(help.vScroll1, ScrollAction::LineUp);
   EXPECT_EQ(help.vScroll1.value(), 120) << "an arrow stops at the end";
@@ -76,6 +78,17 @@ TEST_F(HelpWindowTest, ScrollingMovesThePageBetweenBothEnds) {
   // A thumb let go beyond the bar's end stays at the end.
   help.scroll(help.vScroll1, ScrollAction::Release, 30000);
   EXPECT_EQ(help.frame1.top(), -6680);
+}
+
+TEST_F(HelpWindowTest, PagingKeysForTheWindowItselfMoveItsScrollBar) {
+  using ui::ScrollAction;
+  help.scrollKey(ScrollAction::PageDown);
+  EXPECT_EQ(help.vScroll1.value(), 120 + help.vScroll1.design().largeChange);
+  EXPECT_EQ(help.frame1.top(), 120 - help.vScroll1.value());
+  help.scrollKey(ScrollAction::Bottom);
+  EXPECT_EQ(help.frame1.top(), -6680);
+  help.scrollKey(ScrollAction::Top);
+  EXPECT_EQ(help.frame1.top(), 0);
 }
 
 TEST_F(HelpWindowTest, TheWheelScrollsByTheArrowStepPerNotchAddingUpPartTurns) {
@@ -103,6 +116,7 @@ TEST_F(HelpWindowTest, NothingScrollsWhileAnotherHandlerRuns) {
     help.scroll(help.vScroll1, ui::ScrollAction::LineDown);
     help.scroll(help.vScroll1, ui::ScrollAction::Release, 3000);
     help.wheel(-120);
+    help.scrollKey(ui::ScrollAction::PageDown);
   };
   check();
   ASSERT_FALSE(fake.messages.empty());

@@ -230,6 +230,57 @@ int scroll(HWND window, const std::wstring& barName, const std::wstring& how) {
   return kUsage;
 }
 
+// Nothing of the window is waiting to be painted, nor of any control in it.
+bool nothingToPaint(HWND window) {
+  if (::GetUpdateRect(window, nullptr, FALSE) != FALSE) return false;
+  for (HWND control : descendants(window)) {
+    if (::IsWindowVisible(control) != FALSE && ::GetUpdateRect(control, nullptr, FALSE) != FALSE) {
+      return false;
+    }
+  }
+  return true;
+}
+
+// The window's thread has gone through its queue: it answers a message sent now.
+bool answers(HWND window) {
+  DWORD_PTR result = 0;
+  return ::SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 2000, &result) != 0;
+}
+
+// All of the window painted afresh, its frame and every control included, as the system does
+// when the window is uncovered. Done on a thread of its own: the painting is sent to the
+// window's thread, which may not answer.
+int repaint(HWND window, unsigned timeoutMs) {
+  const HANDLE thread = ::CreateThread(
+      nullptr, 0,
+      [](LPVOID target) -> DWORD {
+        ::RedrawWindow(static_cast<HWND>(target), nullptr, nullptr,
+                       RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW | RDW_FRAME);
+        return 0;
+      },
+      window, 0, nullptr);
+  if (thread == nullptr) return kNoWindow;
+  const bool done = ::WaitForSingleObject(thread, timeoutMs) == WAIT_OBJECT_0;
+  ::CloseHandle(thread);
+  return waitResult(done, L"the window to repaint");
+}
+
+// The visible windows above the window that lie over the area (screen coordinates): a tip, a
+// box, another program.
+std::vector<HWND> windowsOver(HWND window, const RECT& area) {
+  std::vector<HWND> over;
+  for (HWND other : visibleTopLevelWindows()) {  // from the top down
+    if (other == window) break;
+    RECT place{};
+    RECT common{};
+    if (::GetWindowRect(other, &place) != FALSE &&
+        ::IntersectRect(&common, &place, &area) != FALSE) {
+      over.push_back(other);
+    }
+  }
+  return over;
+}
+
 int startProgram(const std::wstring& commandLine, const std::wstring& folder) {
   // Exactly this command line: arguments handed over by the shell and Wine would be re-quoted.
   std::wstring line = commandLine;
@@ -334,6 +385,14 @@ int waitFocusCommand(const Args& args, unsigned timeoutMs) {
   return waitResult(held, L"the focus on " + args[2] + L" (it is on \"" + last + L"\")");
 }
 
+int waitPaintedCommand(const Args& args, unsigned timeoutMs) {
+  const bool held = waitFor(timeoutMs, [&] {
+    const HWND window = firstWindow(args[1]);
+    return window != nullptr && nothingToPaint(window) && answers(window);
+  });
+  return waitResult(held, args[1] + L" to finish painting");
+}
+
 // --- Commands on one window, named by args[1] ---
 
 // Runs act on the window args[1], or says there is none.
@@ -370,6 +429,24 @@ int closeCommand(const Args& args, unsigned /*timeoutMs*/) {
 
 int scrollCommand(const Args& args, unsigned /*timeoutMs*/) {
   return onWindow(args, [&](HWND window) { return scroll(window, args[2], args[3]); });
+}
+
+int repaintCommand(const Args& args, unsigned timeoutMs) {
+  return onWindow(args, [&](HWND window) { return repaint(window, timeoutMs); });
+}
+
+int caretCommand(const Args& args, unsigned /*timeoutMs*/) {
+  return onWindow(args, [](HWND window) {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof(info);
+    if (::GetGUIThreadInfo(::GetWindowThreadProcessId(window, nullptr), &info) != FALSE &&
+        info.hwndCaret != nullptr && ::IsChild(window, info.hwndCaret) != FALSE) {
+      RECT caret = info.rcCaret;
+      ::MapWindowPoints(info.hwndCaret, window, reinterpret_cast<POINT*>(&caret), 2);
+      say(rectText(caret));
+    }
+    return static_cast<int>(kOk);
+  });
 }
 
 int sendCommand(const Args& args, unsigned timeoutMs) {
@@ -425,6 +502,25 @@ int stateCommand(const Args& args, unsigned /*timeoutMs*/) {
   });
 }
 
+// The visible windows above the window that lie over the control, or over any of the window.
+int coveringCommand(const Args& args, unsigned /*timeoutMs*/) {
+  return onWindow(args, [&](HWND window) {
+    const HWND target = args.size() > 2 ? findControl(window, args[2]) : window;
+    if (target == nullptr) {
+      complain(L"no control " + args[2] + L" in " + args[1]);
+      return static_cast<int>(kNoControl);
+    }
+    RECT area{};
+    ::GetWindowRect(target, &area);
+    for (HWND over : windowsOver(window, area)) {
+      RECT place{};
+      ::GetWindowRect(over, &place);
+      say(L"class=" + classOf(over) + L" rect=" + rectText(place) + L" title=" + textOf(over));
+    }
+    return static_cast<int>(kOk);
+  });
+}
+
 int clickCommand(const Args& args, unsigned /*timeoutMs*/) {
   return onControl(args, [](HWND control, HWND /*window*/) { return postClick(control, false); });
 }
@@ -454,15 +550,19 @@ constexpr Command kCommands[] = {
     {L"wait-text", 3, 3, waitTextCommand},
     {L"wait-enabled", 3, 3, waitEnabledCommand},
     {L"wait-focus", 2, 2, waitFocusCommand},
+    {L"wait-painted", 1, 1, waitPaintedCommand},
     {L"controls", 1, 1, controlsCommand},
     {L"geometry", 1, 1, geometryCommand},
     {L"focus", 1, 1, focusCommand},
     {L"close", 1, 1, closeCommand},
     {L"scroll", 3, 3, scrollCommand},
+    {L"repaint", 1, 1, repaintCommand},
+    {L"caret", 1, 1, caretCommand},
     {L"send", 1, 1, sendCommand},
     {L"end-session", 1, 1, endSessionCommand},
     {L"text", 2, 2, textCommand},
     {L"state", 2, 2, stateCommand},
+    {L"covering", 1, 2, coveringCommand},
     {L"click", 2, 2, clickCommand},
     {L"dblclick", 2, 2, dblclickCommand},
 };

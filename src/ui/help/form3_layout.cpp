@@ -6,11 +6,15 @@
 
 namespace tamrill::ui {
 
+namespace {
+constexpr int kClientHeight = 5535;
+}  // namespace
+
 const FormDesign kForm3Design = {
     .name = "Form3",
     .caption = u"Nápověda",
     .clientWidth = 5655,
-    .clientHeight = 5535,
+    .clientHeight = kClientHeight,
     .border = BorderStyle::FixedSingle,
     .showInTaskbar = true,
 };
@@ -34,14 +38,18 @@ constexpr ControlDesign line(const char* name, int x1, int y1, int x2, int y2, C
 
 // The content is more than twice as tall as the window: it all lies on the borderless Frame1,
 // which VScroll1 moves. Every position below Frame1 is relative to the frame. The scroll bar
-// steps by 100 twips per arrow click and by 1 per click beside the thumb: nothing reads either
-// step, and an arrow that visibly moves the text is the more useful of the two readings.
+// steps by 100 twips per arrow click, and by a page (the window's height less an arrow step, so
+// that the last line of a page comes again at the top of the next) per click beside the thumb
+// and Page Up / Page Down: a step of 1 twip moved nothing the eye could see.
+constexpr int kArrowStep = 100;
+constexpr int kPageStep = kClientHeight - kArrowStep;
+
 constexpr std::array kLayout = {
     ControlDesign{.name = "Frame1", .kind = ControlKind::Frame, .left = 120, .top = 0,
                 .width = 5055, .height = 12255, .tabIndex = 0},
     ControlDesign{.name = "VScroll1", .kind = ControlKind::ScrollBar, .left = 5280, .top = 120,
                 .width = 255, .height = 5295, .tabIndex = 1, .minimum = 120, .maximum = 6800,
-                .value = 120, .smallChange = 100, .largeChange = 1},
+                .value = 120, .smallChange = kArrowStep, .largeChange = kPageStep},
 
     ControlDesign{.name = "Image1", .kind = ControlKind::Image, .left = 120, .top = 120,
                 .width = 480, .height = 480, .container = kFrame,
