@@ -64,21 +64,21 @@ bool stageBeside(Platform& platform, ProgramState& state, const Text& folder) {
 
 }  // namespace
 
-AssemblyOutcome assembleSource(Platform& platform, ProgramState& state) {
-  if (refusedName(platform, state.sourceFileName)) return AssemblyOutcome::Refused;
+AssemblyRun assembleSource(Platform& platform, ProgramState& state) {
+  if (refusedName(platform, state.sourceFileName)) return {AssemblyOutcome::Refused};
 
   // Nothing runs, so there is no listing of this run to report on.
   if (!platform.fileExists(state.appAssemblerPath)) {
     platform.showMessage(
         u"Nenalezen soubor ASM51.EXE ve složce s tímto programem. Nelze přeložit soubor.", u"Chyba",
         MessageIcon::Error, MessageButtons::Ok);
-    return AssemblyOutcome::NoAssembler;
+    return {AssemblyOutcome::NoAssembler};
   }
 
   if (!platform.fileExists(state.sourcePath)) {
     warn(platform, u"Nelze najít soubor \"" + state.sourceFileName +
                        u"\" Zkuste ho najít pomocí tlačítka \"Otevřít ASM\"");
-    return AssemblyOutcome::SourceMissing;
+    return {AssemblyOutcome::SourceMissing};
   }
 
   // Without a base name the assembler would be started with no argument and wait for input
@@ -88,7 +88,7 @@ AssemblyOutcome assembleSource(Platform& platform, ProgramState& state) {
     warn(platform, u"Název souboru \"" + state.sourceFileName +
                        u"\" je příliš krátký: před příponou (například .asm) musí mít "
                        u"alespoň jeden znak. Soubor nelze přeložit.");
-    return AssemblyOutcome::Refused;
+    return {AssemblyOutcome::Refused};
   }
 
   const Text folder = folderOf(state.sourcePath, state.sourceFileName);
@@ -96,28 +96,39 @@ AssemblyOutcome assembleSource(Platform& platform, ProgramState& state) {
   const bool staged = state.appFolder != state.sourceFolder;
   if (staged) {
     if (!removeEarlierCopies(platform, state) || !stageBeside(platform, state, folder)) {
-      return AssemblyOutcome::Refused;
+      return {AssemblyOutcome::Refused};
     }
     program = folder + state.assemblerFileName;
   }
 
-  const StampResult before = platform.fileStamp(state.listingPath);
+  const StampResult listingBefore = platform.fileStamp(state.listingPath);
+  const StampResult hexBefore = platform.fileStamp(state.hexPath);
   const std::uint64_t runStart = platform.fileTimeNow();
   const bool ran = runAssembler(platform, assemblerCommandLine(program, baseName), folder);
   if (staged) state.assembled = true;
-  if (!ran) return AssemblyOutcome::RunFailed;
+  if (!ran) return {AssemblyOutcome::RunFailed};
 
-  const StampResult after = platform.fileStamp(state.listingPath);
-  if (after.error == SysError::None && !listingWrittenByRun(before, after.stamp, runStart)) {
-    return AssemblyOutcome::StaleListing;
+  const StampResult listingAfter = platform.fileStamp(state.listingPath);
+  if (listingAfter.error == SysError::None &&
+      !writtenByRun(listingBefore, listingAfter.stamp, runStart)) {
+    return {AssemblyOutcome::StaleListing};
   }
+  // A HEX file whose stamp cannot be read is not known to be new.
+  const StampResult hexAfter = platform.fileStamp(state.hexPath);
+  const bool newHex =
+      hexAfter.error == SysError::None && writtenByRun(hexBefore, hexAfter.stamp, runStart);
   // A listing that is not there is told by the scan.
-  return AssemblyOutcome::Ran;
+  return {AssemblyOutcome::Ran, newHex};
 }
 
 Text staleListingText(const ProgramState& state) {
   return u"Překladač nezapsal nový výpis \"" + state.listingPath +
          u"\". Výsledek překladu nelze zjistit.";
+}
+
+Text staleHexText(const ProgramState& state) {
+  return u"Překladač nezapsal nový soubor \"" + state.hexPath +
+         u"\", ačkoli výpis neuvádí žádné chyby. Soubor HEX není výsledkem tohoto překladu.";
 }
 
 }  // namespace tamrill
