@@ -30,25 +30,6 @@ bool refusedName(Platform& platform, const Text& fileName) {
   return false;
 }
 
-// Copies still pending from an earlier staged run are removed before new ones are made, so that
-// the new run never mistakes them for the user's files and leaves them behind for good.
-bool removeEarlierCopies(Platform& platform, ProgramState& state) {
-  StagedCopies& staged = state.staged;
-  if (!staged.pending()) return true;
-  const std::vector<CopyLeft> left = removeStagedCopies(platform, staged);
-  if (!left.empty()) {
-    platform.showMessage(u"Nelze smazat soubor \"" + left.front().path +
-                             u"\", který zkopíroval předchozí překlad.\n" +
-                             fileFailureReason(left.front().error) + u"\nNelze přeložit soubor.",
-                         u"Chyba", MessageIcon::Error, MessageButtons::Ok);
-    return false;
-  }
-  // That run's clean-up is done now; the new run counts its two ticks afresh.
-  state.assembled = false;
-  state.cleanupTicks = 0;
-  return true;
-}
-
 bool stageBeside(Platform& platform, ProgramState& state, const Text& folder) {
   const ToolOriginals originals{state.appAssemblerPath, state.appMod51Path, state.appMod52Path};
   const StagingResult result = stageTools(platform, state.staged, originals, folder);
@@ -95,9 +76,10 @@ AssemblyRun assembleSource(Platform& platform, ProgramState& state) {
   Text program = state.appAssemblerPath;
   const bool staged = state.appFolder != state.sourceFolder;
   if (staged) {
-    if (!removeEarlierCopies(platform, state) || !stageBeside(platform, state, folder)) {
-      return {AssemblyOutcome::Refused};
-    }
+    // Copies of earlier runs that are still pending, here or elsewhere, stay recorded: those
+    // here are used again, and the timed clean-up counts its two ticks from this run.
+    state.cleanupTicks = 0;
+    if (!stageBeside(platform, state, folder)) return {AssemblyOutcome::Refused};
     program = folder + state.assemblerFileName;
   }
 

@@ -22,12 +22,22 @@ Text copiesLeftText(const std::vector<CopyLeft>& left) {
 }  // namespace
 
 bool cleanupTick(Platform& platform, ProgramState& state) {
-  if (!state.assembled) return false;
+  // Not at start-up, which stays as quick as a bare window's: at the first tick, a second later.
+  if (!state.endedSessionsSwept) {
+    state.endedSessionsSwept = removeEndedSessionsCopies(platform, state.staged);
+  }
+  if (!state.assembled) {
+    // A copy that could not be deleted (held open by another program, its drive gone) is tried
+    // again at every tick, without a word: the exit clean-up names what stays.
+    if (state.staged.pending()) {
+      static_cast<void>(removeStagedCopies(platform, state.staged, Removal::WhenFree));
+    }
+    return false;
+  }
   state.cleanupTicks += 1;
   if (state.cleanupTicks != 2) return false;
 
-  // A copy that cannot be deleted now stays recorded; the exit clean-up tries it again.
-  static_cast<void>(removeStagedCopies(platform, state.staged));
+  static_cast<void>(removeStagedCopies(platform, state.staged, Removal::WhenFree));
   state.cleanupTicks = 0;
   state.assembled = false;
   // The flags stay: they still say which copies the last staged run made.
@@ -35,7 +45,7 @@ bool cleanupTick(Platform& platform, ProgramState& state) {
 }
 
 void exitCleanup(Platform& platform, ProgramState& state) {
-  const std::vector<CopyLeft> left = removeStagedCopies(platform, state.staged);
+  const std::vector<CopyLeft> left = removeStagedCopies(platform, state.staged, Removal::Now);
   if (!left.empty()) {
     platform.showMessage(copiesLeftText(left), u"Chyba", MessageIcon::Error, MessageButtons::Ok);
   }
@@ -43,7 +53,8 @@ void exitCleanup(Platform& platform, ProgramState& state) {
 }
 
 void sessionEndCleanup(Platform& platform, ProgramState& state) {
-  static_cast<void>(removeStagedCopies(platform, state.staged));
+  // What cannot be deleted now (the assembler still running) stays recorded for the next start.
+  static_cast<void>(removeStagedCopies(platform, state.staged, Removal::Now));
   platform.endProgram();
 }
 

@@ -59,7 +59,7 @@ bool fileExists(const Text& path) {
 SysError copyFile(const Text& from, const Text& to) {
   const std::wstring target = wide(to);
   // Never replace: the program may delete only the copies it made itself.
-  if (::CopyFileW(wide(from).c_str(), target.c_str(), TRUE) == FALSE) return lastSysError();
+  if (::CopyFileW(wide(from).c_str(), target.c_str(), TRUE) == FALSE) return lastSysError(to);
   // CopyFile keeps the original's attributes: a read-only tool (from a CD, a locked-down
   // installation) would give a copy that no clean-up can delete.
   const DWORD attributes = ::GetFileAttributesW(target.c_str());
@@ -75,7 +75,7 @@ SysError copyFile(const Text& from, const Text& to) {
 }
 
 SysError deleteFile(const Text& path) {
-  if (::DeleteFileW(wide(path).c_str()) == FALSE) return lastSysError();
+  if (::DeleteFileW(wide(path).c_str()) == FALSE) return lastSysError(path);
   return SysError::None;
 }
 
@@ -85,10 +85,7 @@ StampResult fileStamp(const Text& path) {
   const unique_file file(::CreateFileW(wide(path).c_str(), 0,
                                        FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                                        nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-  if (file.get() == INVALID_HANDLE_VALUE) {
-    const SysError error = lastSysError();
-    return {error, {}};
-  }
+  if (file.get() == INVALID_HANDLE_VALUE) return {lastSysError(path), {}};
   BY_HANDLE_FILE_INFORMATION info{};
   if (::GetFileInformationByHandle(file.get(), &info) == FALSE) return {lastSysError(), {}};
   if ((info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0) return {SysError::NotFound, {}};

@@ -260,17 +260,18 @@ TEST_F(AssembleTest, NoErrorsWithoutANewHexFileIsNoSuccess) {
   EXPECT_EQ(form().label1.caption(), u"bez chyb :)");
 }
 
-// A second staged run while the first one's copies are still there removes them first, so
-// they are counted as the program's again and never left behind.
-TEST_F(AssembleTest, SecondRunInTheSameFolderBeforeTheCleanUpRecopiesAndRestartsTheCount) {
+// A second staged run while the first one's copies are still there knows them for its own
+// copies: it uses them, and they go two ticks after the new run.
+TEST_F(AssembleTest, SecondRunInTheSameFolderBeforeTheCleanUpUsesItsCopiesAndRestartsTheCount) {
   fake.addFile(u"C:\\work\\blink.asm");
   open(u"C:\\work\\blink.asm");
   assemble();
   tick();
   assemble();
 
-  EXPECT_EQ(fake.deletions.size(), 3U);
-  EXPECT_EQ(fake.copies.size(), 6U);
+  EXPECT_TRUE(fake.deletions.empty());
+  EXPECT_EQ(fake.copies.size(), 3U);
+  EXPECT_TRUE(sawAllTools);
   EXPECT_TRUE(state().staged[Tool::Assembler].made);
   EXPECT_TRUE(state().staged[Tool::Mod51].made);
   EXPECT_TRUE(state().staged[Tool::Mod52].made);
@@ -283,7 +284,9 @@ TEST_F(AssembleTest, SecondRunInTheSameFolderBeforeTheCleanUpRecopiesAndRestarts
   EXPECT_FALSE(state().assembled);
 }
 
-TEST_F(AssembleTest, SecondRunElsewhereRemovesTheFirstFoldersCopiesBeforeCopying) {
+// The copies of a run elsewhere stay pending and go with the next timed clean-up, together with
+// the new run's; the user's own tool is used and left alone.
+TEST_F(AssembleTest, SecondRunElsewhereLeavesTheFirstFoldersCopiesToTheCleanUp) {
   fake.addFile(u"C:\\work\\blink.asm");
   fake.addFile(u"D:\\other\\led.asm");
   fake.addFile(u"D:\\other\\mod52", "the user's own");
@@ -292,13 +295,14 @@ TEST_F(AssembleTest, SecondRunElsewhereRemovesTheFirstFoldersCopiesBeforeCopying
   open(u"D:\\other\\led.asm");
   assemble();
 
-  ASSERT_EQ(fake.deletions.size(), 3U);
-  EXPECT_EQ(fake.deletions[0], u"C:\\work\\asm51.exe");
+  EXPECT_TRUE(fake.deletions.empty());
   ASSERT_EQ(fake.copies.size(), 5U);
   EXPECT_EQ(fake.copies[3].second, u"D:\\other\\asm51.exe");
   EXPECT_EQ(state().staged.folder, u"D:\\other\\");
   EXPECT_FALSE(state().staged[Tool::Mod52].made);
-  close();
+  tick();
+  tick();
+  EXPECT_EQ(fake.deletions.size(), 5U);
   for (const char16_t* folder : {u"C:\\work\\", u"D:\\other\\"}) {
     EXPECT_FALSE(fake.hasFile(Text(folder) + u"asm51.exe")) << toUtf8(folder);
     EXPECT_FALSE(fake.hasFile(Text(folder) + u"mod51")) << toUtf8(folder);
