@@ -132,6 +132,7 @@ class FakePlatform : public Platform, public ui::FormHost {
   };
   // The next count calls of that kind (whose path contains pathPart, when given) fail with error.
   void failNext(Call call, SysError error, int count = 1, Text pathPart = {});
+  void clearFailures() { failures_.clear(); }
 
   // --- Platform ---
   MessageAnswer showMessage(const Text& text, const Text& title, MessageIcon icon,
