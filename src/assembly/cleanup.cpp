@@ -1,5 +1,7 @@
 #include "assembly/cleanup.h"
 
+#include <algorithm>
+
 #include "base/failure_text.h"
 #include "state/staged_copies.h"
 
@@ -21,17 +23,33 @@ Text copiesLeftText(const std::vector<CopyLeft>& left) {
 
 }  // namespace
 
-bool cleanupTick(Platform& platform, ProgramState& state) {
-  // Not at start-up, which stays as quick as a bare window's: at the first tick, a second later.
+namespace {
+
+// What could not be removed before (a copy held open by another program, one on a drive that
+// is gone, the copies that ended Tamrills left) is tried again without a word, at intervals
+// that grow: a network share that has gone away can take seconds to say so. The first try, at
+// the first tick, leaves start-up as quick as a bare window's.
+void retryLeftovers(Platform& platform, ProgramState& state) {
+  if (state.endedSessionsSwept && !state.staged.pending()) return;
+  if (state.retryCountdown > 1) {
+    --state.retryCountdown;
+    return;
+  }
   if (!state.endedSessionsSwept) {
     state.endedSessionsSwept = removeEndedSessionsCopies(platform, state.staged);
   }
+  const bool left = !removeStagedCopies(platform, state.staged, Removal::WhenFree).empty() ||
+                    !state.endedSessionsSwept;
+  constexpr int kLongestInterval = 32;
+  state.retryInterval = left ? std::min(state.retryInterval * 2, kLongestInterval) : 1;
+  state.retryCountdown = state.retryInterval;
+}
+
+}  // namespace
+
+bool cleanupTick(Platform& platform, ProgramState& state) {
   if (!state.assembled) {
-    // A copy that could not be deleted (held open by another program, its drive gone) is tried
-    // again at every tick, without a word: the exit clean-up names what stays.
-    if (state.staged.pending()) {
-      static_cast<void>(removeStagedCopies(platform, state.staged, Removal::WhenFree));
-    }
+    retryLeftovers(platform, state);
     return false;
   }
   state.cleanupTicks += 1;
@@ -40,6 +58,9 @@ bool cleanupTick(Platform& platform, ProgramState& state) {
   static_cast<void>(removeStagedCopies(platform, state.staged, Removal::WhenFree));
   state.cleanupTicks = 0;
   state.assembled = false;
+  // What stayed is tried again from the next tick on.
+  state.retryCountdown = 0;
+  state.retryInterval = 1;
   // The flags stay: they still say which copies the last staged run made.
   return true;
 }

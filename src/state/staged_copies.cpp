@@ -148,14 +148,16 @@ bool removeEndedSessionsCopies(Platform& platform, const StagedCopies& own) {
   for (SessionRecord& record : records.others()) {
     (platform.sessionRunning(record.session) ? claimants : ended).push_back(std::move(record));
   }
+  bool done = true;
   for (SessionRecord& record : ended) {
     const std::size_t before = record.copies.size();
     std::erase_if(record.copies, [&](const RecordedCopy& copy) {
       return removeCopy(platform, copy.path, copy.stamp, claimants) == SysError::None;
     });
     if (record.copies.empty() || record.copies.size() != before) records.rewrite(record);
+    done = done && record.copies.empty();
   }
-  return true;
+  return done;
 }
 
 }  // namespace tamrill

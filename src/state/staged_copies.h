@@ -81,8 +81,8 @@ enum class Removal : std::uint8_t { WhenFree, Now };
 std::vector<CopyLeft> removeStagedCopies(Platform& platform, StagedCopies& staged, Removal when);
 
 // Removes the copies recorded by Tamrill sessions that have ended (forced to end, crashed, cut
-// off), under the same rules, and their records once nothing is left in them. False when the
-// other windows held the lock: it is to be tried again.
+// off), under the same rules, and their records once nothing is left in them. False when a copy
+// is left that could not be deleted, or the other windows held the lock: to be tried again.
 bool removeEndedSessionsCopies(Platform& platform, const StagedCopies& own);
 
 }  // namespace tamrill
