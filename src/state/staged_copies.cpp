@@ -36,9 +36,9 @@ std::vector<SessionRecord> runningOnes(Platform& platform, std::vector<SessionRe
   return records;
 }
 
-// Deletes the copy at path while it is still the file recorded with stamp and no running
-// Tamrill that claims it. None when nothing of it is left to answer for: deleted, gone, replaced
-// by the user's file, or still used by another window, which then removes it.
+// Deletes the copy at path while it is still the file recorded with stamp and no other running
+// Tamrill claims it. None when nothing of it is left to answer for: deleted, gone, replaced by
+// the user's file, or still used by another window, which then removes it.
 SysError removeCopy(Platform& platform, const Text& path, const FileStamp& stamp,
                     const std::vector<SessionRecord>& claimants) {
   const StampResult now = platform.fileStamp(path);

@@ -219,21 +219,6 @@ TEST(CopyRecord, ReadsBackWhatItWritesAndPassesOverWhatItCannotRead) {
   }
 }
 
-TEST_F(CleanupTest, CopiesAreRecordedBeforeTheRunAndTheRecordGoesWithThem) {
-  std::string record;
-  duringRun = [&] {
-    for (const Text& name : fake.filesIn(kRecords))
-      record += fake.contentOf(kRecords + u"\\" + name);
-  };
-  assemble();
-  for (const char* copy : {"C:\\work\\asm51.exe", "C:\\work\\mod51", "C:\\work\\mod52"}) {
-    EXPECT_NE(record.find(copy), std::string::npos) << copy;
-  }
-  tick();
-  tick();
-  EXPECT_TRUE(fake.filesIn(kRecords).empty());
-}
-
 // "End task", a crash, a power cut: the next start removes what the ended Tamrill recorded, at
 // its first tick, all but a file the user put at a copy's name meanwhile.
 TEST_F(CleanupTest, AStartAfterAForcedEndRemovesTheCopiesButNotTheUsersFile) {
@@ -250,48 +235,6 @@ TEST_F(CleanupTest, AStartAfterAForcedEndRemovesTheCopiesButNotTheUsersFile) {
   EXPECT_EQ(fake.contentOf(u"C:\\work\\mod51"), "the user's own");
   EXPECT_TRUE(fake.filesIn(kRecords).empty());
   EXPECT_TRUE(next.fake.messages.empty());
-}
-
-// The Windows session ends while the assembler runs: the running assembler cannot be deleted
-// then, and the next start removes it.
-TEST_F(CleanupTest, AnAssemblerStillRunningAtTheSessionsEndGoesAtTheNextStart) {
-  duringRun = [&] { form().sessionEnding(); };
-  assemble();
-  EXPECT_TRUE(fake.ended);
-  EXPECT_TRUE(fake.hasFile(u"C:\\work\\asm51.exe"));
-  EXPECT_FALSE(fake.hasFile(u"C:\\work\\mod51"));
-
-  AssemblyWorld next(*this);
-  next.load();
-  next.tick();
-  EXPECT_FALSE(fake.hasFile(u"C:\\work\\asm51.exe"));
-  EXPECT_TRUE(fake.filesIn(kRecords).empty());
-}
-
-// A stick pulled out is no copy deleted: the copies stay recorded, the end names them, and a
-// start once the stick is back removes them.
-TEST_F(CleanupTest, CopiesOnADriveThatIsGoneStayRecordedUntilItComesBack) {
-  fake.addFile(u"E:\\stick\\led.asm");
-  open(u"E:\\stick\\led.asm");
-  assemble();
-  fake.setReachable(u"E:", false);
-  for (int i = 0; i < 4; ++i) tick();
-  EXPECT_TRUE(state().staged.pending());
-  EXPECT_TRUE(fake.messages.empty());
-  close();
-  ASSERT_EQ(fake.messages.size(), 1U);
-  EXPECT_NE(
-      fake.messages[0].text.find(u"E:\\stick\\mod51\nJednotka nebo síťová složka není dostupná."),
-      Text::npos);
-
-  fake.setReachable(u"E:", true);
-  AssemblyWorld next(*this);
-  next.load();
-  next.tick();
-  for (const char16_t* tool : {u"asm51.exe", u"mod51", u"mod52"}) {
-    EXPECT_FALSE(fake.hasFile(u"E:\\stick\\" + Text(tool))) << toUtf8(tool);
-  }
-  EXPECT_TRUE(fake.hasFile(u"E:\\stick\\led.asm"));
 }
 
 // Two windows assembling in one folder, in either order: the second takes the first one's
