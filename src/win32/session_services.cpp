@@ -53,8 +53,8 @@ SessionId thisSession() {
 }
 
 bool sessionRunning(const SessionId& session) {
-  const unique_handle process(::OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION | SYNCHRONIZE,
-                                            FALSE, session.process));
+  const unique_handle process(
+      ::OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION | SYNCHRONIZE, FALSE, session.process));
   // No such process; any other refusal (another user's process) cannot tell it has ended.
   if (!process) return ::GetLastError() != ERROR_INVALID_PARAMETER;
   // The same number given since to another program is another session.

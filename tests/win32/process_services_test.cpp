@@ -130,9 +130,9 @@ TEST_F(ProcessServicesTest, ASessionRunsUntilItsProcessEnds) {
   FILETIME created{};
   FILETIME unused[3] = {};
   ASSERT_TRUE(::GetProcessTimes(info.hProcess, &created, &unused[0], &unused[1], &unused[2]));
-  const SessionId child{info.dwProcessId,
-                        (static_cast<std::uint64_t>(created.dwHighDateTime) << 32U) |
-                            created.dwLowDateTime};
+  const SessionId child{
+      info.dwProcessId,
+      (static_cast<std::uint64_t>(created.dwHighDateTime) << 32U) | created.dwLowDateTime};
   ASSERT_EQ(::WaitForSingleObject(info.hProcess, 20000), WAIT_OBJECT_0);
   EXPECT_FALSE(platform.sessionRunning(child)) << "ended, though a handle to it is still open";
   ::CloseHandle(info.hThread);
