@@ -4,7 +4,7 @@
 # seconds, all but the one the user replaced with a file of their own meanwhile.
 . "$(dirname "$0")/../lib.sh"
 . "$GUI_SOURCE/tests/gui/standin/standin.sh"
-standin_prepare "ASSEMBLY COMPLETE, NO ERRORS FOUND" 4000
+standin_prepare "ASSEMBLY COMPLETE, NO ERRORS FOUND" 5000
 gui_init
 standin_install
 

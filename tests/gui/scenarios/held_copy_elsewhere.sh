@@ -4,7 +4,7 @@
 # when the program ends after the hold, nothing is left.
 . "$(dirname "$0")/../lib.sh"
 . "$GUI_SOURCE/tests/gui/standin/standin.sh"
-standin_prepare "ASSEMBLY COMPLETE, NO ERRORS FOUND" 2000
+standin_prepare "ASSEMBLY COMPLETE, NO ERRORS FOUND" 4000
 gui_init
 standin_install
 
