@@ -15,7 +15,7 @@ constexpr std::u16string_view kTemporary = u".tmp";
 constexpr std::uint64_t kLargestRecord = 1 << 20;
 
 template <class Number>
-bool readNumber(std::string_view& text, Number& value) {
+bool takeNumber(std::string_view& text, Number& value) {
   const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
   if (error != std::errc() || end == text.data() + text.size() || *end != ' ') return false;
   text.remove_prefix(static_cast<std::size_t>(end - text.data()) + 1);
@@ -23,7 +23,7 @@ bool readNumber(std::string_view& text, Number& value) {
 }
 
 template <class Number>
-bool readNumber(TextView& text, Number& value) {
+bool takeNumber(TextView& text, Number& value) {
   value = 0;
   std::size_t used = 0;
   for (; used < text.size() && text[used] >= u'0' && text[used] <= u'9'; ++used) {
@@ -64,8 +64,8 @@ std::optional<std::vector<RecordedCopy>> parseRecord(std::string_view bytes) {
       continue;
     }
     RecordedCopy copy;
-    if (!readNumber(line, copy.stamp.volume) || !readNumber(line, copy.stamp.index) ||
-        !readNumber(line, copy.stamp.size) || !readNumber(line, copy.stamp.lastWrite) ||
+    if (!takeNumber(line, copy.stamp.volume) || !takeNumber(line, copy.stamp.index) ||
+        !takeNumber(line, copy.stamp.size) || !takeNumber(line, copy.stamp.lastWrite) ||
         line.empty()) {
       continue;
     }
@@ -89,11 +89,11 @@ std::optional<RecordFileOf> recordFileOf(TextView name) {
   }
   if (!name.starts_with(kPrefix) || !name.ends_with(kSuffix)) return std::nullopt;
   TextView id = name.substr(kPrefix.size(), name.size() - kPrefix.size() - kSuffix.size());
-  if (!readNumber(id, file.session.process) || id.empty() || id.front() != u'-') {
+  if (!takeNumber(id, file.session.process) || id.empty() || id.front() != u'-') {
     return std::nullopt;
   }
   id.remove_prefix(1);
-  if (!readNumber(id, file.session.started) || !id.empty()) return std::nullopt;
+  if (!takeNumber(id, file.session.started) || !id.empty()) return std::nullopt;
   // Written back, the name must be this very name: no leading zeros, nothing out of range.
   if (recordFileName(file.session) != name) return std::nullopt;
   return file;
