@@ -22,6 +22,9 @@ void openFromCommandLine(Application& app) {
   const Text ending = toLower(rightChars(commandLine, 5));
   Text quoteless = commandLine;
   std::erase(quoteless, u'"');
+  // Some tools pass "C:/projekt/blik.asm": the same path to Windows, but the program cuts its
+  // paths at backslashes only, so the slashes are turned before anything is cut from it.
+  std::replace(quoteless.begin(), quoteless.end(), u'/', u'\\');
   // Against the folder the program started in, once: the copies and their clean-ups must not
   // depend on whatever the current folder is later.
   const Text path = absolutePath(quoteless, platform.startFolder());

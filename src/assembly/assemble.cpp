@@ -30,25 +30,6 @@ bool refusedName(Platform& platform, const Text& fileName) {
   return false;
 }
 
-// Copies still pending from an earlier staged run are removed before new ones are made, so that
-// the new run never mistakes them for the user's files and leaves them behind for good.
-bool removeEarlierCopies(Platform& platform, ProgramState& state) {
-  StagedCopies& staged = state.staged;
-  if (!staged.pending()) return true;
-  const std::vector<CopyLeft> left = removeStagedCopies(platform, staged);
-  if (!left.empty()) {
-    platform.showMessage(u"Nelze smazat soubor \"" + left.front().path +
-                             u"\", který zkopíroval předchozí překlad.\n" +
-                             fileFailureReason(left.front().error) + u"\nNelze přeložit soubor.",
-                         u"Chyba", MessageIcon::Error, MessageButtons::Ok);
-    return false;
-  }
-  // That run's clean-up is done now; the new run counts its two ticks afresh.
-  state.assembled = false;
-  state.cleanupTicks = 0;
-  return true;
-}
-
 bool stageBeside(Platform& platform, ProgramState& state, const Text& folder) {
   const ToolOriginals originals{state.appAssemblerPath, state.appMod51Path, state.appMod52Path};
   const StagingResult result = stageTools(platform, state.staged, originals, folder);
@@ -64,21 +45,21 @@ bool stageBeside(Platform& platform, ProgramState& state, const Text& folder) {
 
 }  // namespace
 
-AssemblyOutcome assembleSource(Platform& platform, ProgramState& state) {
-  if (refusedName(platform, state.sourceFileName)) return AssemblyOutcome::Refused;
+AssemblyRun assembleSource(Platform& platform, ProgramState& state) {
+  if (refusedName(platform, state.sourceFileName)) return {AssemblyOutcome::Refused};
 
   // Nothing runs, so there is no listing of this run to report on.
   if (!platform.fileExists(state.appAssemblerPath)) {
     platform.showMessage(
         u"Nenalezen soubor ASM51.EXE ve složce s tímto programem. Nelze přeložit soubor.", u"Chyba",
         MessageIcon::Error, MessageButtons::Ok);
-    return AssemblyOutcome::NoAssembler;
+    return {AssemblyOutcome::NoAssembler};
   }
 
   if (!platform.fileExists(state.sourcePath)) {
     warn(platform, u"Nelze najít soubor \"" + state.sourceFileName +
                        u"\" Zkuste ho najít pomocí tlačítka \"Otevřít ASM\"");
-    return AssemblyOutcome::SourceMissing;
+    return {AssemblyOutcome::SourceMissing};
   }
 
   // Without a base name the assembler would be started with no argument and wait for input
@@ -88,36 +69,48 @@ AssemblyOutcome assembleSource(Platform& platform, ProgramState& state) {
     warn(platform, u"Název souboru \"" + state.sourceFileName +
                        u"\" je příliš krátký: před příponou (například .asm) musí mít "
                        u"alespoň jeden znak. Soubor nelze přeložit.");
-    return AssemblyOutcome::Refused;
+    return {AssemblyOutcome::Refused};
   }
 
   const Text folder = folderOf(state.sourcePath, state.sourceFileName);
   Text program = state.appAssemblerPath;
   const bool staged = state.appFolder != state.sourceFolder;
   if (staged) {
-    if (!removeEarlierCopies(platform, state) || !stageBeside(platform, state, folder)) {
-      return AssemblyOutcome::Refused;
-    }
+    // Copies of earlier runs that are still pending, here or elsewhere, stay recorded: those
+    // here are used again, and the timed clean-up counts its two ticks from this run.
+    state.cleanupTicks = 0;
+    if (!stageBeside(platform, state, folder)) return {AssemblyOutcome::Refused};
     program = folder + state.assemblerFileName;
   }
 
-  const StampResult before = platform.fileStamp(state.listingPath);
+  const StampResult listingBefore = platform.fileStamp(state.listingPath);
+  const StampResult hexBefore = platform.fileStamp(state.hexPath);
   const std::uint64_t runStart = platform.fileTimeNow();
   const bool ran = runAssembler(platform, assemblerCommandLine(program, baseName), folder);
   if (staged) state.assembled = true;
-  if (!ran) return AssemblyOutcome::RunFailed;
+  if (!ran) return {AssemblyOutcome::RunFailed};
 
-  const StampResult after = platform.fileStamp(state.listingPath);
-  if (after.error == SysError::None && !listingWrittenByRun(before, after.stamp, runStart)) {
-    return AssemblyOutcome::StaleListing;
+  const StampResult listingAfter = platform.fileStamp(state.listingPath);
+  if (listingAfter.error == SysError::None &&
+      !writtenByRun(listingBefore, listingAfter.stamp, runStart)) {
+    return {AssemblyOutcome::StaleListing};
   }
+  // A HEX file whose stamp cannot be read is not known to be new.
+  const StampResult hexAfter = platform.fileStamp(state.hexPath);
+  const bool newHex =
+      hexAfter.error == SysError::None && writtenByRun(hexBefore, hexAfter.stamp, runStart);
   // A listing that is not there is told by the scan.
-  return AssemblyOutcome::Ran;
+  return {AssemblyOutcome::Ran, newHex};
 }
 
 Text staleListingText(const ProgramState& state) {
   return u"Překladač nezapsal nový výpis \"" + state.listingPath +
          u"\". Výsledek překladu nelze zjistit.";
+}
+
+Text staleHexText(const ProgramState& state) {
+  return u"Překladač nezapsal nový soubor \"" + state.hexPath +
+         u"\", ačkoli výpis neuvádí žádné chyby. Soubor HEX není výsledkem tohoto překladu.";
 }
 
 }  // namespace tamrill

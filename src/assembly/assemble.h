@@ -21,10 +21,20 @@ enum class AssemblyOutcome : std::uint8_t {
   Ran,            // it ran; the listing, or its absence, is to be reported
 };
 
-AssemblyOutcome assembleSource(Platform& platform, ProgramState& state);
+struct AssemblyRun {
+  AssemblyOutcome outcome = AssemblyOutcome::Refused;
+  // The run left a HEX file that it wrote itself. A listing that counts no errors is a success
+  // only then: an old HEX file (held open by a programmer, read-only, a full disk) is not this
+  // run's result.
+  bool newHex = false;
+};
+
+AssemblyRun assembleSource(Platform& platform, ProgramState& state);
 
 // The warning for StaleListing: the result of the run cannot be known.
 Text staleListingText(const ProgramState& state);
+// The warning for a listing without errors beside a HEX file the run did not write.
+Text staleHexText(const ProgramState& state);
 
 // Whether the outcome is a run: the result buttons then stand for its files.
 inline bool ranAssembler(AssemblyOutcome outcome) {

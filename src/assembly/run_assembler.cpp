@@ -35,15 +35,14 @@ bool runAssembler(Platform& platform, const Text& commandLine, const Text& folde
   return false;
 }
 
-bool listingWrittenByRun(const StampResult& before, const FileStamp& after,
-                         std::uint64_t runStart) {
+bool writtenByRun(const StampResult& before, const FileStamp& after, std::uint64_t runStart) {
   if (before.error != SysError::None || before.stamp != after) return true;
   // Unchanged to the last step of its time stamp. On NTFS that means the run did not write it.
-  // A FAT drive (a student's USB stick) keeps times in 2-second steps only, so a listing that
-  // the run rewrote with the same size within the 2-second step of the old one looks
-  // unchanged; it is taken as new when its time is not older than the step in which the run
-  // began. Only an old listing written in that same step, a moment before the run, can then
-  // pass for new, and it is then at most two seconds old.
+  // A FAT drive (a student's USB stick) keeps times in 2-second steps only, so a file that the
+  // run rewrote with the same size within the 2-second step of the old one looks unchanged; it
+  // is taken as new when its time is not older than the step in which the run began. Only an
+  // old file written in that same step, a moment before the run, can then pass for new, and it
+  // is then at most two seconds old.
   constexpr std::uint64_t kTwoSeconds = 20'000'000;
   return after.lastWrite >= runStart - runStart % kTwoSeconds;
 }

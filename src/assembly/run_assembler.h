@@ -18,8 +18,9 @@ Text assemblerCommandLine(const Text& programPath, const Text& baseName);
 // "Chyba" box; false then.
 bool runAssembler(Platform& platform, const Text& commandLine, const Text& folder);
 
-// Whether the listing found after a run is one the run wrote: before is the listing as it was
-// just before the run, after as it is now, runStart the clock when the run began.
-bool listingWrittenByRun(const StampResult& before, const FileStamp& after, std::uint64_t runStart);
+// Whether a file the assembler writes (the listing, the HEX file) found after a run is one the
+// run wrote: before is the file as it was just before the run, after as it is now, runStart the
+// clock when the run began.
+bool writtenByRun(const StampResult& before, const FileStamp& after, std::uint64_t runStart);
 
 }  // namespace tamrill

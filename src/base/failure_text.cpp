@@ -16,6 +16,8 @@ struct Reason {
 constexpr std::array kReasons{
   Reason{SysError::NotFound,      u"Soubor nebo složka nebyla nalezena.",
                                   u"Program nebyl nalezen."},
+  Reason{SysError::Unreachable,   u"Jednotka nebo síťová složka není dostupná.",
+                                  u"Jednotka nebo síťová složka s programem není dostupná."},
   Reason{SysError::AccessDenied,  u"Přístup byl odepřen (složka je možná chráněna proti zápisu).",
                                   u"Přístup byl odepřen."},
   Reason{SysError::InUse,         u"Soubor právě používá jiný program.",

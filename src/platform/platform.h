@@ -8,6 +8,8 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
+#include <string>
+#include <vector>
 
 #include "base/sys_error.h"
 #include "base/text.h"
@@ -33,6 +35,20 @@ struct FileStamp {
 struct StampResult {
   SysError error = SysError::None;  // NotFound when there is no file at that path
   FileStamp stamp;
+};
+
+// Which running Tamrill: its process, and when that process began, so that a process id the
+// system has since given to another program is not taken for it.
+struct SessionId {
+  std::uint32_t process = 0;
+  std::uint64_t started = 0;  // in the steps of file times
+  bool operator==(const SessionId&) const = default;
+};
+
+// Held from its making to its end; while one Tamrill holds it, no other one gets it.
+class HeldLock {
+ public:
+  virtual ~HeldLock() = default;
 };
 
 struct ChosenFile {
@@ -76,6 +92,26 @@ class Platform {
   virtual StampResult fileStamp(const Text& path) = 0;
   // The system clock, in the steps and from the start that file times use.
   virtual std::uint64_t fileTimeNow() = 0;
+
+  // --- The record of copies: the program's one folder of its own ---
+  // The user's local application data folder, without a trailing backslash; empty when the
+  // system does not say.
+  virtual Text localDataFolder() = 0;
+  // Makes a folder, and the folders above it that are missing; one there already is no failure.
+  virtual SysError createFolder(const Text& path) = 0;
+  // The names of the files in a folder, hidden ones included; none when it cannot be listed.
+  virtual std::vector<Text> filesIn(const Text& folder) = 0;
+  // Writes a file whole, replacing any, through a temporary file of the same name followed by
+  // ".tmp" in the same folder: when the call returns the bytes are on the disk, and whatever
+  // happens meanwhile (a crash, a power cut) leaves the old file or the new one, never a part.
+  virtual SysError writeFileDurably(const Text& path, const std::string& bytes) = 0;
+  // This program's own session, the same for the whole run.
+  virtual SessionId thisSession() = 0;
+  // False once that Tamrill has ended, however it ended; true when it cannot be told.
+  virtual bool sessionRunning(const SessionId& session) = 0;
+  // The lock every Tamrill of this user holds while it decides about copies and their records,
+  // never while it waits for the user. Null when it could not be had within a few seconds.
+  virtual std::unique_ptr<HeldLock> lockCopies() = 0;
 
   // --- Other programs ---
   // Starts a command line in a normal, focused window and does not wait for it. An empty

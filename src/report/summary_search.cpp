@@ -14,8 +14,13 @@ namespace {
 
 constexpr std::string_view kErrorsFound = " errors found";
 constexpr std::string_view kAssemblyComplete = "assembly complete,";
-// The cut that follows a missing "assembly complete," drops this many characters.
-constexpr std::uint64_t kHeadCut = kAssemblyComplete.size() - 1;
+// The part of "assembly complete," after its blank, which a count written without a blank
+// ("assembly complete,3") joins into one run of non-blanks.
+constexpr std::uint64_t kCompleteTail = std::string_view("complete,").size();
+
+bool isBlank(char b) {
+  return b == ' ' || b == '\t' || b == '\r' || b == '\n';
+}
 
 // In Windows-1250 only the ASCII capitals lower-case to ASCII letters, so folding bytes is the
 // same as folding the decoded text for markers written in ASCII.
@@ -54,6 +59,27 @@ class ChunkedFile {
       high = low;
     }
     return std::nullopt;
+  }
+
+  // Where the run of bytes that ends at end and are all blank (or all not blank) begins. Runs
+  // are short in a listing: the reads start small and grow.
+  std::uint64_t runStart(std::uint64_t end, bool blank) {
+    std::size_t step = std::min<std::size_t>(chunk_, 64);
+    while (end > 0) {
+      const std::uint64_t low = end > step ? end - step : 0;
+      step = std::min(step * 2, chunk_);
+      const auto count = static_cast<std::size_t>(end - low);
+      if (!read(low, count)) return end;
+      for (std::size_t j = count; j-- > 0;) {
+        if (isBlank(buffer_[j]) != blank) return low + j + 1;
+      }
+      end = low;
+    }
+    return 0;
+  }
+
+  bool markerAt(std::uint64_t at, std::string_view marker) {
+    return read(at, marker.size()) && matchesAt(buffer_.data(), marker);
   }
 
   // The text of [from, to), decoded, at most limit characters of it.
@@ -99,26 +125,39 @@ SummaryScan scanSummary(ReadableFile& file, std::size_t chunkSize) {
 
   const auto errorsFound = chunks.findLast(kErrorsFound, size);
   if (chunks.failed()) return result;
+  result.outcome = Outcome::NoSummary;
+  if (!errorsFound) return result;
   // The working text now ends with the blank ahead of "errors found".
-  const std::uint64_t kept = errorsFound ? *errorsFound + 1 : 0;
+  const std::uint64_t kept = *errorsFound + 1;
 
-  const auto complete = chunks.findLast(kAssemblyComplete, kept);
-  if (chunks.failed()) return result;
-
-  std::uint64_t numberStart = 0;
-  if (complete) {
-    numberStart = *complete + kAssemblyComplete.size();
-  } else if (kept >= kHeadCut) {
-    numberStart = kHeadCut;
-  } else {
-    result.outcome = Outcome::NoCount;
+  // Walked back from the marker, the summary is: blanks, the count, blanks, "assembly
+  // complete,". Only those few bytes are read, however far an earlier "assembly complete," is.
+  const std::uint64_t countEnd = chunks.runStart(*errorsFound, true);
+  const std::uint64_t runFrom = chunks.runStart(countEnd, false);
+  const std::uint64_t blanksFrom = chunks.runStart(runFrom, true);
+  // Where the summary's text begins (after its comma), and its count.
+  std::optional<std::uint64_t> textStart;
+  std::uint64_t countStart = runFrom;
+  if (runFrom < countEnd) {
+    if (blanksFrom >= kAssemblyComplete.size() &&
+        chunks.markerAt(blanksFrom - kAssemblyComplete.size(), kAssemblyComplete)) {
+      textStart = blanksFrom;
+    } else if (const std::uint64_t head = kAssemblyComplete.size() - kCompleteTail;
+               runFrom >= head && runFrom + kCompleteTail < countEnd &&
+               chunks.markerAt(runFrom - head, kAssemblyComplete)) {
+      textStart = countStart = runFrom + kCompleteTail;
+    }
+  }
+  if (chunks.failed()) return SummaryScan{};
+  if (!textStart) {
     result.listingText = chunks.text(0, kept, kListingTextLimit);
     return chunks.failed() ? SummaryScan{} : result;
   }
 
-  result.listingText = chunks.text(numberStart, kept, kListingTextLimit);
+  result.listingText = chunks.text(*textStart, kept, kListingTextLimit);
+  // Read from the count itself: the number reading would stop at a carriage return before it.
   NumberReader reader;
-  chunks.readNumber(numberStart, kept, reader);
+  chunks.readNumber(countStart, kept, reader);
   if (chunks.failed()) return SummaryScan{};
   const std::optional<float> count = reader.value();
   if (!count) {

@@ -20,7 +20,7 @@ struct SummaryScan {
   enum class Outcome : std::uint8_t {
     Read,        // errorCount holds the count
     Unreadable,  // the file could not be read; listingText is to be left as it was
-    NoCount,     // no " errors found", or too little text ahead of it to cut
+    NoSummary,   // no " errors found" with "assembly complete," and one count ahead of it
     OutOfRange,  // the count lies beyond single precision
   };
   Outcome outcome = Outcome::Unreadable;
@@ -30,9 +30,11 @@ struct SummaryScan {
   Text listingText;
 };
 
-// The last " errors found", the last "assembly complete," ahead of it (letter case ignored),
-// and the number that the text between begins with; without "assembly complete," the text is
-// read from its 18th character. chunkSize only changes how the file is read, never the result.
+// The summary is the last " errors found" with "assembly complete," ahead of it (letter case
+// ignored) and, between the two, one number or one word (NO, which reads 0) with nothing but
+// blanks around it. Anything else is no summary, and no count is made up from other text: a
+// comment that says "3 errors found" is not one. The blanks are those the number reading skips.
+// chunkSize only changes how the file is read, never the result.
 SummaryScan scanSummary(ReadableFile& file, std::size_t chunkSize = kDefaultChunk);
 
 }  // namespace tamrill

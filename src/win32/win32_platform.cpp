@@ -4,6 +4,7 @@
 #include "win32/file_services.h"
 #include "win32/modal_scope.h"
 #include "win32/process_services.h"
+#include "win32/session_services.h"
 
 namespace tamrill::win32 {
 
@@ -150,6 +151,36 @@ Text Win32Platform::systemFolder() {
 
 void Win32Platform::endProgram() {
   win32::endProgram();
+}
+
+Text Win32Platform::localDataFolder() {
+  return win32::localDataFolder();
+}
+
+SysError Win32Platform::createFolder(const Text& path) {
+  return win32::createFolder(path);
+}
+
+std::vector<Text> Win32Platform::filesIn(const Text& folder) {
+  return win32::filesIn(folder);
+}
+
+SysError Win32Platform::writeFileDurably(const Text& path, const std::string& bytes) {
+  return win32::writeFileDurably(path, bytes);
+}
+
+SessionId Win32Platform::thisSession() {
+  // The same for the whole run; asked for at every clean-up.
+  if (session_.process == 0) session_ = win32::thisSession();
+  return session_;
+}
+
+bool Win32Platform::sessionRunning(const SessionId& session) {
+  return win32::sessionRunning(session);
+}
+
+std::unique_ptr<HeldLock> Win32Platform::lockCopies() {
+  return win32::lockCopies();
 }
 
 }  // namespace tamrill::win32

@@ -46,6 +46,13 @@ class Win32Platform final : public Platform, public ui::FormHost {
   Text startFolder() override;
   Text systemFolder() override;
   void endProgram() override;
+  Text localDataFolder() override;
+  SysError createFolder(const Text& path) override;
+  std::vector<Text> filesIn(const Text& folder) override;
+  SysError writeFileDurably(const Text& path, const std::string& bytes) override;
+  SessionId thisSession() override;
+  bool sessionRunning(const SessionId& session) override;
+  std::unique_ptr<HeldLock> lockCopies() override;
 
  private:
   struct Shown {
@@ -63,6 +70,7 @@ class Win32Platform final : public Platform, public ui::FormHost {
   HWND mainWindow_ = nullptr;
   // Read before any dialog can change the current folder.
   Text startFolder_;
+  SessionId session_;
   SystemLibrary comdlg32_{L"comdlg32.dll"};
   SystemLibrary shell32_{L"shell32.dll"};
 };

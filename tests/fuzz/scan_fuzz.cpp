@@ -1,15 +1,18 @@
 // The listing scan and the number reading on any bytes. Besides crashes and sanitizer reports,
-// it checks that the chunk size never changes the result.
+// it checks that the chunk size never changes the result, and that the search from the end
+// agrees with the plain scan of the whole text.
 
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
+#include <string>
 #include <string_view>
 
 #include "base/cp1250.h"
 #include "base/number.h"
 #include "report/summary_search.h"
+#include "support/whole_text_scan.h"
 
 namespace {
 
@@ -43,6 +46,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::size_t chunk = size == 0 ? 1 : 1 + data[0] % 31;
   const tamrill::SummaryScan chunked = tamrill::scanSummary(file, chunk);
   if (!same(whole, chunked)) __builtin_trap();
+  if (!same(whole, tamrill::test::wholeTextScan(std::string(bytes)))) __builtin_trap();
   if (whole.outcome == tamrill::SummaryScan::Outcome::Read &&
       (std::isnan(whole.errorCount) || std::isinf(whole.errorCount))) {
     __builtin_trap();

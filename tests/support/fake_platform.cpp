@@ -51,7 +51,138 @@ Text parentOf(TextView path) {
 
 constexpr std::uint64_t kMillisecond = 10'000;
 
+Text lowered(TextView path) {
+  return toLower(path);
+}
+
+bool startsWithFolder(TextView lowerPath, TextView lowerRoot) {
+  return lowerPath.starts_with(lowerRoot) &&
+         (lowerPath.size() == lowerRoot.size() || lowerPath[lowerRoot.size()] == u'\\');
+}
+
 }  // namespace
+
+struct FakePlatform::Disk {
+  std::vector<Entry> entries;
+  std::uint64_t nextIndex = 1;
+  std::uint64_t clock = kStartClock;
+  std::uint64_t timeResolution = 1;
+  std::vector<Text> unreachableRoots;  // lower case
+  std::vector<SessionId> running;
+  std::uint32_t nextProcess = 100;
+  int locksHeld = 0;
+  std::vector<Text> busyPrograms;  // lower case: programs running, which cannot be deleted
+
+  SessionId newSession() {
+    const SessionId session{nextProcess++, clock};
+    running.push_back(session);
+    return session;
+  }
+};
+
+FakePlatform::FakePlatform()
+    : disk_(std::make_shared<Disk>()),
+      clock(disk_->clock),
+      timeResolution(disk_->timeResolution),
+      session(disk_->newSession()) {}
+
+FakePlatform::FakePlatform(FakePlatform& sameDisk)
+    : disk_(sameDisk.disk_),
+      clock(disk_->clock),
+      timeResolution(disk_->timeResolution),
+      session(disk_->newSession()) {}
+
+FakePlatform::~FakePlatform() = default;
+
+std::vector<FakePlatform::Entry>& FakePlatform::entries() {
+  return disk_->entries;
+}
+const std::vector<FakePlatform::Entry>& FakePlatform::entries() const {
+  return disk_->entries;
+}
+
+void FakePlatform::setReachable(const Text& root, bool reachable) {
+  const Text key = lowered(root);
+  std::erase(disk_->unreachableRoots, key);
+  if (!reachable) disk_->unreachableRoots.push_back(key);
+}
+
+SysError FakePlatform::unreachable(TextView path) const {
+  if (disk_->unreachableRoots.empty()) return SysError::None;
+  const Text key = lowered(isAbsolute(path) ? Text(path) : absolute(Text(path)));
+  for (const Text& root : disk_->unreachableRoots) {
+    if (startsWithFolder(key, root)) return SysError::Unreachable;
+  }
+  return SysError::None;
+}
+
+void FakePlatform::endSession() {
+  std::erase(disk_->running, session);
+}
+
+void FakePlatform::startNewSession() {
+  endSession();
+  session = disk_->newSession();
+}
+
+void FakePlatform::endProgram() {
+  ended = true;
+  endSession();
+}
+
+bool FakePlatform::sessionRunning(const SessionId& other) {
+  return std::ranges::find(disk_->running, other) != disk_->running.end();
+}
+
+namespace {
+class FakeLock final : public HeldLock {
+ public:
+  explicit FakeLock(int& held) : held_(held) { ++held_; }
+  ~FakeLock() override { --held_; }
+  FakeLock(const FakeLock&) = delete;
+  FakeLock& operator=(const FakeLock&) = delete;
+
+ private:
+  int& held_;
+};
+}  // namespace
+
+std::unique_ptr<HeldLock> FakePlatform::lockCopies() {
+  if (injected(Call::Lock, {}) != SysError::None) return nullptr;
+  // One thread per program and a lock that one program may take again: two windows meet in it
+  // only one after another, as the property test plays them.
+  return std::make_unique<FakeLock>(disk_->locksHeld);
+}
+
+SysError FakePlatform::createFolder(const Text& path) {
+  if (const SysError error = injected(Call::Record, path); error != SysError::None) return error;
+  if (const SysError error = unreachable(path); error != SysError::None) return error;
+  const Entry* entry = find(path);
+  if (entry != nullptr) return entry->folder ? SysError::None : SysError::AlreadyExists;
+  addFolder(path);
+  return SysError::None;
+}
+
+std::vector<Text> FakePlatform::filesIn(const Text& folder) {
+  std::vector<Text> names;
+  if (unreachable(folder) != SysError::None) return names;
+  const Text key = lowered(absolute(folder));
+  for (const Entry& entry : entries()) {
+    if (entry.folder || !sameIgnoringCase(parentOf(entry.path), key)) continue;
+    names.push_back(entry.path.substr(entry.path.rfind(u'\\') + 1));
+  }
+  return names;
+}
+
+SysError FakePlatform::writeFileDurably(const Text& path, const std::string& bytes) {
+  if (const SysError error = injected(Call::Record, path); error != SysError::None) return error;
+  if (const SysError error = unreachable(path); error != SysError::None) return error;
+  if (!folderExists(parentOf(absolute(path)))) return SysError::NotFound;
+  const Entry* entry = find(path);
+  if (entry != nullptr && entry->folder) return SysError::AccessDenied;
+  addFile(path, bytes);
+  return SysError::None;
+}
 
 Text FakePlatform::absolute(const Text& path) const {
   return isAbsolute(path) ? path : currentFolder + u"\\" + path;
@@ -60,7 +191,7 @@ Text FakePlatform::absolute(const Text& path) const {
 const FakePlatform::Entry* FakePlatform::find(TextView path) const {
   if (!isAbsolute(path)) return find(absolute(Text(path)));
   path = withoutTrailingBackslashes(path);
-  for (const Entry& entry : entries_) {
+  for (const Entry& entry : entries()) {
     if (sameIgnoringCase(withoutTrailingBackslashes(entry.path), path)) return &entry;
   }
   return nullptr;
@@ -78,9 +209,9 @@ bool FakePlatform::folderExists(TextView path) const {
 
 void FakePlatform::erase(const Entry* entry) {
   // The order of the list means nothing: the last entry fills the gap.
-  auto& slot = entries_[static_cast<std::size_t>(entry - entries_.data())];
-  if (&slot != &entries_.back()) slot = std::move(entries_.back());
-  entries_.pop_back();
+  auto& slot = entries()[static_cast<std::size_t>(entry - entries().data())];
+  if (&slot != &entries().back()) slot = std::move(entries().back());
+  entries().pop_back();
 }
 
 std::uint64_t FakePlatform::stampNow() {
@@ -90,10 +221,10 @@ std::uint64_t FakePlatform::stampNow() {
 }
 
 FakePlatform::Entry& FakePlatform::newEntry(const Text& path) {
-  entries_.push_back(Entry{});
-  Entry& entry = entries_.back();
+  entries().push_back(Entry{});
+  Entry& entry = entries().back();
   entry.path = absolute(path);
-  entry.index = nextIndex_++;
+  entry.index = disk_->nextIndex++;
   return entry;
 }
 
@@ -135,16 +266,20 @@ std::string FakePlatform::contentOf(const Text& path) const {
 
 std::vector<Text> FakePlatform::allFiles() const {
   std::vector<Text> files;
-  for (const Entry& entry : entries_) {
+  for (const Entry& entry : entries()) {
     if (!entry.folder) files.push_back(entry.path);
   }
   return files;
 }
 
 void FakePlatform::clearAll() {
-  entries_.clear();
+  entries().clear();
   failures_.clear();
   clock = kStartClock;
+  disk_->unreachableRoots.clear();
+  disk_->running.clear();
+  disk_->busyPrograms.clear();
+  disk_->running.push_back(session);
 }
 
 void FakePlatform::failNext(Call call, SysError error, int count, Text pathPart) {
@@ -164,6 +299,7 @@ SysError FakePlatform::injected(Call call, const Text& path) {
 
 MessageAnswer FakePlatform::showMessage(const Text& text, const Text& title, MessageIcon icon,
                                         MessageButtons buttons) {
+  if (disk_->locksHeld > 0) boxUnderLock = true;
   messages.push_back(Message{text, title, icon, buttons});
   if (onMessage) onMessage(messages.back());
   if (buttons == MessageButtons::Ok) return MessageAnswer::Ok;
@@ -197,6 +333,7 @@ void FakePlatform::closeWindow(ui::Form& form) {
 
 bool FakePlatform::fileExists(const Text& path) {
   if (injected(Call::Exists, path) != SysError::None) return false;
+  if (unreachable(path) != SysError::None) return false;
   if (path.find_first_of(u"*?") != Text::npos) return false;
   const Entry* entry = find(path);
   return entry != nullptr && !entry->folder && !entry->hidden;
@@ -204,6 +341,7 @@ bool FakePlatform::fileExists(const Text& path) {
 
 SysError FakePlatform::copyFile(const Text& from, const Text& to) {
   if (const SysError error = injected(Call::Copy, to); error != SysError::None) return error;
+  if (const SysError error = unreachable(to); error != SysError::None) return error;
   const Entry* source = find(from);
   if (source == nullptr || source->folder) return SysError::NotFound;
   if (find(to) != nullptr) return SysError::AlreadyExists;
@@ -222,11 +360,17 @@ SysError FakePlatform::copyFile(const Text& from, const Text& to) {
 
 SysError FakePlatform::deleteFile(const Text& path) {
   if (const SysError error = injected(Call::Delete, path); error != SysError::None) return error;
+  if (const SysError error = unreachable(path); error != SysError::None) return error;
   const Entry* entry = find(path);
   if (entry == nullptr || entry->folder) return SysError::NotFound;
   if (entry->readOnly) return SysError::AccessDenied;
+  if (std::ranges::find(disk_->busyPrograms, lowered(entry->path)) != disk_->busyPrograms.end()) {
+    return SysError::InUse;  // a program that runs cannot be deleted
+  }
   erase(entry);
-  deletions.push_back(path);
+  if (!startsWithFolder(lowered(absolute(path)), lowered(localDataFolderValue))) {
+    deletions.push_back(path);
+  }
   return SysError::None;
 }
 
@@ -242,6 +386,7 @@ StampResult FakePlatform::fileStamp(const Text& path) {
   if (const SysError error = injected(Call::Stamp, path); error != SysError::None) {
     return {error, {}};
   }
+  if (const SysError error = unreachable(path); error != SysError::None) return {error, {}};
   const Entry* entry = find(path);
   if (entry == nullptr || entry->folder) return {SysError::NotFound, {}};
   const std::uint64_t volume = toLower(entry->path[0]);
@@ -254,7 +399,21 @@ SysError FakePlatform::start(const Text& commandLine, const Text& currentFolder,
   const SysError error = injected(waited ? Call::RunAndWait : Call::Start, commandLine);
   if (error != SysError::None) return error;
   starts.push_back(Start{commandLine, currentFolder, waited, program});
+  // The program file of a run waited for is busy until it ends: a quoted path, or the command
+  // line up to its first blank.
+  Text file = commandLine;
+  if (file.starts_with(u'"')) {
+    file = file.substr(1, file.find(u'"', 1) - 1);
+  } else {
+    file = file.substr(0, file.find(u' '));
+  }
+  const Text busy = lowered(absolute(file));
+  if (waited) disk_->busyPrograms.push_back(busy);
   if (onStart) onStart(starts.back());
+  if (waited) {
+    const auto at = std::ranges::find(disk_->busyPrograms, busy);
+    if (at != disk_->busyPrograms.end()) disk_->busyPrograms.erase(at);
+  }
   return SysError::None;
 }
 

@@ -208,12 +208,15 @@ TEST_F(AssembleTest, RunWithErrorsReportsTheCountAndOffersTheListing) {
   EXPECT_EQ(fake.starts.back().commandLine, u"notepad \"C:\\work\\blink.lst\"");
 }
 
-TEST_F(AssembleTest, ListingWithoutSummaryEndsTheCommandQuietlyAfterTheStagedRun) {
+TEST_F(AssembleTest, ListingWithoutSummaryIsToldAfterTheStagedRun) {
   output = AssemblerOutput::NoSummary;
   fake.addFile(u"C:\\work\\blink.asm");
   open(u"C:\\work\\blink.asm");
   assemble();
-  EXPECT_TRUE(fake.messages.empty());
+  ASSERT_EQ(fake.messages.size(), 1U);
+  EXPECT_EQ(fake.messages[0].text,
+            u"Výpis \"C:\\work\\blink.lst\" neobsahuje souhrn překladu. Počet chyb nelze "
+            u"zjistit.");
   EXPECT_EQ(form().label1.caption(), u"klikni zde...");
   EXPECT_TRUE(state().assembled);
   EXPECT_TRUE(form().command4.enabled());
@@ -222,17 +225,53 @@ TEST_F(AssembleTest, ListingWithoutSummaryEndsTheCommandQuietlyAfterTheStagedRun
   EXPECT_EQ(fake.deletions.size(), 3U);
 }
 
-// A second staged run while the first one's copies are still there removes them first, so
-// they are counted as the program's again and never left behind.
-TEST_F(AssembleTest, SecondRunInTheSameFolderBeforeTheCleanUpRecopiesAndRestartsTheCount) {
+// "bez chyb :)" only with a HEX file this run wrote: one the run left as it was (held open by a
+// programmer tool, read-only), or none at all, is no result of it.
+TEST_F(AssembleTest, NoErrorsWithoutANewHexFileIsNoSuccess) {
+  fake.addFile(u"C:\\work\\blink.asm");
+  fake.addFile(u"C:\\work\\blink.hex", ":old\r\n");
+  open(u"C:\\work\\blink.asm");
+  fake.clock += 100'000'000;  // ten seconds later
+  writeHex = false;
+  const Text warning =
+      u"Překladač nezapsal nový soubor \"C:\\work\\blink.hex\", ačkoli výpis neuvádí žádné "
+      u"chyby. Soubor HEX není výsledkem tohoto překladu.";
+  for (const bool hexThere : {true, false}) {
+    if (!hexThere) fake.removeFile(u"C:\\work\\blink.hex");
+    fake.messages.clear();
+    assemble();
+    ASSERT_EQ(fake.messages.size(), 1U);
+    EXPECT_EQ(fake.messages[0].title, u"Varování");
+    EXPECT_EQ(fake.messages[0].text, warning);
+    EXPECT_EQ(form().label1.caption(), u"klikni zde...");
+    EXPECT_EQ(form().command5.enabled(), hexThere);
+  }
+
+  // With errors the HEX file is not judged: assemblers may skip it.
+  output = AssemblerOutput::ThreeErrors;
+  fake.messages.clear();
+  assemble();
+  EXPECT_EQ(form().label1.caption(), u"3 chyb");
+  EXPECT_EQ(fake.messages.size(), 1U);
+
+  output = AssemblerOutput::NoErrors;
+  writeHex = true;
+  assemble();
+  EXPECT_EQ(form().label1.caption(), u"bez chyb :)");
+}
+
+// A second staged run while the first one's copies are still there knows them for its own
+// copies: it uses them, and they go two ticks after the new run.
+TEST_F(AssembleTest, SecondRunInTheSameFolderBeforeTheCleanUpUsesItsCopiesAndRestartsTheCount) {
   fake.addFile(u"C:\\work\\blink.asm");
   open(u"C:\\work\\blink.asm");
   assemble();
   tick();
   assemble();
 
-  EXPECT_EQ(fake.deletions.size(), 3U);
-  EXPECT_EQ(fake.copies.size(), 6U);
+  EXPECT_TRUE(fake.deletions.empty());
+  EXPECT_EQ(fake.copies.size(), 3U);
+  EXPECT_TRUE(sawAllTools);
   EXPECT_TRUE(state().staged[Tool::Assembler].made);
   EXPECT_TRUE(state().staged[Tool::Mod51].made);
   EXPECT_TRUE(state().staged[Tool::Mod52].made);
@@ -245,7 +284,9 @@ TEST_F(AssembleTest, SecondRunInTheSameFolderBeforeTheCleanUpRecopiesAndRestarts
   EXPECT_FALSE(state().assembled);
 }
 
-TEST_F(AssembleTest, SecondRunElsewhereRemovesTheFirstFoldersCopiesBeforeCopying) {
+// The copies of a run elsewhere stay pending and go with the next timed clean-up, together with
+// the new run's; the user's own tool is used and left alone.
+TEST_F(AssembleTest, SecondRunElsewhereLeavesTheFirstFoldersCopiesToTheCleanUp) {
   fake.addFile(u"C:\\work\\blink.asm");
   fake.addFile(u"D:\\other\\led.asm");
   fake.addFile(u"D:\\other\\mod52", "the user's own");
@@ -254,13 +295,14 @@ TEST_F(AssembleTest, SecondRunElsewhereRemovesTheFirstFoldersCopiesBeforeCopying
   open(u"D:\\other\\led.asm");
   assemble();
 
-  ASSERT_EQ(fake.deletions.size(), 3U);
-  EXPECT_EQ(fake.deletions[0], u"C:\\work\\asm51.exe");
+  EXPECT_TRUE(fake.deletions.empty());
   ASSERT_EQ(fake.copies.size(), 5U);
   EXPECT_EQ(fake.copies[3].second, u"D:\\other\\asm51.exe");
   EXPECT_EQ(state().staged.folder, u"D:\\other\\");
   EXPECT_FALSE(state().staged[Tool::Mod52].made);
-  close();
+  tick();
+  tick();
+  EXPECT_EQ(fake.deletions.size(), 5U);
   for (const char16_t* folder : {u"C:\\work\\", u"D:\\other\\"}) {
     EXPECT_FALSE(fake.hasFile(Text(folder) + u"asm51.exe")) << toUtf8(folder);
     EXPECT_FALSE(fake.hasFile(Text(folder) + u"mod51")) << toUtf8(folder);
@@ -358,16 +400,16 @@ TEST(ListingFreshness, ChangedOrNotOlderThanTheRunsTwoSecondStepIsNew) {
   constexpr std::uint64_t kSecond = 10'000'000;
   const FileStamp old{1, 7, 100, 1000 * kSecond};
   const std::uint64_t start = 1011 * kSecond + 5;
-  EXPECT_FALSE(listingWrittenByRun({SysError::None, old}, old, start));
-  EXPECT_TRUE(listingWrittenByRun({SysError::NotFound, {}}, old, start));
+  EXPECT_FALSE(writtenByRun({SysError::None, old}, old, start));
+  EXPECT_TRUE(writtenByRun({SysError::NotFound, {}}, old, start));
   for (FileStamp changed :
        {FileStamp{1, 8, 100, old.lastWrite}, FileStamp{1, 7, 101, old.lastWrite},
         FileStamp{1, 7, 100, old.lastWrite + 1}}) {
-    EXPECT_TRUE(listingWrittenByRun({SysError::None, old}, changed, start));
+    EXPECT_TRUE(writtenByRun({SysError::None, old}, changed, start));
   }
   const FileStamp sameStep{1, 7, 100, 1010 * kSecond};
-  EXPECT_TRUE(listingWrittenByRun({SysError::None, sameStep}, sameStep, start));
-  EXPECT_FALSE(listingWrittenByRun({SysError::None, sameStep}, sameStep, start + 2 * kSecond));
+  EXPECT_TRUE(writtenByRun({SysError::None, sameStep}, sameStep, start));
+  EXPECT_FALSE(writtenByRun({SysError::None, sameStep}, sameStep, start + 2 * kSecond));
 }
 
 }  // namespace

@@ -4,7 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
+#include <utility>
 
 #include "app/application.h"
 #include "base/paths.h"
@@ -41,6 +43,12 @@ class AssemblyWorld {
     fake.addFile(u"C:\\Tamrill\\mod52", kMod52Content);
     fake.onStart = [this](const FakePlatform::Start& start) { playAssembler(start); };
   }
+  // A second Tamrill of the same user (a second "Open with"), on the same disk.
+  explicit AssemblyWorld(AssemblyWorld& sameDisk) : fake(sameDisk.fake) {
+    fake.onStart = [this](const FakePlatform::Start& start) { playAssembler(start); };
+  }
+  AssemblyWorld(const AssemblyWorld&) = delete;
+  AssemblyWorld& operator=(const AssemblyWorld&) = delete;
 
   void load() { form().deliver(nullptr, ui::Event::Load); }
   // As the user would: through "Otevřít ASM" and the file-open dialog.
@@ -77,13 +85,24 @@ class AssemblyWorld {
   bool writeHex = true;
   // What the stand-in found in its current folder when it ran.
   bool sawAllTools = false;
+  // Runs while the stand-in assembler runs, before it writes its files: what another window
+  // or the user does meanwhile.
+  std::function<void()> duringRun;
 
  private:
   void playAssembler(const FakePlatform::Start& start) {
     if (start.commandLine.starts_with(u"notepad ")) return;
     const Text base = start.commandLine.substr(start.commandLine.rfind(u' ') + 1);
-    sawAllTools = fake.hasFile(start.folder + u"asm51.exe") &&
-                  fake.hasFile(start.folder + u"mod51") && fake.hasFile(start.folder + u"mod52");
+    const auto allTools = [&] {
+      return fake.hasFile(start.folder + u"asm51.exe") && fake.hasFile(start.folder + u"mod51") &&
+             fake.hasFile(start.folder + u"mod52");
+    };
+    sawAllTools = allTools();
+    if (duringRun) {
+      const auto during = std::exchange(duringRun, nullptr);
+      during();
+      sawAllTools = sawAllTools && allTools();
+    }
     if (output != AssemblerOutput::Nothing) {
       fake.addFile(start.folder + base + u".lst", listingWith(output));
     }

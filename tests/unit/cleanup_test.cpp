@@ -1,8 +1,10 @@
 // The timed clean-up two ticks after a staged run, the exit clean-up when the window closes or
-// "Konec" ends the program, and the silent one when the Windows session ends.
+// "Konec" ends the program, and the silent one when the Windows session ends; the record that
+// lets a later start remove what an ended Tamrill left, and two windows in one folder.
 
 #include <gtest/gtest.h>
 
+#include "state/copy_record.h"
 #include "unit/assembly_world.h"
 
 namespace tamrill {
@@ -191,6 +193,86 @@ TEST_F(CleanupTest, EndOfTheSessionDeletesTheCopiesSilentlyEvenDuringABox) {
   EXPECT_EQ(boxes, 1U);
   EXPECT_EQ(fake.deletions, kWorkCopies);
   EXPECT_TRUE(fake.ended);
+}
+
+// --- The record of copies ---
+
+const Text kRecords = u"C:\\Users\\student\\AppData\\Local\\Tamrill";
+
+TEST(CopyRecord, ReadsBackWhatItWritesAndPassesOverWhatItCannotRead) {
+  const std::vector<RecordedCopy> copies{
+      {u"C:\\Mé projekty\\asm51.exe", FileStamp{1, 2, 3, 133'000'000'000'000'000ULL}},
+      {u"\\\\server\\share\\mod51", FileStamp{5, 6, 7, 8}}};
+  EXPECT_EQ(parseRecord(formatRecord(copies)), copies);
+  EXPECT_EQ(parseRecord(formatRecord(copies) + "a torn line\r\n1 2 x 4 C:\\x\r\n1 2 3 4\r\n"),
+            copies);
+  EXPECT_FALSE(parseRecord("some other file\r\n1 2 3 4 C:\\work\\mod51\r\n"));
+  EXPECT_FALSE(parseRecord(""));
+
+  const SessionId session{4242, 133'000'000'000'000'123ULL};
+  ASSERT_TRUE(recordFileOf(recordFileName(session)));
+  EXPECT_EQ(recordFileOf(recordFileName(session))->session, session);
+  EXPECT_TRUE(recordFileOf(recordFileName(session) + u".tmp")->temporary);
+  for (const Text name : {u"copies-04242-1.txt", u"copies-99999999999-1.txt", u"copies--1.txt",
+                          u"copies-1-2.txt.bak", u"desktop.ini"}) {
+    EXPECT_FALSE(recordFileOf(name)) << toUtf8(name);
+  }
+}
+
+// "End task", a crash, a power cut: the next start removes what the ended Tamrill recorded, at
+// its first tick, all but a file the user put at a copy's name meanwhile.
+TEST_F(CleanupTest, AStartAfterAForcedEndRemovesTheCopiesButNotTheUsersFile) {
+  assemble();
+  fake.endSession();
+  fake.removeFile(u"C:\\work\\mod51");
+  fake.addFile(u"C:\\work\\mod51", "the user's own");
+
+  AssemblyWorld next(*this);
+  next.load();
+  EXPECT_TRUE(fake.hasFile(u"C:\\work\\asm51.exe")) << "not at start-up itself";
+  next.tick();
+  EXPECT_EQ(next.fake.deletions, (std::vector<Text>{u"C:\\work\\asm51.exe", u"C:\\work\\mod52"}));
+  EXPECT_EQ(fake.contentOf(u"C:\\work\\mod51"), "the user's own");
+  EXPECT_TRUE(fake.filesIn(kRecords).empty());
+  EXPECT_TRUE(next.fake.messages.empty());
+}
+
+// Two windows assembling in one folder, in either order: the second takes the first one's
+// copies for copies, not for the user's files; neither clean-up deletes the tools from under
+// the other's run; once both are done nothing is left.
+TEST_F(CleanupTest, TwoWindowsInOneFolderNeverDeleteTheToolsFromUnderEachOther) {
+  AssemblyWorld second(*this);
+  second.load();
+  fake.addFile(u"C:\\work\\led.asm");
+  second.open(u"C:\\work\\led.asm");
+
+  assemble();
+  second.duringRun = [&] { tick(), tick(), tick(); };
+  second.assemble();
+  EXPECT_TRUE(second.sawAllTools);
+  EXPECT_TRUE(second.fake.copies.empty());
+  EXPECT_TRUE(fake.hasFile(u"C:\\work\\mod51"));
+  second.tick();
+  second.tick();
+  EXPECT_FALSE(anyWorkCopyLeft());
+
+  second.duringRun = [&] {
+    assemble();
+    tick(), tick();
+    close();
+  };
+  second.assemble();
+  EXPECT_TRUE(sawAllTools);
+  EXPECT_TRUE(second.sawAllTools);
+  EXPECT_TRUE(fake.ended);
+  EXPECT_TRUE(fake.hasFile(u"C:\\work\\asm51.exe"));
+  second.tick();
+  second.tick();
+  EXPECT_FALSE(anyWorkCopyLeft());
+  EXPECT_TRUE(fake.hasFile(u"C:\\work\\led.asm"));
+  EXPECT_TRUE(fake.hasFile(u"C:\\work\\blink.asm"));
+  EXPECT_TRUE(fake.filesIn(kRecords).empty());
+  EXPECT_FALSE(fake.boxUnderLock || second.fake.boxUnderLock);
 }
 
 }  // namespace

@@ -119,14 +119,28 @@ TEST_F(CommandLineTest, NameTooShortForABaseNameDoesNotCrash) {
   EXPECT_EQ(notepadStarts(), std::vector<Text>{u"notepad \"C:\\Users\\student\\.hex\""});
 }
 
-// The user asked to see the listing: one whose summary cannot be read is shown all the same.
-TEST_F(CommandLineTest, ListingWhoseScanFailsIsStillShown) {
+// The user asked to see the listing: one without its summary is told and shown all the same.
+TEST_F(CommandLineTest, ListingWithoutItsSummaryIsStillShown) {
   fake.addFile(u"C:\\work\\blink.asm");
   fake.addFile(u"C:\\work\\blink.lst", test::listingWith(AssemblerOutput::NoSummary));
   startWith(u"\"C:\\work\\blink.lst\"");
   EXPECT_EQ(state().sourcePath, u"C:\\work\\blink.asm");
-  EXPECT_TRUE(fake.messages.empty());
+  ASSERT_EQ(fake.messages.size(), 1U);
+  EXPECT_EQ(fake.messages[0].title, u"Varování");
+  EXPECT_EQ(form().label1.caption(), u"klikni zde...");
   EXPECT_EQ(notepadStarts(), std::vector<Text>{u"notepad \"C:\\work\\blink.lst\""});
+}
+
+// Some tools pass paths with forward slashes: the same path, read before anything is cut.
+TEST_F(CommandLineTest, ForwardSlashesAreReadAsBackslashes) {
+  fake.addFile(u"C:\\projekt\\blik.asm");
+  startWith(u"\"C:/projekt/blik.asm\"");
+  EXPECT_EQ(state().sourcePath, u"C:\\projekt\\blik.asm");
+  EXPECT_EQ(state().sourceFileName, u"blik.asm");
+  EXPECT_EQ(form().text1.caption(), u"C:\\projekt\\blik.asm");
+  assemble();
+  EXPECT_EQ(fake.starts.back().commandLine, u"C:\\projekt\\asm51.exe blik");
+  EXPECT_EQ(fake.starts.back().folder, u"C:\\projekt\\");
 }
 
 TEST_F(CommandLineTest, SourceNameTooLongIsRefusedButStaysInTheState) {

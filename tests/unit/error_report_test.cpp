@@ -148,13 +148,26 @@ TEST_F(ErrorReportTest, ClickAfterTheListingWasDeletedNamesItAndKeepsTheCaption)
   EXPECT_EQ(label(), u"2 chyb");
 }
 
-TEST_F(ErrorReportTest, AFailedScanEndsTheClickQuietly) {
-  sourceWithListing("assembly complete, 1 error found");  // singular: no summary to cut
+// No count is made up from a listing without its summary: the box says so and the label asks
+// for a new scan. A listing that cannot be read at all ends the click quietly.
+TEST_F(ErrorReportTest, ListingWithoutItsSummaryIsToldAndAnUnreadableOneIsNot) {
+  sourceWithListing("0000 ; 3 errors found by the old version\r\n");
   app.state.errorCount = 4;
   app.form1.label1.setCaption(u"4 chyb");
   clickLabel();
-  EXPECT_TRUE(fake.messages.empty());
+  ASSERT_EQ(fake.messages.size(), 1U);
+  EXPECT_EQ(fake.messages[0].text,
+            u"Výpis \"C:\\moje projekty\\blik.lst\" neobsahuje souhrn překladu. Počet chyb "
+            u"nelze zjistit.");
+  EXPECT_EQ(fake.messages[0].title, u"Varování");
+  EXPECT_EQ(fake.messages[0].icon, MessageIcon::Warning);
   EXPECT_EQ(app.state.errorCount, 4);
+  EXPECT_EQ(label(), u"klikni zde...");
+
+  app.form1.label1.setCaption(u"4 chyb");
+  fake.failNext(FakePlatform::Call::Read, SysError::InUse);
+  clickLabel();
+  EXPECT_EQ(fake.messages.size(), 1U);
   EXPECT_EQ(label(), u"4 chyb");
   EXPECT_FALSE(fake.ended);
   EXPECT_FALSE(app.gate.busy());  // the next event is taken

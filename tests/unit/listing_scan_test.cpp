@@ -14,6 +14,7 @@
 #include "report/listing_scan.h"
 #include "report/summary_search.h"
 #include "support/fake_platform.h"
+#include "support/whole_text_scan.h"
 
 namespace tamrill {
 namespace {
@@ -43,26 +44,7 @@ class StringFile final : public ReadableFile {
   std::uint64_t bytesRead_ = 0;
 };
 
-// The scan done the plain way, on the whole decoded text, cut by cut.
-SummaryScan wholeTextScan(const std::string& bytes) {
-  SummaryScan result;
-  Text text = decodeCp1250(bytes);
-  const std::size_t p1 = lastPosition(toLower(text), u" errors found");
-  text = leftChars(text, static_cast<long long>(p1));
-  const std::size_t p2 = lastPosition(toLower(text), u"assembly complete,");
-  const long long keep = static_cast<long long>(text.size()) - static_cast<long long>(p2) - 17;
-  if (keep < 0) {
-    result.outcome = Outcome::NoCount;
-    result.listingText = leftChars(text, kListingTextLimit);
-    return result;
-  }
-  text = rightChars(text, keep);
-  result.listingText = leftChars(text, kListingTextLimit);
-  const auto count = readNumber(text);
-  result.outcome = count ? Outcome::Read : Outcome::OutOfRange;
-  result.errorCount = count.value_or(0);
-  return result;
-}
+using test::wholeTextScan;
 
 SummaryScan scanBytes(const std::string& bytes, std::size_t chunk = kDefaultChunk) {
   StringFile file(bytes);
@@ -89,6 +71,7 @@ TEST(SummarySearch, AgreesWithTheWholeTextOnGeneratedListings) {
       "\n",             "\r\n",           "\t",                 " ",
       "x",              "e",              ".",                  "+",
       "\xC8\xE8\x8A\x9E\xCC",  "7",       "0000",               "ASSEMBLY",
+      "assembly complete, 3 errors found", "ASSEMBLY COMPLETE, NO ERRORS FOUND",
   };
   // clang-format on
   std::mt19937 random(20240611);
@@ -200,7 +183,7 @@ TEST_P(ScanReads, TheCountOfTheSummary) {
   const ScanCase& c = GetParam();
   listing(c.listing);
   app.state.errorCount = 99;
-  ASSERT_TRUE(scanListing(app.platform, app.state));
+  ASSERT_EQ(scanListing(app.platform, app.state), ScanResult::Read);
   EXPECT_EQ(app.state.errorCount, c.errorCount);
   EXPECT_EQ(app.state.listingText, c.listingText);
   EXPECT_TRUE(fake.messages.empty());
@@ -218,31 +201,38 @@ INSTANTIATE_TEST_SUITE_P(
         // "assembly complete," after the last " errors found" does not count.
         ScanCase{"CompleteOnlyAheadOfTheCount",
                  "assembly complete, 2 errors found\nassembly complete, 9 ...", 2, u" 2 "},
-        ScanCase{"ReadFromThe18thCharacter", "ABCDEFGHIJKLMNOPQ 6 errors found", 6, u" 6 "},
-        ScanCase{"18thCharacterUsuallyNoNumber", "line one of it\nline two 6 errors found", 0,
-                 u"ne two 6 "},
+        ScanCase{"CountWithoutABlank", "ASSEMBLY COMPLETE,7 ERRORS FOUND", 7, u"7 "},
+        ScanCase{"BlanksAndLineEndsAround", "assembly complete, \t\r\n5 \n errors found", 5,
+                 u" \t\r\n5 \n "},
         ScanCase{"FractionalCount", "assembly complete, 0.5 errors found", 0.5F, u" 0.5 "},
         ScanCase{"NegativeCount", "assembly complete, -3 errors found", -3, u" -3 "},
-        ScanCase{"CzechBytesDecoded", "assembly complete, 3 chyby \xE8\x9E errors found", 3,
-                 u" 3 chyby čž "}),
+        ScanCase{"AnyWordReadsZero",
+                 "assembly complete, \xC8\xE1"
+                 "dn\xE9 errors found",
+                 0, u" Čádné "}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST_F(ScanListingTest, FailuresLeaveTheCountAndSayNothing) {
+// No count is made up from other text: only "assembly complete," with one number or word
+// between it and the last " errors found" is a summary.
+TEST_F(ScanListingTest, WithoutASummaryNoCountIsMadeUpAndTheCountStays) {
   struct Failing {
     std::string listing;
-    const char16_t* listingText;  // as the last completed cut left it
+    ScanResult result;
   };
   for (const Failing& c : {
-           Failing{"assembly complete, 1 error found", u""},            // singular: no marker
-           Failing{"short 3 errors found", u"short 3 "},                // under 17 characters
-           Failing{"assembly complete, 1e39 errors found", u" 1e39 "},  // beyond a float
+           Failing{"assembly complete, 1 error found", ScanResult::NoSummary},  // singular
+           Failing{"0000 ; 3 errors found in the old version\n", ScanResult::NoSummary},
+           Failing{"ABCDEFGHIJKLMNOPQRSTUVWXYZ 51 errors found", ScanResult::NoSummary},
+           Failing{"assembly complete, 3 chyby errors found", ScanResult::NoSummary},
+           Failing{"assembly complete, errors found", ScanResult::NoSummary},
+           Failing{"assembly complete, 3\r\n; errors found", ScanResult::NoSummary},
+           Failing{"0000 NOP\r\nASSEMBLY COMPLETE, 2 ERR", ScanResult::NoSummary},  // cut short
+           Failing{"assembly complete, 1e39 errors found", ScanResult::Failed},  // beyond a float
        }) {
     listing(c.listing);
     app.state.errorCount = 7;
-    app.state.listingText = u"before";
-    EXPECT_FALSE(scanListing(app.platform, app.state)) << toUtf8(c.listingText);
+    EXPECT_EQ(scanListing(app.platform, app.state), c.result) << c.listing;
     EXPECT_EQ(app.state.errorCount, 7);
-    EXPECT_EQ(app.state.listingText, c.listingText);
   }
   EXPECT_TRUE(fake.messages.empty());
 }
@@ -252,26 +242,26 @@ TEST_F(ScanListingTest, AListingThatCannotBeReadIsAFailure) {
   app.state.listingText = u"before";
   for (const auto call : {test::FakePlatform::Call::Open, test::FakePlatform::Call::Read}) {
     fake.failNext(call, SysError::InUse);
-    EXPECT_FALSE(scanListing(app.platform, app.state));
+    EXPECT_EQ(scanListing(app.platform, app.state), ScanResult::Failed);
     EXPECT_EQ(app.state.errorCount, 0);
     EXPECT_EQ(app.state.listingText, u"before");
   }
   EXPECT_TRUE(fake.messages.empty());
-  EXPECT_TRUE(scanListing(app.platform, app.state));  // the failures were one-off
+  EXPECT_EQ(scanListing(app.platform, app.state), ScanResult::Read);  // one-off failures
   EXPECT_EQ(app.state.errorCount, 2);
 }
 
 TEST_F(ScanListingTest, NoListingGivesMinusTenAndSaysWhichFile) {
   app.state.listingText = u"kept";
-  ASSERT_TRUE(scanListing(app.platform, app.state));
+  ASSERT_EQ(scanListing(app.platform, app.state), ScanResult::NoListing);
   EXPECT_EQ(app.state.errorCount, -10);
   app.state.listingPath = kListing;  // a source is loaded, its listing is not there
   app.state.errorCount = 3;
-  ASSERT_TRUE(scanListing(app.platform, app.state));
+  ASSERT_EQ(scanListing(app.platform, app.state), ScanResult::NoListing);
   EXPECT_EQ(app.state.errorCount, -10);
   // A hidden listing counts as missing too.
   fake.addFile(kListing, "assembly complete, 2 errors found", true);
-  ASSERT_TRUE(scanListing(app.platform, app.state));
+  ASSERT_EQ(scanListing(app.platform, app.state), ScanResult::NoListing);
   EXPECT_EQ(app.state.errorCount, -10);
 
   ASSERT_EQ(fake.messages.size(), 3U);

@@ -147,8 +147,7 @@ TEST_F(LoadSourceTest, AFailedScanStopsAfterItWithWhatWasDoneKept) {
   fake.addFile(u"C:\\a\\old.lst", "assembly complete, 2 errors found");
   EXPECT_TRUE(load(u"C:\\a\\old.asm", u"old.asm"));
   form.command5.setEnabled(true);
-  fake.addFile(u"C:\\b\\bad.lst", "assembly complete, 1 error found");  // no summary to cut
-  fake.addFile(u"C:\\b\\bad.hex");
+  fake.addFile(u"C:\\b\\bad.lst", "assembly complete, 1e39 errors found");  // beyond a float
   fake.messages.clear();
 
   EXPECT_FALSE(load(u"C:\\b\\bad.asm", u"bad.asm"));
@@ -161,12 +160,28 @@ TEST_F(LoadSourceTest, AFailedScanStopsAfterItWithWhatWasDoneKept) {
   EXPECT_TRUE(form.command4.enabled());
   EXPECT_EQ(app.state.errorCount, 2);
   EXPECT_EQ(form.label1.caption(), u"2 chyb");
-  // Step 10 did not run: the HEX button keeps its earlier state, whatever is on disk.
+  // The HEX step did not run: the button keeps its earlier state, whatever is on disk.
   EXPECT_TRUE(form.command5.enabled());
-  form.command5.setEnabled(false);
+}
+
+// A listing cut before its summary: the box says the count cannot be known, and loading goes on
+// to the HEX button.
+TEST_F(LoadSourceTest, AListingWithoutItsSummaryIsToldAndLoadingGoesOn) {
+  fake.addFile(u"C:\\a\\old.lst", "assembly complete, 2 errors found");
+  EXPECT_TRUE(load(u"C:\\a\\old.asm", u"old.asm"));
+  fake.addFile(u"C:\\b\\cut.lst", "0000 NOP\r\nASSEMBLY COMPLETE, 1 ERR");
+  fake.addFile(u"C:\\b\\cut.hex");
   fake.messages.clear();
-  EXPECT_FALSE(load(u"C:\\b\\bad.asm", u"bad.asm"));
-  EXPECT_FALSE(form.command5.enabled());
+
+  EXPECT_TRUE(load(u"C:\\b\\cut.asm", u"cut.asm"));
+  ASSERT_EQ(fake.messages.size(), 1U);
+  EXPECT_EQ(fake.messages[0].title, u"Varování");
+  EXPECT_EQ(fake.messages[0].text,
+            u"Výpis \"C:\\b\\cut.lst\" neobsahuje souhrn překladu. Počet chyb nelze zjistit.");
+  EXPECT_EQ(form.label1.caption(), u"klikni zde...");
+  EXPECT_EQ(app.state.errorCount, 2);
+  EXPECT_TRUE(form.command4.enabled());
+  EXPECT_TRUE(form.command5.enabled());
 }
 
 // What the user typed into the box is what the model holds; loading a source writes its path

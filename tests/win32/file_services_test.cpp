@@ -159,5 +159,39 @@ TEST_F(FileServicesTest, ReadingAMissingFileGivesNothing) {
   EXPECT_EQ(platform.openForReading(folder / u"none.lst"), nullptr);
 }
 
+// The record of copies: its folder made with the ones above it, written whole over the old one
+// with nothing left beside it, and listed with the other files of its folder only.
+TEST_F(FileServicesTest, RecordsAreWrittenWholeAndListed) {
+  const Text records = folder / u"AppData\\Local\\Tamrill";
+  EXPECT_EQ(platform.createFolder(records), SysError::None);
+  EXPECT_EQ(platform.createFolder(records), SysError::None) << "one there already is fine";
+  EXPECT_EQ(platform.writeFileDurably(records + u"\\copies-1-2.txt", "first"), SysError::None);
+  EXPECT_EQ(platform.writeFileDurably(records + u"\\copies-1-2.txt", "second, longer"),
+            SysError::None);
+  EXPECT_EQ(readFile(records + u"\\copies-1-2.txt"), "second, longer");
+  ASSERT_TRUE(::CreateDirectoryW(wide(records + u"\\a folder").c_str(), nullptr));
+  EXPECT_EQ(platform.filesIn(records), std::vector<Text>{u"copies-1-2.txt"});
+  EXPECT_TRUE(platform.filesIn(folder / u"nowhere").empty());
+
+  writeFile(folder / u"plain", "x");
+  EXPECT_EQ(platform.createFolder(folder / u"plain"), SysError::AlreadyExists);
+  EXPECT_NE(platform.writeFileDurably(folder / u"nowhere\\copies-1-2.txt", "x"), SysError::None);
+}
+
+// "Not found" on a drive that is there means the file is gone; on a drive that is not there it
+// means nothing is known.
+TEST_F(FileServicesTest, AMissingDriveIsUnreachableAndAMissingFolderIsNotFound) {
+  Text missing;
+  for (char16_t drive = u'Q'; drive <= u'Y' && missing.empty(); ++drive) {
+    const Text root = Text(1, drive) + u":\\";
+    if (::GetFileAttributesW(wide(root).c_str()) == INVALID_FILE_ATTRIBUTES) missing = root;
+  }
+  ASSERT_FALSE(missing.empty()) << "every drive letter from Q to Y is taken";
+  EXPECT_EQ(platform.fileStamp(missing + u"projekt\\mod51").error, SysError::Unreachable);
+  EXPECT_EQ(platform.deleteFile(missing + u"projekt\\mod51"), SysError::Unreachable);
+  EXPECT_EQ(platform.fileStamp(folder / u"no folder\\mod51").error, SysError::NotFound);
+  EXPECT_EQ(platform.deleteFile(folder / u"no folder\\mod51"), SysError::NotFound);
+}
+
 }  // namespace
 }  // namespace tamrill::test

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <thread>
+
 #include "base/program_arguments.h"
 #include "temp_folder.h"
 #include "win32/dialogs.h"
@@ -107,6 +109,54 @@ TEST(DialogFilterTest, BarsBecomeNulsAndTheListEndsInTwo) {
   EXPECT_EQ(win32::dialogFilter(u"ASM File|*.asm"), std::wstring(L"ASM File\0*.asm\0\0", 16));
   EXPECT_EQ(win32::dialogFilter(u"Zdroj|*.asm|Vše|*.*"),
             std::wstring(L"Zdroj\0*.asm\0Vše\0*.*\0\0", 21));
+}
+
+// A session is a process and its start: one that has ended, or a process number given since to
+// another program, is no running Tamrill.
+TEST_F(ProcessServicesTest, ASessionRunsUntilItsProcessEnds) {
+  const SessionId own = platform.thisSession();
+  EXPECT_EQ(own.process, ::GetCurrentProcessId());
+  EXPECT_NE(own.started, 0U);
+  EXPECT_EQ(platform.thisSession(), own);
+  EXPECT_TRUE(platform.sessionRunning(own));
+  EXPECT_FALSE(platform.sessionRunning(SessionId{own.process, own.started + 1}));
+
+  STARTUPINFOW startup{};
+  startup.cb = sizeof(startup);
+  PROCESS_INFORMATION info{};
+  std::wstring line = L"cmd.exe /c exit";
+  ASSERT_TRUE(::CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, CREATE_NO_WINDOW,
+                               nullptr, nullptr, &startup, &info));
+  FILETIME created{};
+  FILETIME unused[3] = {};
+  ASSERT_TRUE(::GetProcessTimes(info.hProcess, &created, &unused[0], &unused[1], &unused[2]));
+  const SessionId child{
+      info.dwProcessId,
+      (static_cast<std::uint64_t>(created.dwHighDateTime) << 32U) | created.dwLowDateTime};
+  ASSERT_EQ(::WaitForSingleObject(info.hProcess, 20000), WAIT_OBJECT_0);
+  EXPECT_FALSE(platform.sessionRunning(child)) << "ended, though a handle to it is still open";
+  ::CloseHandle(info.hThread);
+  ::CloseHandle(info.hProcess);
+  EXPECT_FALSE(platform.sessionRunning(child));
+}
+
+TEST_F(ProcessServicesTest, TheCopiesLockIsHeldUntilItIsGivenBack) {
+  auto first = platform.lockCopies();
+  ASSERT_NE(first, nullptr);
+  // Another thread stands for another Tamrill: it gets the lock only once it is given back.
+  bool gotWhileHeld = true;
+  HANDLE released = ::CreateEventW(nullptr, TRUE, FALSE, nullptr);
+  std::thread other([&] {
+    gotWhileHeld = ::WaitForSingleObject(released, 0) == WAIT_TIMEOUT &&
+                   platform.lockCopies() != nullptr &&
+                   ::WaitForSingleObject(released, 0) == WAIT_TIMEOUT;
+  });
+  ::Sleep(300);
+  ::SetEvent(released);
+  first.reset();
+  other.join();
+  ::CloseHandle(released);
+  EXPECT_FALSE(gotWhileHeld);
 }
 
 }  // namespace

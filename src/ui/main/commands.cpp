@@ -55,11 +55,18 @@ void Form1::command8Click() {
   ui::showWindow(host_, platform_, about_);
 }
 
-// A scan that fails (a listing without its summary, or one that cannot be read) ends the click
-// quietly; the program goes on with errorCount and the label as they were.
+// A listing that cannot be read ends the click quietly; the program goes on with errorCount and
+// the label as they were.
 void Form1::label1Click() {
-  if (!scanListing(platform_, state_)) return;
-  showReport(ReportSteps::FirstAndLast);
+  switch (scanListing(platform_, state_)) {
+    case ScanResult::NoSummary:
+      return tellNoSummary();
+    case ScanResult::Failed:
+      return;
+    case ScanResult::Read:
+    case ScanResult::NoListing:
+      return showReport(ReportSteps::FirstAndLast);
+  }
 }
 
 }  // namespace tamrill

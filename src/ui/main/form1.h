@@ -80,6 +80,9 @@ class Form1 final : public ui::Form {
   // Tells the user what the last scan's errorCount means: the report label's caption and, when
   // there are errors, the offer to show the listing in Notepad.
   void showReport(ReportSteps steps);
+  // A listing without its summary: the label asks for a new scan, and a box says why.
+  void tellNoSummary();
+  void warn(const Text& text);
   // Shows path in Notepad, or, when the file has gone, says so and disables the buttons that
   // depend on it until a source is loaded again.
   void viewFile(const Text& path, const Text& shownName,

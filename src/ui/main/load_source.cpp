@@ -25,8 +25,19 @@ bool Form1::loadSource() {
 
   if (platform_.fileExists(state.listingPath)) {
     command4.setEnabled(true);
-    if (!scanListing(platform_, state)) return false;
-    showReport(ReportSteps::All);
+    switch (scanListing(platform_, state)) {
+      case ScanResult::Failed:
+        return false;
+      // The listing is the user's to look at and the HEX file is still there or not: loading
+      // goes on to the HEX button.
+      case ScanResult::NoSummary:
+        tellNoSummary();
+        break;
+      case ScanResult::Read:
+      case ScanResult::NoListing:
+        showReport(ReportSteps::All);
+        break;
+    }
   } else {
     // The report label keeps what the previous source's report said.
     command4.setEnabled(false);
@@ -34,6 +45,15 @@ bool Form1::loadSource() {
 
   command5.setEnabled(platform_.fileExists(state.hexPath));
   return true;
+}
+
+void Form1::tellNoSummary() {
+  label1.setCaption(u"klikni zde...");
+  warn(noSummaryText(state_));
+}
+
+void Form1::warn(const Text& text) {
+  platform_.showMessage(text, u"Varování", MessageIcon::Warning, MessageButtons::Ok);
 }
 
 void Form1::showReport(ReportSteps steps) {

@@ -2,7 +2,7 @@
 # Helpers for the scenarios that run the stand-in assembler in place of asm51.exe. Source this
 # after lib.sh:
 #
-#   standin_prepare "ASSEMBLY COMPLETE, 2 ERRORS FOUND" [delay-ms]   # before gui_init
+#   standin_prepare "ASSEMBLY COMPLETE, 2 ERRORS FOUND" [delay-ms] [no-hex]   # before gui_init
 #   gui_init
 #   standin_install                 # the stand-in becomes the program folder's asm51.exe
 #   standin_wait 1                  # until it has recorded one start
@@ -14,13 +14,31 @@
 
 STANDIN_LOG=$GUI_OUT/standin.log
 
-standin_prepare() {  # summary [delay-ms]
+standin_prepare() {  # summary [delay-ms] [no-hex]
   mkdir -p "$GUI_OUT"
   : >"$STANDIN_LOG"
   export TAMRILL_STANDIN_LOG
   TAMRILL_STANDIN_LOG=$(gui_winpath "$STANDIN_LOG")
   export TAMRILL_STANDIN_SUMMARY=$1
   export TAMRILL_STANDIN_DELAY_MS=${2:-}
+  export TAMRILL_STANDIN_HEX=
+  [ "${3:-}" = no-hex ] && TAMRILL_STANDIN_HEX=no
+  return 0
+}
+
+# gui_helper.exe (tests/gui/standin/helper.cpp): "End task" on a window, or a file held open.
+standin_helper() {
+  [ -f "$GUI_BIN/gui_helper.exe" ] || fail "no $GUI_BIN/gui_helper.exe: build the windows preset"
+  wine "$GUI_BIN/gui_helper.exe" "$@"
+}
+
+# Where Tamrill keeps its record of copies in the scenario's Wine prefix.
+standin_records() {
+  local folder
+  for folder in "$WINEPREFIX"/drive_c/users/*/AppData/Local/Tamrill; do
+    [ -d "$folder" ] && printf '%s\n' "$folder" && return 0
+  done
+  return 1
 }
 
 standin_install() {

@@ -7,7 +7,9 @@
 // then waits TAMRILL_STANDIN_DELAY_MS milliseconds, if set, and writes <argument>.lst, ending in
 // the summary TAMRILL_STANDIN_SUMMARY (default "ASSEMBLY COMPLETE, NO ERRORS FOUND"), and
 // <argument>.hex into its current folder, where the real assembler writes them too. With the
-// summary "-" it writes nothing, as an assembler that fails without a word.
+// summary "-" it writes nothing, as an assembler that fails without a word; with
+// TAMRILL_STANDIN_HEX=no it writes the listing alone, as an assembler that cannot write the HEX
+// file (held open by a programmer tool, read-only).
 
 #include <windows.h>
 
@@ -99,8 +101,9 @@ int wmain() {
   std::wstring summary = environment(L"TAMRILL_STANDIN_SUMMARY");
   if (summary.empty()) summary = L"ASSEMBLY COMPLETE, NO ERRORS FOUND";
   if (summary == L"-") return 0;
+  const bool hex = environment(L"TAMRILL_STANDIN_HEX") != L"no";
   const bool written =
       writeFile(argument + L".lst", "0000  ORG 0\r\n\r\n" + utf8(summary) + "\r\n") &&
-      writeFile(argument + L".hex", ":00000001FF\r\n");
+      (!hex || writeFile(argument + L".hex", ":00000001FF\r\n"));
   return written ? 0 : 1;
 }
