@@ -229,6 +229,36 @@ TEST(Language, ConditionalAssemblySkipsLinesUnchecked) {
   EXPECT_EQ(r.listing[10].byteCount, 0u);
 }
 
+TEST(Language, ConditionsOnValuesFromFurtherDownTakeTheirFinalValues) {
+  // LAB ends at 20H, below 100H: the DS belongs, as assumed.
+  const AssemblyResult fits = assembleText("IF LAB < 100H\nDS 20H\nENDIF\nLAB: NOP\nEND\n");
+  EXPECT_EQ(fits.errorCount(), 0);
+  EXPECT_EQ(findSymbol(fits, "LAB")->value, 0x20);
+  // With the DS LAB is 20H and the DS does not belong; without it LAB is 0
+  // and it does: no branch is right, and the IF says so, naming LAB.
+  const AssemblyResult neither = assembleText("IF LAB < 10H\nDS 20H\nENDIF\nLAB: NOP\nEND\n");
+  ASSERT_EQ(errorCodes(neither), std::vector{ErrorCode::ForwardConflict});
+  EXPECT_EQ(neither.diagnostics[0].line, 1);
+  EXPECT_EQ(neither.diagnostics[0].detail, "LAB");
+  // Through definitions that read further down themselves, and in ELSEIF.
+  const AssemblyResult chained = assembleText(
+      "X EQU Y\nIF X = 7\n DB 1\nELSEIF X = 5\n DB 2\nENDIF\nY EQU Z+1\nZ EQU 4\nEND\n");
+  EXPECT_EQ(chained.errorCount(), 0);
+  EXPECT_EQ(bytesAt(chained, 0, 2), (Bytes{2}));
+  // A label of the source that takes a predefined name's place.
+  const AssemblyResult label =
+      assembleText("IF RI EQ 3\n DB 1\nELSE\n DB 2\nENDIF\nORG 3\nRI: NOP\nEND\n");
+  EXPECT_EQ(label.errorCount(), 0);
+  EXPECT_EQ(bytesAt(label, 0, 1), (Bytes{1}));
+  // Sizes that depend on the branch settle: the code after the IF and the
+  // forward jump over it agree on where END_ lies.
+  const AssemblyResult jump =
+      assembleText("JMP END_\nIF END_ > 2\n DS 10\nENDIF\nEND_: SJMP $\nEND\n");
+  EXPECT_EQ(jump.errorCount(), 0);
+  EXPECT_EQ(findSymbol(jump, "END_")->value, 13);
+  EXPECT_EQ(bytesAt(jump, 0, 3), (Bytes{0x02, 0x00, 13}));
+}
+
 TEST(Language, MacrosExpandWithParametersLocalLabelsAndExitm) {
   const AssemblyResult r = assembleText(
       "WAIT MACRO COUNT, REG\n"

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <chrono>
+
 #include "support.h"
 
 namespace asm51::test {
@@ -23,45 +25,54 @@ const ErrorCase kCases[] = {
     {"branch too far back", "BACK: NOP\nORG 90H\nDJNZ R0,BACK\n", ErrorCode::BranchOutOfRange, 3},
     {"conditional branch too far", "JB 20H.0,$+3+128\n", ErrorCode::BranchOutOfRange, 1},
     {"ajmp to another page", "AJMP 800H\n", ErrorCode::PageOutOfRange, 1},
-    {"acall across page end", "ORG 7FEH\nACALL 7F0H\n", ErrorCode::PageOutOfRange, 2},
-    {"bad operand", "MOV @R2,A\n", ErrorCode::BadOperand, 1},
-    {"too many operands", "NOP A\n", ErrorCode::BadOperand, 1},
-    {"missing operand", "MOV A,\n", ErrorCode::BadOperand, 1},
-    {"wrong operand kind", "INC C\n", ErrorCode::BadOperand, 1},
-    {"register as value", "MOV A,#R0\n", ErrorCode::BadOperand, 1},
+    {"acall across page end", "ORG 7FEH\nACALL 7F0H\n", ErrorCode::CallPageOutOfRange, 2},
+    {"indirect through R2", "MOV @R2,A\n", ErrorCode::IndirectRegister, 1},
+    {"bad operand", "INC C\n", ErrorCode::BadOperand, 1},
+    {"operands that do not go together", "MOV @R0,@R1\n", ErrorCode::OperandCombination, 1},
+    {"register that does not exist", "MOV A,R8\n", ErrorCode::NotARegister, 1},
+    {"indirect register that does not exist", "MOV @R9,A\n", ErrorCode::NotARegister, 1},
+    {"too many operands", "NOP A\n", ErrorCode::OperandCount, 1},
+    {"missing operand", "MOV A,\n", ErrorCode::MissingOperand, 1},
+    {"wrong operand kind", "JMP A\n", ErrorCode::BadOperand, 1},
+    {"register as value", "MOV A,#R0\n", ErrorCode::RegisterAsValue, 1},
     {"immediate too large", "MOV A,#100H\n", ErrorCode::ValueOutOfRange, 1},
-    {"direct address too large", "MOV 100H,A\n", ErrorCode::ValueOutOfRange, 1},
-    {"bit address too large", "SETB 100H\n", ErrorCode::ValueOutOfRange, 1},
+    {"direct address too large", "MOV 100H,A\n", ErrorCode::AddressOutOfRange, 1},
+    {"bit address too large", "SETB 100H\n", ErrorCode::BitAddressOutOfRange, 1},
     {"byte too large", "DB 300\n", ErrorCode::ValueOutOfRange, 1},
-    {"DATA beyond 0FFH", "X DATA 100H\n", ErrorCode::ValueOutOfRange, 1},
-    {"bank beyond 3", "USING 4\n", ErrorCode::ValueOutOfRange, 1},
-    {"bit number beyond 7", "SETB 20H.8\n", ErrorCode::ValueOutOfRange, 1},
+    {"DATA beyond 0FFH", "X DATA 100H\n", ErrorCode::DefinitionOutOfRange, 1},
+    {"bank beyond 3", "USING 4\n", ErrorCode::BankOutOfRange, 1},
+    {"bit number beyond 7", "SETB 20H.8\n", ErrorCode::BitNumberOutOfRange, 1},
     {"byte not bit-addressable", "CLR 30H.1\n", ErrorCode::NotBitAddressable, 1},
     {"code beyond 64 KiB", "ORG 0FFFEH\nNOP\nMOV A,#1\n", ErrorCode::CodeBeyond64K, 3},
     {"data beyond 64 KiB", "ORG 0FFFFH\nDB 1, 2\n", ErrorCode::CodeBeyond64K, 2},
-    {"overlapping code", "ORG 10H\nNOP\nNOP\nORG 11H\nRET\n", ErrorCode::CodeOverlap, 5},
     {"unknown instruction", "MOVE A,B\n", ErrorCode::UnknownInstruction, 1},
     {"reserved word as label", "MOV: NOP\n", ErrorCode::ReservedWord, 1},
     {"register name as symbol", "R3 EQU 5\n", ErrorCode::ReservedWord, 1},
-    {"register alias as a value", "CNT EQU R3\nMOV A,#CNT\n", ErrorCode::BadOperand, 2},
-    {"register alias before its line", "MOV CNT,A\nCNT EQU R3\n", ErrorCode::BadOperand, 1},
-    {"indirect through R2..R7 alias", "P EQU R3\nMOV A,@P\n", ErrorCode::BadOperand, 2},
+    {"register alias as a value", "CNT EQU R3\nMOV A,#CNT\n", ErrorCode::RegisterAsValue, 2},
+    {"register alias before its line", "MOV CNT,A\nCNT EQU R3\n", ErrorCode::RegisterAsValue, 1},
+    {"indirect through R2..R7 alias", "P EQU R3\nMOV A,@P\n", ErrorCode::IndirectRegister, 2},
     {"register alias redefined", "P EQU R3\nP EQU R4\n", ErrorCode::DuplicateSymbol, 2},
     {"bad number", "MOV A,#19O\n", ErrorCode::BadNumber, 1},
     {"division by zero", "X EQU 5/0\n", ErrorCode::DivisionByZero, 1},
-    {"syntax", "MOV A,#(1+\n", ErrorCode::Syntax, 1},
+    {"syntax", "MOV A,#(1+\n", ErrorCode::IncompleteExpression, 1},
+    {"unterminated string", "DB 'abc\n", ErrorCode::UnterminatedString, 1},
+    {"unterminated string first", "\"abc\n", ErrorCode::UnterminatedString, 1},
     {"stray token", "NOP\n:\n", ErrorCode::Syntax, 2},
     {"ORG before its value is known", "ORG LATER\nLATER EQU 10H\n", ErrorCode::ForwardReference, 1},
     {"instruction in a data segment", "DSEG AT 30H\nNOP\n", ErrorCode::WrongSegment, 2},
     {"DB in a bit segment", "BSEG\nDB 1\n", ErrorCode::WrongSegment, 2},
-    {"DBIT outside the bit segment", "DBIT 1\n", ErrorCode::WrongSegment, 1},
+    {"DBIT outside the bit segment", "DBIT 1\n", ErrorCode::WrongSegmentForBits, 1},
     {"ENDIF without IF", "NOP\nENDIF\n", ErrorCode::UnbalancedConditional, 2},
-    {"second ELSE", "IF 1\nELSE\nELSE\nENDIF\n", ErrorCode::UnbalancedConditional, 3},
-    {"IF never closed", "IF 1\nNOP\n", ErrorCode::UnbalancedConditional, 2},
+    {"second ELSE", "IF 1\nELSE\nELSE\nENDIF\n", ErrorCode::SecondElse, 3},
+    {"IF never closed", "IF 1\nNOP\n", ErrorCode::UnclosedIf, 2},
     {"IF on an undefined name", "IF NOWHERE\nENDIF\n", ErrorCode::UndefinedSymbol, 1},
     {"MACRO never closed", "M MACRO\nNOP\n", ErrorCode::UnterminatedBlock, 2},
-    {"macro defined twice", "M MACRO\nENDM\nM MACRO\nENDM\n", ErrorCode::DuplicateSymbol, 4},
-    {"EXITM outside a macro", "EXITM\n", ErrorCode::Syntax, 1},
+    {"macro defined twice", "M MACRO\nENDM\nM MACRO\nENDM\n", ErrorCode::DuplicateMacro, 4},
+    {"EXITM outside a macro", "EXITM\n", ErrorCode::ExitmOutsideMacro, 1},
+    {"value from definitions further down", "X EQU Y\nY EQU Z\nZ EQU 1\n", ErrorCode::ValueTooLate,
+     1},
+    {"modules for a linker", "EXTRN CODE(PUTC)\nPUBLIC MAIN\nRSEG CODESEG\nMAIN: CALL PUTC\n",
+     ErrorCode::LinkingUnsupported, 1},
     {"macro named like an instruction", "MOV MACRO\n BAD\nENDM\nMOV A,R0\n",
      ErrorCode::ReservedWord, 1},
 };
@@ -140,11 +151,18 @@ TEST(Errors, RunawaySourcesAreBounded) {
   const AssemblyResult doubling = assembleText("D MACRO X\nD X X\nENDM\nD 1\n");
   EXPECT_EQ(errorCodes(doubling), std::vector{ErrorCode::LineTooLong});
 
-  // Expansions that multiply end at the line budget, long before 2^32 lines.
+  // Expansions that multiply end at the line budget, long before 2^32 lines;
+  // repetitions of nothing count too.
   const AssemblyResult wide =
       assembleText("$NOLIST\nREPT 0FFFFH\nREPT 0FFFFH\n; nothing\nENDM\nENDM\n");
   EXPECT_TRUE(wide.fatal);
   EXPECT_EQ(errorCodes(wide).back(), ErrorCode::TooManyLines);
+  const auto started = std::chrono::steady_clock::now();
+  const AssemblyResult empty =
+      assembleText("REPT 0FFFFH\nREPT 0FFFFH\nREPT 0FFFFH\nREPT 0FFFFH\nENDM\nENDM\nENDM\nENDM\n");
+  EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(5));
+  EXPECT_TRUE(empty.fatal);
+  EXPECT_EQ(errorCodes(empty), std::vector{ErrorCode::TooManyLines});
 
   // So do long lines repeated, by their length.
   const AssemblyResult longLines =
@@ -190,6 +208,21 @@ TEST(Errors, IncludesFromOtherComputersAreRefused) {
     EXPECT_TRUE(r.fatal) << path;
     EXPECT_EQ(errorCodes(r), std::vector{ErrorCode::NetworkInclude}) << path;
   }
+}
+
+TEST(Errors, NamesOneTypingErrorAwayAreSuggested) {
+  const auto suggested = [](std::string_view source) {
+    const AssemblyResult r = assembleText(source);
+    return r.diagnostics.empty() ? std::string("-") : r.diagnostics[0].suggestion;
+  };
+  EXPECT_EQ(suggested("Delay: RET\nCALL DELAJ\nEND\n"), "Delay");   // changed
+  EXPECT_EQ(suggested("DELAY: RET\nCALL DELY\nEND\n"), "DELAY");    // left out
+  EXPECT_EQ(suggested("DELAY: RET\nCALL DELLAY\nEND\n"), "DELAY");  // added
+  EXPECT_EQ(suggested("DELAY: RET\nCALL DLY\nEND\n"), "");          // two away
+  EXPECT_EQ(suggested("SETB TRO\nEND\n"), "TR0");                   // a predefined name
+  EXPECT_EQ(suggested("TRX: NOP\nSETB TRO\nEND\n"), "TRX");         // the source's own first
+  EXPECT_EQ(suggested("MOVE A,B\nEND\n"), "MOV");
+  EXPECT_EQ(suggested("MOV A,#XY\nXZ EQU 1\nEND\n"), "");  // too short to tell
 }
 
 TEST(Errors, ErrorsInIncludedFilesNameTheirFile) {

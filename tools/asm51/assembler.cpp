@@ -7,6 +7,7 @@
 #include "builtin_names.h"
 #include "context.h"
 #include "opcode_table.h"
+#include "text_encoding.h"
 
 namespace asm51 {
 
@@ -81,18 +82,11 @@ bool isNetworkPath(std::string_view name) {
 
 AssemblyResult Context::run() {
   predefine_ = !namesModFile(source_);
+  result_.encoding = sourceEncoding(source_);
   if (!sink_)
     result_.listing.reserve(
         static_cast<std::size_t>(std::count(source_.begin(), source_.end(), '\n')) + 1);
-  runPass(1);
-  if (unresolvedCondition_) {
-    // Once more, with the values the first run found further down.
-    earlier_ = std::move(symbols_);
-    symbols_ = SymbolTable{};
-    notes_.clear();
-    unresolvedCondition_ = false;
-    runPass(1);
-  }
+  runFirstPass();
   if (sink_) sink_->begin(result_);
   runPass(2);
   for (const Symbol* symbol : symbols_.userSymbols())
@@ -101,8 +95,48 @@ AssemblyResult Context::run() {
   return std::move(result_);
 }
 
+// While an IF read a value from further down (IF LAB < 10H ... LAB: NOP),
+// pass 1 runs again with the values its previous run ended with, until the
+// values each run assumed are the ones it ends with. A run that repeats an
+// earlier one will never get there: its IFs have no consistent branch.
+void Context::runFirstPass() {
+  std::vector<std::vector<ForwardRead>> earlierReads;
+  for (int run = 1;; ++run) {
+    forwardReads_.clear();
+    forwardCondition_ = false;
+    runPass(1);
+    if (!forwardCondition_ || stopped_) return;
+    const std::vector<const ForwardRead*> wrong = readsGoneWrong();
+    if (wrong.empty()) return;
+    const bool repeats =
+        std::find(earlierReads.begin(), earlierReads.end(), forwardReads_) != earlierReads.end();
+    if (repeats || run >= kMaxFirstPassRuns) {
+      for (const ForwardRead* read : wrong)
+        if (read->condition) undecidable_.emplace(read->statement, read->written);
+      return;
+    }
+    earlierReads.push_back(std::move(forwardReads_));
+    earlier_ = std::move(symbols_);
+    symbols_ = SymbolTable{};
+    notes_.clear();
+  }
+}
+
+std::vector<const ForwardRead*> Context::readsGoneWrong() const {
+  std::vector<const ForwardRead*> wrong;
+  for (const ForwardRead& read : forwardReads_) {
+    const Symbol* now = symbols_.find(read.name);
+    const bool available = now && now->type != SymbolType::Register && (now->known || now->assumed);
+    if (available != read.available || (available && now->value != read.value))
+      wrong.push_back(&read);
+  }
+  return wrong;
+}
+
 void Context::runPass(int pass) {
   pass_ = pass;
+  linkingReported_ = false;
+  linkerSegments_.clear();
   counters_ = {};
   segment_ = Segment::Code;
   bank_ = 0;
@@ -176,11 +210,17 @@ void Context::processLines(std::string_view text, bool expansion) {
   }
 }
 
+bool Context::charge(std::uint32_t lines, std::uint64_t bytes) {
+  expandedLines_ += std::min(lines, kMaxLinesPerPass);
+  expandedBytes_ += std::min(bytes, kMaxExpandedBytesPerPass);
+  if (expandedLines_ <= kMaxLinesPerPass && expandedBytes_ <= kMaxExpandedBytesPerPass) return true;
+  fatalError(ErrorCode::TooManyLines);
+  return false;
+}
+
 void Context::processLine() {
   // Bounds the work of one pass and keeps statement numbers within an int.
-  if (current_.expansion) expandedBytes_ += current_.text.size();
-  if (++expandedLines_ > kMaxLinesPerPass || expandedBytes_ > kMaxExpandedBytesPerPass) {
-    error(ErrorCode::TooManyLines, {}, true);
+  if (!charge(1, current_.expansion ? current_.text.size() : 0)) {
     finishLine();
     return;
   }
@@ -303,11 +343,11 @@ void Context::processControls(std::string_view text) {
     if (name == "INCLUDE" || name == "IC") {
       const std::string file = trimmed(control.argument);
       if (file.empty()) {
-        error(ErrorCode::Syntax, "$INCLUDE");
+        error(ErrorCode::MissingIncludeName, "$" + name);
         continue;
       }
       if (isNetworkPath(file)) {
-        error(ErrorCode::NetworkInclude, file, true);
+        fatalError(ErrorCode::NetworkInclude, file);
         break;
       }
       pending.push_back({file, FileKind::Include});
@@ -340,14 +380,15 @@ void Context::processControls(std::string_view text) {
   for (Pending& p : pending) {
     if (static_cast<int>(current_.depth) >= kMaxIncludeDepth ||
         includesThisPass_ >= kMaxIncludesPerPass) {
-      error(ErrorCode::IncludeTooDeep, p.name, true);
+      fatalError(ErrorCode::IncludeTooDeep, p.name);
       break;
     }
     ++includesThisPass_;
     const std::string* content = readFile(p.name, p.kind);
     if (!content) {
-      error(p.kind == FileKind::ModFile ? ErrorCode::MissingModFile : ErrorCode::MissingInclude,
-            p.name, true);
+      fatalError(
+          p.kind == FileKind::ModFile ? ErrorCode::MissingModFile : ErrorCode::MissingInclude,
+          p.name);
       break;
     }
     files.emplace_back(content, std::move(p));
@@ -379,23 +420,62 @@ const std::string* Context::readFile(const std::string& name, FileKind kind) {
   return it->second;
 }
 
-void Context::error(ErrorCode code, std::string detail, bool fatal) {
-  if (fatal) stopped_ = true;
-  if (pass_ != 2 || (stopped_ && !fatal)) return;
-  if (result_.diagnostics.size() >= kMaxErrors) {
-    // Keeps memory and the count bounded on a source that is all errors.
-    code = ErrorCode::TooManyErrors;
-    detail.clear();
-    fatal = true;
-    stopped_ = true;
-  }
+void Context::error(ErrorCode code, std::string detail, std::string extra, std::string suggestion) {
+  if (pass_ != 2 || stopped_) return;
+  Diagnostic d;
+  d.code = code;
+  d.suggestion = code == ErrorCode::UndefinedSymbol ? suggestSymbol(detail) : std::move(suggestion);
+  d.detail = std::move(detail);
+  d.extra = std::move(extra);
+  record(std::move(d));
+}
+
+void Context::fatalError(ErrorCode code, std::string detail) {
+  stopped_ = true;
+  if (pass_ != 2) return;
   Diagnostic d;
   d.code = code;
   d.detail = std::move(detail);
+  d.fatal = true;
+  record(std::move(d));
+}
+
+void Context::warning(ErrorCode code, std::string detail) {
+  if (pass_ != 2 || stopped_ || result_.warnings >= static_cast<int>(kMaxWarnings)) return;
+  Diagnostic d;
+  d.code = code;
+  d.detail = std::move(detail);
+  d.warning = true;
+  ++result_.warnings;
+  record(std::move(d));
+}
+
+namespace {
+
+// The line as the list of errors at the listing's top shows it: long ones
+// are cut, not in the middle of a UTF-8 character.
+std::string shownLine(std::string_view text) {
+  constexpr std::size_t kShown = 200;
+  if (text.size() <= kShown) return std::string(text);
+  std::size_t cut = kShown;
+  while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80) --cut;
+  return std::string(text.substr(0, cut)) + "...";
+}
+
+}  // namespace
+
+void Context::record(Diagnostic d) {
+  if (!d.warning && static_cast<std::size_t>(result_.errorCount()) >= kMaxErrors) {
+    // Keeps memory and the count bounded on a source that is all errors.
+    d = Diagnostic{};
+    d.code = ErrorCode::TooManyErrors;
+    d.fatal = true;
+    stopped_ = true;
+  }
   d.fileName = std::string(current_.fileName);
   d.line = current_.line;
   d.included = current_.depth > 0;
-  d.fatal = fatal;
+  d.sourceLine = shownLine(current_.text);
   current_.diagnostics.push_back(result_.diagnostics.size());
   result_.diagnostics.push_back(std::move(d));
 }
@@ -412,6 +492,7 @@ void Context::emit(std::span<const std::uint8_t> bytes) {
     if (!current_.address && loc <= 0xFFFF) current_.address = static_cast<std::uint16_t>(loc);
     bool beyond = false;
     bool overlap = false;
+    std::uint32_t overlapAt = 0;
     // Only a source full of errors lists more bytes than this; the memory
     // image is built all the same.
     const bool listed = result_.objectBytes.size() + bytes.size() <= kMaxListedBytes;
@@ -423,11 +504,14 @@ void Context::emit(std::span<const std::uint8_t> bytes) {
         continue;
       }
       const auto address = static_cast<std::uint16_t>(at);
-      if (result_.image.used(address)) overlap = true;
+      if (!overlap && result_.image.used(address)) {
+        overlap = true;
+        overlapAt = address;
+      }
       result_.image.set(address, bytes[i]);
     }
-    if (beyond) error(ErrorCode::CodeBeyond64K);
-    if (overlap) error(ErrorCode::CodeOverlap);
+    if (beyond) error(ErrorCode::CodeBeyond64K, intelHex(std::max(loc, 0x10000u)));
+    if (overlap) warning(ErrorCode::CodeOverlap, intelHex(overlapAt));
   }
   advance(static_cast<std::uint32_t>(bytes.size()));
 }
@@ -435,10 +519,11 @@ void Context::emit(std::span<const std::uint8_t> bytes) {
 Context::Evaluated Context::evaluateExpr(std::span<const Token> tokens) {
   Evaluated out;
   if (tokens.empty()) {
-    error(ErrorCode::Syntax);
+    error(ErrorCode::MissingExpression);
     return out;
   }
-  const EvalEnv env{symbols_, location(), bank_};
+  EvalEnv env{symbols_, location(), bank_};
+  env.assumedKnown = pass_ == 2;
   const ExprResult r = evaluate(tokens, env);
   out.value = r.value;
   out.known = r.known;
@@ -448,11 +533,93 @@ Context::Evaluated Context::evaluateExpr(std::span<const Token> tokens) {
     return out;
   }
   if (!r.known && pass_ == 2) {
-    error(ErrorCode::UndefinedSymbol, r.undefinedName);
+    // R8 and the like are registers the writer thought the 8051 had.
+    const std::string_view name = r.undefinedName;
+    const bool registerLike = name.size() >= 2 && asciiUpper(name[0]) == 'R' &&
+                              name.find_first_not_of("0123456789", 1) == std::string_view::npos;
+    // Defined, but from values that were not known in time (X EQU Y, Y EQU Z, Z EQU 1).
+    const bool late = symbols_.find(upper(name)) != nullptr;
+    error(registerLike ? ErrorCode::NotARegister
+          : late       ? ErrorCode::ValueTooLate
+                       : ErrorCode::UndefinedSymbol,
+          r.undefinedName);
     return out;
   }
   out.ok = true;
   return out;
+}
+
+Context::Evaluated Context::evaluateAhead(std::span<const Token> tokens, bool condition) {
+  if (pass_ != 1 || tokens.empty()) return evaluateExpr(tokens);
+  EvalEnv env{symbols_, location(), bank_};
+  env.later = earlier_ ? &*earlier_ : nullptr;
+  env.reads = &forwardReads_;
+  env.statement = statement_;
+  env.condition = condition;
+  const ExprResult r = evaluate(tokens, env);
+  Evaluated out;
+  out.value = r.value;
+  out.known = r.known;
+  out.predefined = r.predefined;
+  out.assumed = r.assumed;
+  out.ok = !r.error;
+  return out;
+}
+
+std::string Context::forwardName(std::span<const Token> tokens) const {
+  for (const Token& t : tokens) {
+    if (t.kind != Tok::Ident) continue;
+    const Symbol* symbol = symbols_.find(upper(t.text));
+    if (symbol && !symbol->predefined && symbol->firstDefinedAt >= statement_)
+      return std::string(t.text);
+  }
+  return std::string(writtenText(tokens));
+}
+
+// A defined name that differs from `written` in one character (one changed,
+// added or left out); the source's own names before predefined ones.
+std::string Context::suggestSymbol(const std::string& written) const {
+  constexpr std::size_t kLongest = 64;
+  constexpr std::size_t kNamesLookedAt = 1000;  // a source full of typing errors stays fast
+  const std::string name = upper(written);
+  // In names of one or two letters, one more letter makes another name, not a typing error.
+  if (name.size() < 3 || name.size() > kLongest) return {};
+  if (const auto it = suggestions_.find(name); it != suggestions_.end()) return it->second;
+  if (suggestions_.size() >= kNamesLookedAt) return {};
+  constexpr std::string_view kChars = "ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789_?";
+  const Symbol* best = nullptr;
+  std::string bestKey;
+  std::string probe;
+  const auto consider = [&](const std::string& key) {
+    const Symbol* s = symbols_.find(key);
+    if (!s || key == name) return;
+    const bool own = !s->predefined && !s->fromModFile;
+    const bool bestOwn = best && !best->predefined && !best->fromModFile;
+    if (!best || (own && !bestOwn) || (own == bestOwn && key < bestKey)) {
+      best = s;
+      bestKey = key;
+    }
+  };
+  for (std::size_t i = 0; i <= name.size(); ++i) {
+    for (const char c : kChars) {
+      if (i < name.size()) {
+        probe = name;
+        probe[i] = c;
+        consider(probe);
+      }
+      probe = name;
+      probe.insert(i, 1, c);
+      consider(probe);
+    }
+    if (i < name.size() && name.size() > 1) {
+      probe = name;
+      probe.erase(i, 1);
+      consider(probe);
+    }
+  }
+  std::string found = best ? best->name : std::string();
+  suggestions_.emplace(name, found);
+  return found;
 }
 
 // ORG, DS and the like move the location counter, so their value must be
@@ -465,7 +632,7 @@ Context::Evaluated Context::requireKnownInPass1(std::span<const Token> tokens) {
   }
   if (v.ok && statement_ < static_cast<int>(notes_.size()) &&
       (notes_[static_cast<std::size_t>(statement_)] & 1)) {
-    error(ErrorCode::ForwardReference);
+    error(ErrorCode::ForwardReference, forwardName(tokens));
     v.ok = false;
   }
   return v;

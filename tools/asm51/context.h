@@ -37,6 +37,7 @@ class Context {
     bool known = false;
     bool ok = false;          // usable: no error and, in pass 2, defined
     bool predefined = false;  // a predefined name took part, which the source may yet define
+    bool assumed = false;     // known only through an earlier run's values (pass 1)
   };
 
   // Where the line being processed came from, and what it produced.
@@ -55,7 +56,9 @@ class Context {
   };
 
   // assembler.cpp: passes, files and controls
+  void runFirstPass();
   void runPass(int pass);
+  std::vector<const ForwardRead*> readsGoneWrong() const;
   void processFile(std::string_view name, std::string_view text, int depth, bool fromModFile);
   // Runs the lines of `text` as if they stood in place of the current line.
   void processLines(std::string_view text, bool expansion);
@@ -89,12 +92,17 @@ class Context {
   bool skipping() const { return !conditionals_.empty() && !conditionals_.back().active; }
   bool conditional(const std::vector<Token>& tokens);
   bool condition(std::string_view word, std::span<const Token> args);
-  bool valueCondition(bool whenTrue, std::span<const Token> args);
+  // Whether the branch of an IF, IFN or ELSEIF (`word`) is taken. A value
+  // from further down counts with its final value; when none is consistent,
+  // pass 2 reports it. Call once per line.
+  bool valueCondition(bool whenTrue, std::span<const Token> args, std::string_view word = "IF");
   bool beginBlock(const std::vector<Token>& tokens);
   bool recordLine(const std::vector<Token>& tokens);
   bool endBlock();
   bool callMacro(const std::vector<Token>& tokens);
   void expand(const std::vector<std::string>& lines, std::uint32_t times);
+  // Counts work against the pass's bounds; false, with a fatal error, past them.
+  bool charge(std::uint32_t lines, std::uint64_t bytes);
   void closeOpenBlocks();
 
   // statements.cpp: labels, symbol definitions and directives
@@ -103,7 +111,9 @@ class Context {
   std::size_t labelTokens(const std::vector<Token>& tokens) const;
   void defineLabel(const Token& nameToken);
   bool symbolDefinition(const std::vector<Token>& tokens);
-  void defineSymbol(const Token& nameToken, SymbolType type, std::uint16_t value, bool known);
+  void defineSymbol(const Token& nameToken, SymbolType type, std::uint16_t value, bool known,
+                    bool assumed = false);
+  bool linkerDirective(std::string_view word, std::span<const Token> tokens);
   bool directive(std::string_view word, std::span<const Token> args);
   void dataBytes(std::span<const Token> args, bool words);
   void setCounter(std::span<const Token> expr);
@@ -114,13 +124,25 @@ class Context {
   void instruction(std::string_view word, const Token& wordToken, std::span<const Token> args);
   int genericOpcode(bool isJmp, const Parsed& target);
   void encode(std::uint8_t opcode, std::span<const Parsed> operands);
+  void operandError(std::string_view word, std::span<const std::uint8_t> candidates,
+                    std::span<const Parsed> operands,
+                    const std::vector<std::span<const Token>>& texts);
 
   // helpers
   Evaluated evaluateExpr(std::span<const Token> tokens);
+  // Pass 1: names not known yet take an earlier run's value, and are noted.
+  Evaluated evaluateAhead(std::span<const Token> tokens, bool condition);
   Evaluated requireKnownInPass1(std::span<const Token> tokens);
+  // The first name in `tokens` that is defined on this line or further down.
+  std::string forwardName(std::span<const Token> tokens) const;
+  std::string suggestSymbol(const std::string& written) const;
   // Fills operands_ with the comma-separated parts of `tokens`.
   const std::vector<std::span<const Token>>& splitOperands(std::span<const Token> tokens);
-  void error(ErrorCode code, std::string detail = {}, bool fatal = false);
+  void error(ErrorCode code, std::string detail = {}, std::string extra = {},
+             std::string suggestion = {});
+  void fatalError(ErrorCode code, std::string detail = {});
+  void warning(ErrorCode code, std::string detail = {});
+  void record(Diagnostic d);
   void emit(std::span<const std::uint8_t> bytes);
   std::uint32_t& counter() { return counters_[static_cast<std::size_t>(segment_)]; }
   void advance(std::uint32_t count) {
@@ -153,11 +175,16 @@ class Context {
   std::uint32_t expansions_ = 0;  // numbers LOCAL names, alike in both passes
   std::uint32_t expandedLines_ = 0;
   std::uint64_t expandedBytes_ = 0;  // text of expanded lines, this pass
-  bool predefine_ = false;
-  bool unresolvedCondition_ = false;    // an IF in pass 1 named a value not yet defined
-  std::optional<SymbolTable> earlier_;  // symbols of a first run of pass 1, for such IFs
-  int lastLine_ = 0;  // of the main source, where unclosed blocks are reported  // the source names
-                      // no register definition file
+  bool predefine_ = false;           // the source names no register definition file
+  // Values read by pass 1 before their definition, and whether an IF did so.
+  std::vector<ForwardRead> forwardReads_;
+  bool forwardCondition_ = false;
+  std::optional<SymbolTable> earlier_;      // symbols of the previous run of pass 1
+  std::map<int, std::string> undecidable_;  // IF lines without a consistent branch: the name
+  bool linkingReported_ = false;
+  std::map<std::string, Segment, std::less<>> linkerSegments_;           // NAME SEGMENT TYPE
+  mutable std::map<std::string, std::string, std::less<>> suggestions_;  // by upper-case name
+  int lastLine_ = 0;  // of the main source, where unclosed blocks are reported
   bool modLoaded_ = false;
   bool listOn_ = true;
   bool ended_ = false;

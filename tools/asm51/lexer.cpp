@@ -85,6 +85,20 @@ std::string stringValue(const Token& token) {
   return out;
 }
 
+std::string_view writtenText(std::span<const Token> tokens) {
+  while (!tokens.empty() && tokens.back().kind == Tok::End)
+    tokens = tokens.first(tokens.size() - 1);
+  if (tokens.empty()) return {};
+  const Token& first = tokens.front();
+  const Token& last = tokens.back();
+  const bool quotedFirst =
+      first.kind == Tok::String || (first.kind == Tok::Bad && first.unterminated);
+  const char* begin = first.text.data() - (quotedFirst ? 1 : 0);
+  const char* end = last.text.data() + last.text.size() + (last.kind == Tok::String ? 1 : 0);
+  return end > begin ? std::string_view(begin, static_cast<std::size_t>(end - begin))
+                     : std::string_view{};
+}
+
 std::vector<Token> tokenize(std::string_view line) {
   std::vector<Token> tokens;
   tokenize(line, tokens);
@@ -139,6 +153,7 @@ Token scanString(std::string_view line, std::size_t i, std::size_t& end) {
   }
   Token t = makeToken(closed ? Tok::String : Tok::Bad, line.substr(i + 1, j - i - 1));
   t.doubledQuotes = doubled;
+  t.unterminated = !closed;
   end = closed ? j + 1 : line.size();
   return t;
 }

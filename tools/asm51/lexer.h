@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -49,6 +50,7 @@ struct Token {
   std::uint32_t value = 0;
   bool badNumber = false;
   bool doubledQuotes = false;  // string text still holds '' or "" pairs
+  bool unterminated = false;   // a string without its closing quote (kind Bad)
 };
 
 // Splits one source line (without its line end) into tokens, stopping at a
@@ -56,6 +58,10 @@ struct Token {
 std::vector<Token> tokenize(std::string_view line);
 // The same into a caller's vector, reusing its storage line after line.
 void tokenize(std::string_view line, std::vector<Token>& tokens);
+
+// The text of tokens of one line as it is written there, from the first
+// token to the last, quotes of strings included.
+std::string_view writtenText(std::span<const Token> tokens);
 
 // String contents with doubled quote characters collapsed.
 std::string stringValue(const Token& token);

@@ -176,14 +176,14 @@ bool Context::endBlock() {
   if (!r.isRept) {
     if (r.name.empty()) return false;
     if (macros_.contains(r.name))
-      error(ErrorCode::DuplicateSymbol, r.name);
+      error(ErrorCode::DuplicateMacro, r.name);
     else
       macros_.emplace(r.name, std::move(r.macro));
     return false;
   }
   // The ENDM line is listed before the lines it repeats.
   if (macroDepth_ >= kMaxMacroDepth) {
-    error(ErrorCode::MacroTooDeep);
+    error(ErrorCode::MacroTooDeep, "REPT");
     finishLine();
     return true;
   }
@@ -204,7 +204,8 @@ bool Context::callMacro(const std::vector<Token>& tokens) {
   const Macro& macro = found->second;
   std::vector<std::string> values = callArguments(after(current_.text, tokens[i]));
   if (values.size() > macro.params.size())
-    error(ErrorCode::BadOperand, std::string(tokens[i].text));
+    error(ErrorCode::TooManyArguments, std::string(tokens[i].text),
+          std::to_string(macro.params.size()));
   values.resize(macro.params.size());
   std::vector<std::string> names = macro.params;
   ++expansions_;
@@ -213,16 +214,15 @@ bool Context::callMacro(const std::vector<Token>& tokens) {
     values.push_back("??" + std::to_string(expansions_) + "_" + local);
   }
   if (macroDepth_ >= kMaxMacroDepth) {
-    error(ErrorCode::MacroTooDeep);
+    error(ErrorCode::MacroTooDeep, std::string(tokens[i].text));
     finishLine();
     return true;
   }
   // Substituting costs as much as running the lines, even those that EXITM
   // then drops, so it counts against the same budget.
-  expandedLines_ +=
-      static_cast<std::uint32_t>(std::min<std::size_t>(macro.body.size(), kMaxLinesPerPass));
-  if (expandedLines_ > kMaxLinesPerPass) {
-    error(ErrorCode::TooManyLines, {}, true);
+  if (!charge(
+          static_cast<std::uint32_t>(std::min<std::size_t>(macro.body.size(), kMaxLinesPerPass)),
+          0)) {
     finishLine();
     return true;
   }
@@ -233,13 +233,11 @@ bool Context::callMacro(const std::vector<Token>& tokens) {
     // A parameter used twice in a line that passes it on doubles the line
     // at every level of nesting.
     if (lines.back().size() > kMaxExpandedLine) {
-      error(ErrorCode::LineTooLong);
+      error(ErrorCode::LineTooLong, std::string(tokens[i].text));
       finishLine();
       return true;
     }
-    expandedBytes_ += lines.back().size();
-    if (expandedBytes_ > kMaxExpandedBytesPerPass) {
-      error(ErrorCode::TooManyLines, {}, true);
+    if (!charge(0, lines.back().size())) {
       finishLine();
       return true;
     }
@@ -266,17 +264,20 @@ void Context::expand(const std::vector<std::string>& lines, std::uint32_t times)
   ++macroDepth_;
   const std::size_t openConditionals = conditionals_.size();
   for (std::uint32_t n = 0; n < times && !ended_ && !stopped_; ++n) {
+    // A repetition costs something even when its body is empty: nested
+    // REPT 0FFFFH of nothing would otherwise run for hours.
+    if (!charge(1, 0)) break;
     exitMacro_ = false;
     processLines(text, true);
     // EXITM leaves IF blocks opened inside the expansion unclosed.
     if (conditionals_.size() > openConditionals) {
-      if (!exitMacro_) error(ErrorCode::UnbalancedConditional, "IF");
+      if (!exitMacro_) error(ErrorCode::UnclosedIf);
       conditionals_.resize(openConditionals);
     }
     if (exitMacro_) break;
   }
   if (recording_ && !ended_) {
-    error(ErrorCode::UnterminatedBlock);
+    error(ErrorCode::UnterminatedBlock, recording_->isRept ? "REPT" : "MACRO " + recording_->name);
     recording_.reset();
   }
   exitMacro_ = false;
@@ -289,9 +290,13 @@ void Context::closeOpenBlocks() {
   current_ = CurrentLine{};
   current_.fileName = sourceName_;
   current_.line = lastLine_;
-  if (recording_) error(ErrorCode::UnterminatedBlock);
-  if (!conditionals_.empty()) error(ErrorCode::UnbalancedConditional, "IF");
+  current_.firstByte = result_.objectBytes.size();
+  if (recording_)
+    error(ErrorCode::UnterminatedBlock, recording_->isRept ? "REPT" : "MACRO " + recording_->name);
+  if (!conditionals_.empty()) error(ErrorCode::UnclosedIf);
   if (!current_.diagnostics.empty()) finishLine();
+  // Belongs to no line: the listing shows it after the last one.
+  if (!ended_ && !stopped_) warning(ErrorCode::MissingEnd);
 }
 
 }  // namespace asm51
