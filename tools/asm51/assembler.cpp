@@ -101,6 +101,7 @@ AssemblyResult Context::run() {
 // earlier one will never get there: its IFs have no consistent branch.
 void Context::runFirstPass() {
   std::vector<std::vector<ForwardRead>> earlierReads;
+  std::uint64_t lines = 0;
   for (int run = 1;; ++run) {
     forwardReads_.clear();
     forwardCondition_ = false;
@@ -110,7 +111,9 @@ void Context::runFirstPass() {
     if (wrong.empty()) return;
     const bool repeats =
         std::find(earlierReads.begin(), earlierReads.end(), forwardReads_) != earlierReads.end();
-    if (repeats || run >= kMaxFirstPassRuns) {
+    // The next run would take about as long as this one.
+    lines += expandedLines_;
+    if (repeats || run >= kMaxFirstPassRuns || lines + expandedLines_ > kMaxFirstPassLines) {
       for (const ForwardRead* read : wrong)
         if (read->condition) undecidable_.emplace(read->statement, read->written);
       return;

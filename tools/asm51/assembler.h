@@ -33,8 +33,11 @@ inline constexpr int kMaxMacroDepth = 32;
 // instead of running for hours.
 inline constexpr std::uint32_t kMaxLinesPerPass = 500'000;
 // The first pass runs again while an IF reads a value from further down that
-// the previous run got wrong; this many runs at most, then it is an error.
+// the previous run got wrong: this many runs at most, and no more lines in
+// all of them than this, so that the whole stays within the time of a few
+// passes; an IF still undecided then is an error.
 inline constexpr int kMaxFirstPassRuns = 6;
+inline constexpr std::uint64_t kMaxFirstPassLines = 2 * std::uint64_t{kMaxLinesPerPass};
 // A line that a macro expansion produces may not be longer than this.
 inline constexpr std::size_t kMaxExpandedLine = 16 * 1024;
 // Object bytes shown in the listing, in all: 64 KiB of code many times over.
