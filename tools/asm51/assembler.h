@@ -46,7 +46,7 @@ inline constexpr std::size_t kMaxListedBytes = 4 * 1024 * 1024;
 // cost time even when there are few of them.
 inline constexpr std::uint64_t kMaxExpandedBytesPerPass = 8 * 1024 * 1024;
 // Errors recorded; past this, assembly stops with one more.
-inline constexpr std::size_t kMaxErrors = 100'000;
+inline constexpr std::size_t kMaxErrors = 10'000;
 // Warnings recorded; later ones are dropped, as they stop nothing.
 inline constexpr std::size_t kMaxWarnings = 1'000;
 // The location counters never run past this, however much DS reserves:

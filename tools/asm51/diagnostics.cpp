@@ -58,7 +58,7 @@ std::string_view errorMessage(ErrorCode code) {
     case ErrorCode::UnterminatedBlock:
       return "{1} bez ENDM; doplňte ENDM";
     case ErrorCode::TooManyErrors:
-      return "příliš mnoho chyb (přes 100000); překlad končí";
+      return "příliš mnoho chyb (přes 10000); opravte nejdřív ty první";
     case ErrorCode::LineTooLong:
       return "rozvinutím makra {1} vzniká příliš dlouhý řádek (nejvýš 16 KiB); "
              "nezdvojuje makro svůj parametr?";

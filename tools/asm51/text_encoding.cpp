@@ -74,8 +74,18 @@ void appendUtf8(std::string& out, char32_t c) {
   }
 }
 
+// The way back, for U+0000..U+02FF directly: a listing may hold many messages.
+constexpr std::size_t kDirect = 0x300;
+constexpr std::array<unsigned char, kDirect> kToCp1250 = [] {
+  std::array<unsigned char, kDirect> table{};
+  for (std::size_t c = 0; c < 0x80; ++c) table[c] = static_cast<unsigned char>(c);
+  for (std::size_t k = 0; k < kHighHalf.size(); ++k)
+    if (kHighHalf[k] < kDirect) table[kHighHalf[k]] = static_cast<unsigned char>(0x80 + k);
+  return table;
+}();
+
 char toCp1250(char32_t c) {
-  if (c < 0x80) return static_cast<char>(c);
+  if (c < kDirect) return c == 0 || kToCp1250[c] != 0 ? static_cast<char>(kToCp1250[c]) : '?';
   for (std::size_t k = 0; k < kHighHalf.size(); ++k)
     if (kHighHalf[k] == c) return static_cast<char>(0x80 + k);
   return '?';
@@ -107,6 +117,12 @@ void appendOwnText(std::string& out, std::string_view utf8, TextEncoding to) {
   }
   std::size_t i = 0;
   while (i < utf8.size()) {
+    // Most of a message is ASCII, which both encodings share.
+    std::size_t ascii = i;
+    while (ascii < utf8.size() && static_cast<unsigned char>(utf8[ascii]) < 0x80) ++ascii;
+    out.append(utf8.substr(i, ascii - i));
+    i = ascii;
+    if (i == utf8.size()) break;
     char32_t c = 0;
     const std::size_t length = sequenceLength(utf8, i, &c);
     if (length == 0) {
