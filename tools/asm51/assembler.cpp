@@ -139,6 +139,7 @@ std::vector<const ForwardRead*> Context::readsGoneWrong() const {
 void Context::runPass(int pass) {
   pass_ = pass;
   linkingReported_ = false;
+  beyondReported_ = false;
   linkerSegments_.clear();
   counters_ = {};
   segment_ = Segment::Code;
@@ -483,6 +484,13 @@ void Context::record(Diagnostic d) {
   result_.diagnostics.push_back(std::move(d));
 }
 
+// Once: every line after the first beyond 64 KiB would say the same.
+void Context::beyond64K(std::uint32_t address) {
+  if (beyondReported_ || pass_ != 2) return;
+  beyondReported_ = true;
+  error(ErrorCode::CodeBeyond64K, intelHex(address));
+}
+
 std::uint8_t& Context::note() {
   const auto index = static_cast<std::size_t>(statement_);
   if (notes_.size() <= index) notes_.resize(index + 1, 0);
@@ -513,7 +521,7 @@ void Context::emit(std::span<const std::uint8_t> bytes) {
       }
       result_.image.set(address, bytes[i]);
     }
-    if (beyond) error(ErrorCode::CodeBeyond64K, intelHex(std::max(loc, 0x10000u)));
+    if (beyond) beyond64K(std::max(loc, 0x10000u));
     if (overlap) warning(ErrorCode::CodeOverlap, intelHex(overlapAt));
   }
   advance(static_cast<std::uint32_t>(bytes.size()));

@@ -144,6 +144,7 @@ class Context {
   void warning(ErrorCode code, std::string detail = {});
   void record(Diagnostic d);
   void emit(std::span<const std::uint8_t> bytes);
+  void beyond64K(std::uint32_t address);
   std::uint32_t& counter() { return counters_[static_cast<std::size_t>(segment_)]; }
   void advance(std::uint32_t count) {
     counter() = std::min(counter() + std::min(count, kCounterCeiling), kCounterCeiling);
@@ -182,6 +183,7 @@ class Context {
   std::optional<SymbolTable> earlier_;      // symbols of the previous run of pass 1
   std::map<int, std::string> undecidable_;  // IF lines without a consistent branch: the name
   bool linkingReported_ = false;
+  bool beyondReported_ = false;
   std::map<std::string, Segment, std::less<>> linkerSegments_;           // NAME SEGMENT TYPE
   mutable std::map<std::string, std::string, std::less<>> suggestions_;  // by upper-case name
   int lastLine_ = 0;  // of the main source, where unclosed blocks are reported

@@ -325,8 +325,7 @@ void Context::reserve(std::span<const Token> expr, Segment required) {
   if (pass_ == 2 && counter() <= 0xFFFF) current_.address = location();
   const Evaluated v = requireKnownInPass1(expr);
   if (v.ok || pass_ == 1) advance(v.value);
-  if (pass_ == 2 && segment_ == Segment::Code && counter() > 0x10000)
-    error(ErrorCode::CodeBeyond64K, intelHex(0x10000));
+  if (pass_ == 2 && segment_ == Segment::Code && counter() > 0x10000) beyond64K(0x10000);
 }
 
 void Context::selectSegment(Segment segment, std::span<const Token> args) {
