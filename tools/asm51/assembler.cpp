@@ -224,7 +224,9 @@ bool Context::charge(std::uint32_t lines, std::uint64_t bytes) {
 
 void Context::processLine() {
   // Bounds the work of one pass and keeps statement numbers within an int.
-  if (!charge(1, current_.expansion ? current_.text.size() : 0)) {
+  if (current_.expansion) expandedBytes_ += current_.text.size();
+  if (++expandedLines_ > kMaxLinesPerPass || expandedBytes_ > kMaxExpandedBytesPerPass) {
+    fatalError(ErrorCode::TooManyLines);
     finishLine();
     return;
   }

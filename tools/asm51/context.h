@@ -112,7 +112,7 @@ class Context {
   void defineLabel(const Token& nameToken);
   bool symbolDefinition(const std::vector<Token>& tokens);
   void defineSymbol(const Token& nameToken, SymbolType type, std::uint16_t value, bool known,
-                    bool assumed = false);
+                    bool assumed = false, bool label = false);
   bool linkerDirective(std::string_view word, std::span<const Token> tokens);
   bool directive(std::string_view word, std::span<const Token> args);
   void dataBytes(std::span<const Token> args, bool words);

@@ -39,6 +39,23 @@ constexpr std::string_view kDirectives[] = {
     "EXITM", "SKIP", "EXTRN", "EXTERN", "RSEG", "SEGMENT",
 };
 
+constexpr std::string_view kLinkerWords[] = {"PUBLIC", "EXTRN", "EXTERN", "RSEG"};
+
+// The directive for a linker that the line starts with, or nothing; cheap, as
+// every line asks.
+std::string_view linkerWord(const std::vector<Token>& tokens) {
+  if (tokens[0].kind != Tok::Ident) return {};
+  const std::string_view first = tokens[0].text;
+  const char letter = asciiUpper(first[0]);
+  if ((letter == 'P' || letter == 'E' || letter == 'R') && first.size() >= 4 && first.size() <= 6)
+    for (const std::string_view word : kLinkerWords)
+      if (equalsUpper(first, word)) return word;
+  if (tokens[1].kind == Tok::Ident && tokens[1].text.size() == 7 &&
+      equalsUpper(tokens[1].text, "SEGMENT"))
+    return "SEGMENT";
+  return {};
+}
+
 Segment segmentOfType(std::string_view upperType) {
   if (upperType == "DATA") return Segment::Data;
   if (upperType == "IDATA") return Segment::Idata;
@@ -78,17 +95,10 @@ std::size_t Context::labelTokens(const std::vector<Token>& tokens) const {
 
 void Context::processStatement(const std::vector<Token>& tokens) {
   if (tokens.front().kind == Tok::End) return;
-  if (tokens[0].kind == Tok::Ident) {
-    // Before definitions: EXTRN CODE (PUTC) is no CODE definition of EXTRN.
-    const std::string first = upper(tokens[0].text);
-    if (first == "PUBLIC" || first == "EXTRN" || first == "EXTERN" || first == "RSEG") {
-      linkerDirective(first, tokens);
-      return;
-    }
-    if (tokens[1].kind == Tok::Ident && equalsUpper(tokens[1].text, "SEGMENT")) {
-      linkerDirective("SEGMENT", tokens);
-      return;
-    }
+  // Before definitions: EXTRN CODE (PUTC) is no CODE definition of EXTRN.
+  if (const std::string_view word = linkerWord(tokens); !word.empty()) {
+    linkerDirective(word, tokens);
+    return;
   }
   if (symbolDefinition(tokens)) return;
 
@@ -112,17 +122,7 @@ void Context::processStatement(const std::vector<Token>& tokens) {
 }
 
 void Context::defineLabel(const Token& nameToken) {
-  // A label must lie where pass 1 put it: lines before it were sized, and
-  // forward references resolved, with that address. Nothing is known to move
-  // one; should anything do so, the code would be wrong without a word.
-  // After an earlier error the move may be that error's consequence.
-  if (pass_ == 2 && result_.errorCount() == 0) {
-    const Symbol* symbol = symbols_.find(upper(nameToken.text));
-    if (symbol && symbol->definedAt == statement_ && symbol->known && symbol->value != location()) {
-      error(ErrorCode::SymbolMoved, std::string(nameToken.text), intelHex(location()));
-    }
-  }
-  defineSymbol(nameToken, labelType(segment_), location(), true);
+  defineSymbol(nameToken, labelType(segment_), location(), true, false, true);
   if (pass_ == 2 && counter() <= 0xFFFF) current_.address = location();
 }
 
@@ -154,7 +154,7 @@ bool Context::symbolDefinition(const std::vector<Token>& tokens) {
 }
 
 void Context::defineSymbol(const Token& nameToken, SymbolType type, std::uint16_t value, bool known,
-                           bool assumed) {
+                           bool assumed, bool label) {
   std::string name = upper(nameToken.text);
   if (isReservedWord(name)) {
     error(ErrorCode::ReservedWord, std::string(nameToken.text));
@@ -193,6 +193,12 @@ void Context::defineSymbol(const Token& nameToken, SymbolType type, std::uint16_
     error(ErrorCode::DuplicateSymbol, std::string(nameToken.text));
     return;
   }
+  // A label must lie where pass 1 put it: lines before it were sized, and
+  // forward references resolved, with that address. Nothing is known to move
+  // one; should anything do so, the code would be wrong without a word.
+  // After an earlier error the move may be that error's consequence.
+  if (label && pass_ == 2 && symbol->known && symbol->value != value && result_.errorCount() == 0)
+    error(ErrorCode::SymbolMoved, std::string(nameToken.text), intelHex(value));
   // Pass 2 sees its own definition again, now with forward references resolved.
   symbol->value = value;
   symbol->known = known;

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <cstring>
 
 namespace asm51 {
 namespace {
@@ -98,6 +99,15 @@ TextEncoding sourceEncoding(std::string_view raw) {
   bool nonAscii = false;
   std::size_t i = 0;
   while (i < raw.size()) {
+    // Eight ASCII bytes at a time: most of a source is ASCII.
+    std::uint64_t eight = 0;
+    if (i + 8 <= raw.size()) {
+      std::memcpy(&eight, raw.data() + i, 8);
+      if ((eight & 0x8080808080808080u) == 0) {
+        i += 8;
+        continue;
+      }
+    }
     if (static_cast<unsigned char>(raw[i]) < 0x80) {
       ++i;
       continue;
