@@ -73,6 +73,9 @@ const ErrorCase kCases[] = {
      1},
     {"modules for a linker", "EXTRN CODE(PUTC)\nPUBLIC MAIN\nRSEG CODESEG\nMAIN: CALL PUTC\n",
      ErrorCode::LinkingUnsupported, 1},
+    {"data segment for a linker",
+     "VARS SEGMENT DATA\nORG 200H\nRSEG VARS\nX: DS 1\nCSEG\nMOV X,#1\n",
+     ErrorCode::LinkingUnsupported, 1},
     {"macro named like an instruction", "MOV MACRO\n BAD\nENDM\nMOV A,R0\n",
      ErrorCode::ReservedWord, 1},
 };
@@ -176,7 +179,13 @@ TEST(Errors, RunawaySourcesAreBounded) {
       "ORG 0FFFFH\nREPT 0FFFFH\nDS 0FFFFH\nENDM\nDS 0FFFFH\nDS 0FFFFH\nDS 0FFFFH\nNOP\n");
   EXPECT_TRUE(far.image.empty());
   EXPECT_FALSE(far.fatal);
-  for (ErrorCode code : errorCodes(far)) EXPECT_EQ(code, ErrorCode::CodeBeyond64K);
+  EXPECT_EQ(errorCodes(far), std::vector{ErrorCode::CodeBeyond64K});  // once, not for every line
+
+  // Warnings are bounded too, and never stop assembly.
+  const AssemblyResult overwritten = assembleText("REPT 2000\nORG 0\nNOP\nENDM\nEND\n");
+  EXPECT_FALSE(overwritten.fatal);
+  EXPECT_EQ(overwritten.errorCount(), 0);
+  EXPECT_EQ(overwritten.warnings, static_cast<int>(kMaxWarnings));
 
   // The listing's object bytes are bounded even where ORG rewrites one range
   // again and again; the memory image is still built.

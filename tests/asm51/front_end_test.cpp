@@ -120,6 +120,18 @@ TEST_F(FrontEnd, UnwritableListingExits2AndStillRewritesTheHex) {
             (std::map<std::uint16_t, std::uint8_t>{{0, 0x74}, {1, 5}}));
 }
 
+TEST_F(FrontEnd, AWindows1250SourceGetsAWindows1250ListingAndAUtf8Console) {
+  write("stare.asm", "; p\xF8\xEDklad\nNOP\n$INCLUDE(chyb\xEC.inc)\n");
+  EXPECT_EQ(run("stare"), 2);
+  const std::string listing = read("stare.lst");
+  EXPECT_FALSE(listing.starts_with("\xEF\xBB\xBF"));
+  EXPECT_NE(listing.find("soubor chyb\xEC.inc nelze p\xF8"
+                         "e\xE8\xEDst"),
+            std::string::npos);
+  EXPECT_NE(read("output.txt").find("stare.asm(3): chyba: soubor chybě.inc nelze přečíst"),
+            std::string::npos);
+}
+
 TEST_F(FrontEnd, UnwritableHexIsAnErrorOfTheListingAndExits2) {
   write("hexa.asm", "MOV A,#5\nEND\n");
   fs::create_directory(folder_ / "hexa.hex");  // cannot be opened as a file, even by root

@@ -153,6 +153,20 @@ TEST(Listing, SpeaksTheSourcesEncoding) {
   EXPECT_EQ(sourceEncoding("\xEF\xBB\xBFNOP\n"), TextEncoding::Utf8);
 }
 
+TEST(Listing, Windows1250ConvertsBothWays) {
+  // Every byte survives the way to UTF-8 and back.
+  std::string all;
+  for (int b = 1; b < 256; ++b) all.push_back(static_cast<char>(b));
+  std::string utf8;
+  appendSourceText(utf8, all, TextEncoding::Windows1250, TextEncoding::Utf8);
+  std::string back;
+  appendOwnText(back, utf8, TextEncoding::Windows1250);
+  EXPECT_EQ(back, all);
+  std::string some;
+  appendOwnText(some, "ř – €, → \xFF", TextEncoding::Windows1250);
+  EXPECT_EQ(some, "\xF8 \x96 \x80, ? ?");  // no arrow in it, and a stray byte is no character
+}
+
 TEST(Listing, LongDataContinuesOnFurtherRows) {
   const std::string text = listingOf("ORG 10H\nDB 1,2,3,4,5,6,7,8,9\n");
   EXPECT_NE(text.find("0010  01020304  DB 1,2,3,4,5,6,7,8,9\r\n"), std::string::npos);

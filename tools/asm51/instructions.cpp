@@ -281,12 +281,12 @@ void Context::encode(std::uint8_t opcode, std::span<const Parsed> operands) {
         if (v.ok && value > 0xFF)
           error(kind == OperandKind::Direct ? ErrorCode::AddressOutOfRange
                                             : ErrorCode::BitAddressOutOfRange,
-                std::string(writtenText(operands[k].expr)));
+                writtenWithValue(operands[k].expr, value, true));
         bytes[size++] = static_cast<std::uint8_t>(value);
         break;
       case OperandKind::Imm8:
         if (v.ok && value > 0xFF && value < 0xFF00)
-          error(ErrorCode::ValueOutOfRange, std::string(writtenText(operands[k].expr)));
+          error(ErrorCode::ValueOutOfRange, writtenWithValue(operands[k].expr, value, false));
         bytes[size++] = static_cast<std::uint8_t>(value);
         break;
       case OperandKind::Imm16:

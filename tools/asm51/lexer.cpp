@@ -99,6 +99,15 @@ std::string_view writtenText(std::span<const Token> tokens) {
                      : std::string_view{};
 }
 
+std::string writtenWithValue(std::span<const Token> tokens, std::uint16_t value, bool hex) {
+  std::string out(writtenText(tokens));
+  if (tokens.size() == 1 && tokens[0].kind == Tok::Number) return out;
+  out += " (= ";
+  out += hex ? intelHex(value) : std::to_string(value);
+  out += ')';
+  return out;
+}
+
 std::vector<Token> tokenize(std::string_view line) {
   std::vector<Token> tokens;
   tokenize(line, tokens);

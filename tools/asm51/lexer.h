@@ -63,6 +63,10 @@ void tokenize(std::string_view line, std::vector<Token>& tokens);
 // token to the last, quotes of strings included.
 std::string_view writtenText(std::span<const Token> tokens);
 
+// An expression as written, with its value after it unless it is a number
+// already: "300", "COUNT*100 (= 500)", or in hexadecimal "X (= 0200H)".
+std::string writtenWithValue(std::span<const Token> tokens, std::uint16_t value, bool hex);
+
 // String contents with doubled quote characters collapsed.
 std::string stringValue(const Token& token);
 

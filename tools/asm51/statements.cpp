@@ -145,7 +145,7 @@ bool Context::symbolDefinition(const std::vector<Token>& tokens) {
     // Pass 1 works out what it can from values further down, for IFs that read it.
     const Evaluated v = evaluateAhead(expr, false);
     if (pass_ == 2 && v.ok && v.value > definer.limit)
-      error(ErrorCode::DefinitionOutOfRange, std::string(writtenText(expr)), word);
+      error(ErrorCode::DefinitionOutOfRange, writtenWithValue(expr, v.value, true), word);
     if (pass_ == 2) current_.value = v.value;
     defineSymbol(tokens[0], definer.type, v.value, v.known && !v.assumed, v.known && v.assumed);
     return true;
@@ -250,7 +250,7 @@ bool Context::directive(std::string_view word, std::span<const Token> args) {
   else if (word == "USING") {
     const Evaluated v = evaluateExpr(expr);
     if (v.ok && v.value > 3)
-      error(ErrorCode::BankOutOfRange, std::string(writtenText(expr)));
+      error(ErrorCode::BankOutOfRange, writtenWithValue(expr, v.value, false));
     else if (v.ok)
       bank_ = v.value;
   } else if (word == "LIST" || word == "NOLIST") {
@@ -305,7 +305,7 @@ void Context::dataBytes(std::span<const Token> args, bool words) {
       bytes.push_back(static_cast<std::uint8_t>(v.value & 0xFF));
     } else {
       if (v.ok && v.value > 0xFF && v.value < 0xFF00)
-        error(ErrorCode::ValueOutOfRange, std::string(writtenText(item)));
+        error(ErrorCode::ValueOutOfRange, writtenWithValue(item, v.value, false));
       bytes.push_back(static_cast<std::uint8_t>(v.value & 0xFF));
     }
   }
