@@ -95,47 +95,6 @@ AssemblyResult Context::run() {
   return std::move(result_);
 }
 
-// While an IF read a value from further down (IF LAB < 10H ... LAB: NOP),
-// pass 1 runs again with the values its previous run ended with, until the
-// values each run assumed are the ones it ends with. A run that repeats an
-// earlier one will never get there: its IFs have no consistent branch.
-void Context::runFirstPass() {
-  std::vector<std::vector<ForwardRead>> earlierReads;
-  std::uint64_t lines = 0;
-  for (int run = 1;; ++run) {
-    forwardReads_.clear();
-    forwardCondition_ = false;
-    runPass(1);
-    if (!forwardCondition_ || stopped_) return;
-    const std::vector<const ForwardRead*> wrong = readsGoneWrong();
-    if (wrong.empty()) return;
-    const bool repeats =
-        std::find(earlierReads.begin(), earlierReads.end(), forwardReads_) != earlierReads.end();
-    // The next run would take about as long as this one.
-    lines += expandedLines_;
-    if (repeats || run >= kMaxFirstPassRuns || lines + expandedLines_ > kMaxFirstPassLines) {
-      for (const ForwardRead* read : wrong)
-        if (read->condition) undecidable_.emplace(read->statement, read->written);
-      return;
-    }
-    earlierReads.push_back(std::move(forwardReads_));
-    earlier_ = std::move(symbols_);
-    symbols_ = SymbolTable{};
-    notes_.clear();
-  }
-}
-
-std::vector<const ForwardRead*> Context::readsGoneWrong() const {
-  std::vector<const ForwardRead*> wrong;
-  for (const ForwardRead& read : forwardReads_) {
-    const Symbol* now = symbols_.find(read.name);
-    const bool available = now && now->type != SymbolType::Register && (now->known || now->assumed);
-    if (available != read.available || (available && now->value != read.value))
-      wrong.push_back(&read);
-  }
-  return wrong;
-}
-
 void Context::runPass(int pass) {
   pass_ = pass;
   linkingReported_ = false;
@@ -426,73 +385,6 @@ const std::string* Context::readFile(const std::string& name, FileKind kind) {
   return it->second;
 }
 
-void Context::error(ErrorCode code, std::string detail, std::string extra, std::string suggestion) {
-  if (pass_ != 2 || stopped_) return;
-  Diagnostic d;
-  d.code = code;
-  d.suggestion = code == ErrorCode::UndefinedSymbol ? suggestSymbol(detail) : std::move(suggestion);
-  d.detail = std::move(detail);
-  d.extra = std::move(extra);
-  record(std::move(d));
-}
-
-void Context::fatalError(ErrorCode code, std::string detail) {
-  stopped_ = true;
-  if (pass_ != 2) return;
-  Diagnostic d;
-  d.code = code;
-  d.detail = std::move(detail);
-  d.fatal = true;
-  record(std::move(d));
-}
-
-void Context::warning(ErrorCode code, std::string detail) {
-  if (pass_ != 2 || stopped_ || result_.warnings >= static_cast<int>(kMaxWarnings)) return;
-  Diagnostic d;
-  d.code = code;
-  d.detail = std::move(detail);
-  d.warning = true;
-  ++result_.warnings;
-  record(std::move(d));
-}
-
-namespace {
-
-// The line as the list of errors at the listing's top shows it: long ones
-// are cut, not in the middle of a UTF-8 character.
-std::string shownLine(std::string_view text) {
-  constexpr std::size_t kShown = 200;
-  if (text.size() <= kShown) return std::string(text);
-  std::size_t cut = kShown;
-  while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80) --cut;
-  return std::string(text.substr(0, cut)) + "...";
-}
-
-}  // namespace
-
-void Context::record(Diagnostic d) {
-  if (!d.warning && static_cast<std::size_t>(result_.errorCount()) >= kMaxErrors) {
-    // Keeps memory and the count bounded on a source that is all errors.
-    d = Diagnostic{};
-    d.code = ErrorCode::TooManyErrors;
-    d.fatal = true;
-    stopped_ = true;
-  }
-  d.fileName = std::string(current_.fileName);
-  d.line = current_.line;
-  d.included = current_.depth > 0;
-  d.sourceLine = shownLine(current_.text);
-  current_.diagnostics.push_back(result_.diagnostics.size());
-  result_.diagnostics.push_back(std::move(d));
-}
-
-// Once: every line after the first beyond 64 KiB would say the same.
-void Context::beyond64K(std::uint32_t address) {
-  if (beyondReported_ || pass_ != 2) return;
-  beyondReported_ = true;
-  error(ErrorCode::CodeBeyond64K, intelHex(address));
-}
-
 std::uint8_t& Context::note() {
   const auto index = static_cast<std::size_t>(statement_);
   if (notes_.size() <= index) notes_.resize(index + 1, 0);
@@ -560,79 +452,6 @@ Context::Evaluated Context::evaluateExpr(std::span<const Token> tokens) {
   }
   out.ok = true;
   return out;
-}
-
-Context::Evaluated Context::evaluateAhead(std::span<const Token> tokens, bool condition) {
-  if (pass_ != 1 || tokens.empty()) return evaluateExpr(tokens);
-  EvalEnv env{symbols_, location(), bank_};
-  env.later = earlier_ ? &*earlier_ : nullptr;
-  env.reads = &forwardReads_;
-  env.statement = statement_;
-  env.condition = condition;
-  const ExprResult r = evaluate(tokens, env);
-  Evaluated out;
-  out.value = r.value;
-  out.known = r.known;
-  out.predefined = r.predefined;
-  out.assumed = r.assumed;
-  out.ok = !r.error;
-  return out;
-}
-
-std::string Context::forwardName(std::span<const Token> tokens) const {
-  for (const Token& t : tokens) {
-    if (t.kind != Tok::Ident) continue;
-    const Symbol* symbol = symbols_.find(upper(t.text));
-    if (symbol && !symbol->predefined && symbol->firstDefinedAt >= statement_)
-      return std::string(t.text);
-  }
-  return std::string(writtenText(tokens));
-}
-
-// A defined name that differs from `written` in one character (one changed,
-// added or left out); the source's own names before predefined ones.
-std::string Context::suggestSymbol(const std::string& written) const {
-  constexpr std::size_t kLongest = 64;
-  constexpr std::size_t kNamesLookedAt = 1000;  // a source full of typing errors stays fast
-  const std::string name = upper(written);
-  // In names of one or two letters, one more letter makes another name, not a typing error.
-  if (name.size() < 3 || name.size() > kLongest) return {};
-  if (const auto it = suggestions_.find(name); it != suggestions_.end()) return it->second;
-  if (suggestions_.size() >= kNamesLookedAt) return {};
-  constexpr std::string_view kChars = "ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789_?";
-  const Symbol* best = nullptr;
-  std::string bestKey;
-  std::string probe;
-  const auto consider = [&](const std::string& key) {
-    const Symbol* s = symbols_.find(key);
-    if (!s || key == name) return;
-    const bool own = !s->predefined && !s->fromModFile;
-    const bool bestOwn = best && !best->predefined && !best->fromModFile;
-    if (!best || (own && !bestOwn) || (own == bestOwn && key < bestKey)) {
-      best = s;
-      bestKey = key;
-    }
-  };
-  for (std::size_t i = 0; i <= name.size(); ++i) {
-    for (const char c : kChars) {
-      if (i < name.size()) {
-        probe = name;
-        probe[i] = c;
-        consider(probe);
-      }
-      probe = name;
-      probe.insert(i, 1, c);
-      consider(probe);
-    }
-    if (i < name.size() && name.size() > 1) {
-      probe = name;
-      probe.erase(i, 1);
-      consider(probe);
-    }
-  }
-  std::string found = best ? best->name : std::string();
-  suggestions_.emplace(name, found);
-  return found;
 }
 
 // ORG, DS and the like move the location counter, so their value must be

@@ -56,9 +56,7 @@ class Context {
   };
 
   // assembler.cpp: passes, files and controls
-  void runFirstPass();
   void runPass(int pass);
-  std::vector<const ForwardRead*> readsGoneWrong() const;
   void processFile(std::string_view name, std::string_view text, int depth, bool fromModFile);
   // Runs the lines of `text` as if they stood in place of the current line.
   void processLines(std::string_view text, bool expansion);
@@ -105,6 +103,23 @@ class Context {
   bool charge(std::uint32_t lines, std::uint64_t bytes);
   void closeOpenBlocks();
 
+  // forward_values.cpp: values that IFs read before their definition
+  void runFirstPass();
+  std::vector<const ForwardRead*> readsGoneWrong() const;
+  // Pass 1: names not known yet take an earlier run's value, and are noted.
+  Evaluated evaluateAhead(std::span<const Token> tokens, bool condition);
+  // The first name in `tokens` that is defined on this line or further down.
+  std::string forwardName(std::span<const Token> tokens) const;
+
+  // reporting.cpp: errors and warnings
+  void error(ErrorCode code, std::string detail = {}, std::string extra = {},
+             std::string suggestion = {});
+  void fatalError(ErrorCode code, std::string detail = {});
+  void warning(ErrorCode code, std::string detail = {});
+  void record(Diagnostic d);
+  void beyond64K(std::uint32_t address);
+  std::string suggestSymbol(const std::string& written) const;
+
   // statements.cpp: labels, symbol definitions and directives
   void processStatement(const std::vector<Token>& tokens);
   bool isStatementWord(std::string_view upperWord) const;
@@ -130,21 +145,10 @@ class Context {
 
   // helpers
   Evaluated evaluateExpr(std::span<const Token> tokens);
-  // Pass 1: names not known yet take an earlier run's value, and are noted.
-  Evaluated evaluateAhead(std::span<const Token> tokens, bool condition);
   Evaluated requireKnownInPass1(std::span<const Token> tokens);
-  // The first name in `tokens` that is defined on this line or further down.
-  std::string forwardName(std::span<const Token> tokens) const;
-  std::string suggestSymbol(const std::string& written) const;
   // Fills operands_ with the comma-separated parts of `tokens`.
   const std::vector<std::span<const Token>>& splitOperands(std::span<const Token> tokens);
-  void error(ErrorCode code, std::string detail = {}, std::string extra = {},
-             std::string suggestion = {});
-  void fatalError(ErrorCode code, std::string detail = {});
-  void warning(ErrorCode code, std::string detail = {});
-  void record(Diagnostic d);
   void emit(std::span<const std::uint8_t> bytes);
-  void beyond64K(std::uint32_t address);
   std::uint32_t& counter() { return counters_[static_cast<std::size_t>(segment_)]; }
   void advance(std::uint32_t count) {
     counter() = std::min(counter() + std::min(count, kCounterCeiling), kCounterCeiling);
