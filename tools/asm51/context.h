@@ -90,9 +90,10 @@ class Context {
   bool skipping() const { return !conditionals_.empty() && !conditionals_.back().active; }
   bool conditional(const std::vector<Token>& tokens);
   bool condition(std::string_view word, std::span<const Token> args);
-  // Whether the branch of an IF, IFN or ELSEIF (`word`) is taken. A value
+  // Whether the branch of a conditional line (`word`: IF, IFN, ELSEIF, and
+  // any other whose condition is an assembler expression) is taken. A value
   // from further down counts with its final value; when none is consistent,
-  // pass 2 reports it. Call once per line.
+  // pass 2 reports it, naming `word`. Call once per line, while processing it.
   bool valueCondition(bool whenTrue, std::span<const Token> args, std::string_view word = "IF");
   bool beginBlock(const std::vector<Token>& tokens);
   bool recordLine(const std::vector<Token>& tokens);

@@ -127,7 +127,14 @@ int guardMemory(const std::function<int()>& work, const std::filesystem::path& h
   try {
     return work();
   } catch (const std::bad_alloc&) {
-    writeText(console, "asm51: nedostatek paměti\n");
+    // The memory that work held is free again, but either step may still
+    // find none: each is tried on its own.
+    try {
+      writeText(console, "asm51: nedostatek paměti\n");
+    } catch (const std::bad_alloc&) {
+      std::fputs("asm51: nedostatek pameti\n",
+                 console);  // without the letter that needs converting
+    }
     try {
       writeWholeFile(hexPath, writeIntelHex(MemoryImage{}));
     } catch (const std::bad_alloc&) {
