@@ -219,6 +219,11 @@ TEST(Errors, IncludesFromOtherComputersAreRefused) {
   }
 }
 
+TEST(Errors, ABranchTooFarSaysHowFarEitherWay) {
+  EXPECT_EQ(assembleText("SJMP $+2+200\nEND\n").diagnostics[0].detail, "200");
+  EXPECT_EQ(assembleText("ORG 300H\nJZ $+2-129\nEND\n").diagnostics[0].detail, "129");
+}
+
 TEST(Errors, NamesOneTypingErrorAwayAreSuggested) {
   const auto suggested = [](std::string_view source) {
     const AssemblyResult r = assembleText(source);

@@ -298,7 +298,7 @@ void Context::encode(std::uint8_t opcode, std::span<const Parsed> operands) {
         const auto offset =
             static_cast<std::int32_t>(value) - static_cast<std::int32_t>(start + info.length);
         if (v.ok && (offset < -128 || offset > 127))
-          error(ErrorCode::BranchOutOfRange, std::to_string(offset));
+          error(ErrorCode::BranchOutOfRange, std::to_string(offset < 0 ? -offset : offset));
         bytes[size++] = static_cast<std::uint8_t>(offset & 0xFF);
         break;
       }
