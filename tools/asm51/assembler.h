@@ -74,6 +74,7 @@ struct AssemblyResult {
   std::string title;                 // from $TITLE
   bool listSymbols = true;           // $NOSYMBOLS turns the table off
   bool fatal = false;                // a missing include or similar stopped assembly
+  bool sourceHadBom = false;         // the source began with a UTF-8 byte-order mark
 
   int errorCount() const { return static_cast<int>(diagnostics.size()); }
   std::span<const std::uint8_t> bytesOf(const ListedLine& line) const {

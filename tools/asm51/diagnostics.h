@@ -33,6 +33,17 @@ enum class ErrorCode {
   UnterminatedBlock,
   TooManyErrors,
   LineTooLong,
+  // What goes in: includes refused by their name, and the C preprocessor's lines.
+  DeviceInclude,
+  UnknownDirective,
+  MissingMacroName,
+  BadIncludeName,
+  MissingCondition,
+  UnbalancedDirective,
+  UnterminatedComment,
+  ErrorDirective,
+  BadMacroCall,
+  DefineTooDeep,
 };
 
 // Messages are fixed texts: the listing's error summary repeats them after the
