@@ -117,7 +117,7 @@ void Context::runPass(int pass) {
   expansions_ = 0;
   expandedLines_ = 0;
   expandedBytes_ = 0;
-  ++run_;
+  builtinsRead_.clear();
   preprocessor_.reset();
   if (predefine_) {
     // Defined in both passes alike, so that statement numbers agree.
@@ -377,9 +377,13 @@ Context::SourceFile* Context::openSource(const std::string& name, FileKind kind)
 
 void Context::enterSource(SourceFile& file, int depth, bool fromModFile) {
   if (ended_ || stopped_) return;
-  // A built-in register file included again would only define its names again.
-  if (file.builtin && file.includedInRun == run_) return;
-  file.includedInRun = run_;
+  // A built-in register file included again, under any of its names, would
+  // only define the same names again.
+  if (file.builtin) {
+    const char* text = file.text->data();
+    if (std::find(builtinsRead_.begin(), builtinsRead_.end(), text) != builtinsRead_.end()) return;
+    builtinsRead_.push_back(text);
+  }
   processFile(file.name, *file.text, depth + 1, fromModFile || file.modFile);
 }
 

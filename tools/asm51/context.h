@@ -60,9 +60,8 @@ class Context final : private PreprocessorHost {
   struct SourceFile {
     std::string_view name;                 // as the source wrote it
     std::optional<std::string_view> text;  // nullopt when it cannot be read
-    bool modFile = false;    // register definitions: not listed, not in the symbol table
-    bool builtin = false;    // a register file the assembler carries itself
-    int includedInRun = -1;  // a built-in one is read once a pass
+    bool modFile = false;  // register definitions: not listed, not in the symbol table
+    bool builtin = false;  // a register file the assembler carries itself
   };
 
   // assembler.cpp: passes, files and controls
@@ -188,7 +187,7 @@ class Context final : private PreprocessorHost {
   std::vector<Token> tokens_;                     // storage reused by every line
   std::vector<std::span<const Token>> operands_;  // likewise
   std::map<std::string, SourceFile> files_;       // by kind and name
-  int run_ = 0;                                   // passes run so far, pass 1 twice counting twice
+  std::vector<const char*> builtinsRead_;         // built-in register files read this pass
   Preprocessor preprocessor_;
   std::optional<std::string> pendingInclude_;  // named by the current #include line
   std::vector<Token> conditionTokens_;

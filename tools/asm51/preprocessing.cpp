@@ -8,7 +8,7 @@ namespace asm51 {
 bool Context::preprocessLine() {
   pendingInclude_.reset();
   const PreprocessedLine out = preprocessor_.line(current_.text, *this);
-  if (out.expanded) {
+  if (out.cost > 0) {
     expandedBytes_ += out.cost;
     if (expandedBytes_ > kMaxExpandedBytesPerPass) {
       error(ErrorCode::TooManyLines, {}, true);

@@ -21,8 +21,8 @@ std::string hashed(std::string_view word) {
   return out;
 }
 
-PreprocessedLine notCode() {
-  return {false, {}, false, 0};
+PreprocessedLine notCode(std::size_t cost) {
+  return {false, {}, false, cost};
 }
 
 bool isDigit(char c) {
@@ -88,7 +88,7 @@ std::size_t splitArguments(std::string_view text, std::size_t open,
 // what stands on its two sides. Stops once the text is longer than a line
 // may become.
 std::string substitute(std::string_view body, const std::vector<std::string>& params,
-                       const std::vector<std::string_view>& args) {
+                       const std::vector<std::string>& args) {
   std::string out;
   out.reserve(body.size() + 16);
   std::size_t i = 0;
@@ -171,13 +171,15 @@ void Preprocessor::endFile(const FileState& outer, bool complete, PreprocessorHo
 }
 
 PreprocessedLine Preprocessor::line(std::string_view text, PreprocessorHost& host) {
+  work_ = 0;
+  expanded_ = false;
   if (continuing_) {
     const std::string_view trimmed = trimBlanks(text);
     continuing_ = trimmed.ends_with('\\');
     pending_ += ' ';
     pending_ += continuing_ ? trimmed.substr(0, trimmed.size() - 1) : trimmed;
     if (!continuing_) directive(pending_, host);
-    return notCode();
+    return notCode(work_);
   }
   const std::size_t first = inComment_ ? npos : firstNonBlank(text);
   const bool lead = first != npos;
@@ -186,17 +188,17 @@ PreprocessedLine Preprocessor::line(std::string_view text, PreprocessorHost& hos
     if (body.ends_with('\\')) {
       continuing_ = true;
       pending_.assign(body.substr(0, body.size() - 1));
-      return notCode();
+      return notCode(work_);
     }
     directive(body, host);
-    return notCode();
+    return notCode(work_);
   }
   const bool control = lead && text[first] == '$';
   const bool comments = inComment_ || text.find('/') != npos;
   if (!active()) {
     // Comments still open and close inside lines that #if leaves out.
     if (comments) strip(text, stripped_, Mode::Code);
-    return notCode();
+    return notCode(work_);
   }
   if (comments) {
     strip(text, stripped_, control ? Mode::Control : Mode::Code);
@@ -205,9 +207,7 @@ PreprocessedLine Preprocessor::line(std::string_view text, PreprocessorHost& hos
   // Control lines name files, whose names are no place for replacements.
   if (defines_.empty() || control) return {true, text, false, 0};
   out_.clear();
-  work_ = 0;
-  expanded_ = false;
-  if (!expand(text, out_, false, host, 0)) return notCode();
+  if (!expand(text, out_, false, host, 0)) return notCode(work_);
   if (!expanded_) return {true, text, false, 0};
   return {true, out_, true, work_ + out_.size()};
 }
@@ -346,8 +346,6 @@ bool Preprocessor::evaluate(std::string_view expression, PreprocessorHost& host)
     return false;
   }
   condition_.clear();
-  work_ = 0;
-  expanded_ = false;
   if (!expand(expression, condition_, true, host, 0)) return false;
   return host.preprocessorCondition(condition_);
 }
@@ -398,6 +396,12 @@ void Preprocessor::undefine(std::string_view name) {
   if (it == defines_.end()) return;
   --firstBytes_[static_cast<unsigned char>(name[0])];
   defines_.erase(it);
+}
+
+// The name to blame for an expansion that went too far: the outermost one
+// being expanded, which the line itself wrote.
+std::string Preprocessor::culprit(std::string_view innermost) const {
+  return std::string(expanding_.empty() ? innermost : expanding_.front());
 }
 
 const Preprocessor::Define* Preprocessor::find(std::string_view name) const {
@@ -462,7 +466,12 @@ bool Preprocessor::expand(std::string_view text, std::string& out, bool conditio
               host.preprocessorError(ErrorCode::BadMacroCall, std::string(name));
               return false;
             }
-            called = substitute(definition->body, definition->params, args);
+            // As in C, the arguments are expanded first, so that SQ(SQ(2))
+            // works although SQ is not expanded inside SQ's own body.
+            std::vector<std::string> expandedArgs(args.size());
+            for (std::size_t k = 0; k < args.size(); ++k)
+              if (!expand(args[k], expandedArgs[k], condition, host, depth + 1)) return false;
+            called = substitute(definition->body, definition->params, expandedArgs);
             next = close + 1;
             if (called.size() > kMaxExpandedLine) {
               host.preprocessorError(ErrorCode::LineTooLong, std::string(name));
@@ -474,7 +483,7 @@ bool Preprocessor::expand(std::string_view text, std::string& out, bool conditio
         }
         if (definition) {
           if (depth >= kMaxDefineDepth) {
-            host.preprocessorError(ErrorCode::DefineTooDeep, std::string(name));
+            host.preprocessorError(ErrorCode::DefineTooDeep, culprit(name));
             return false;
           }
           expanded_ = true;
@@ -496,7 +505,7 @@ bool Preprocessor::expand(std::string_view text, std::string& out, bool conditio
     // replacements bring in is bounded.
     if (depth > 0) work_ += end - i;
     if (expanded_ && (out.size() > kMaxExpandedLine || work_ > kMaxWorkPerLine)) {
-      host.preprocessorError(ErrorCode::LineTooLong, std::string(lastExpanded_));
+      host.preprocessorError(ErrorCode::LineTooLong, culprit(lastExpanded_));
       return false;
     }
     i = end;

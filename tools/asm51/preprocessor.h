@@ -34,7 +34,7 @@ struct PreprocessedLine {
   bool code = true;       // false: a directive, or a line that #if leaves out
   std::string_view text;  // what the assembler reads, when `code`
   bool expanded = false;  // a #define'd name was replaced
-  std::size_t cost = 0;   // work the replacing took, counted against a pass's bound
+  std::size_t cost = 0;   // work the replacing took, here or in a condition: bounded a pass
 };
 
 // The C preprocessor's share of sources written for other tools, a line at
@@ -103,6 +103,7 @@ class Preprocessor {
   std::size_t definedOperand(std::string_view text, std::size_t from, std::string& out,
                              PreprocessorHost& host) const;
   const Define* find(std::string_view name) const;
+  std::string culprit(std::string_view innermost) const;
 
   std::unordered_map<std::string, Define, Hash, std::equal_to<>> defines_;
   // How many names start with each byte: most words of a line are no
