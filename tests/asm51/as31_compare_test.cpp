@@ -102,8 +102,8 @@ TEST_P(KeilStyleComparison, SameMemoryImageAsAfterTheCPreprocessor) {
     GTEST_SKIP() << "as31 or cpp not found: the comparison needs both";
   const std::string keil = std::string(ASM51_TEST_DIR) + "/keil/";
   const std::string name = GetParam();
-  const auto ours = cleanImage(assembleText(readFile(keil + name + ".asm"),
-                                            {{"serial_defs.h", readFile(keil + "serial_defs.h")}}));
+  const auto ours = cleanImage(assembleText(
+      readFile(keil + name + ".asm"), {{"serial_defs.inc", readFile(keil + "serial_defs.inc")}}));
 
   // The register files' names the reference assembler knows itself.
   const fs::path folder = scratchFolder();

@@ -1,6 +1,6 @@
 $NOMOD51
 #include <reg52.inc>
-#include "serial_defs.h"        // baud rate and buffer
+#include "serial_defs.inc"        // baud rate and buffer
 
 /* The serial port at BAUD baud from Timer 1: a greeting, then every
    received byte goes back with a prompt after it. */
