@@ -309,7 +309,7 @@ void Preprocessor::conditional(std::string_view word, std::string_view rest,
     frame.parentActive = active();
     // A condition inside a left-out branch is not read: it may hold anything.
     if (frame.parentActive && word == "if") {
-      frame.active = evaluate(rest, host);
+      frame.active = evaluate(directiveName, rest, host);
     } else if (frame.parentActive) {
       const std::size_t stop = nameEnd(rest, 0);
       if (stop == 0) host.preprocessorError(ErrorCode::MissingMacroName, directiveName);
@@ -336,13 +336,15 @@ void Preprocessor::conditional(std::string_view word, std::string_view rest,
   const bool isElse = word == "else";
   frame.elseSeen = isElse;
   // Like #if, #elif is read only where it can decide.
-  frame.active = frame.parentActive && !frame.taken && (isElse || evaluate(rest, host));
+  frame.active =
+      frame.parentActive && !frame.taken && (isElse || evaluate(directiveName, rest, host));
   frame.taken = frame.taken || frame.active;
 }
 
-bool Preprocessor::evaluate(std::string_view expression, PreprocessorHost& host) {
+bool Preprocessor::evaluate(const std::string& directiveName, std::string_view expression,
+                            PreprocessorHost& host) {
   if (expression.empty()) {
-    host.preprocessorError(ErrorCode::MissingCondition, "#if");
+    host.preprocessorError(ErrorCode::MissingCondition, directiveName);
     return false;
   }
   condition_.clear();

@@ -95,7 +95,8 @@ class Preprocessor {
   void strip(std::string_view text, std::string& out, Mode mode);
   void directive(std::string_view text, PreprocessorHost& host);
   void conditional(std::string_view word, std::string_view rest, PreprocessorHost& host);
-  bool evaluate(std::string_view expression, PreprocessorHost& host);
+  bool evaluate(const std::string& directiveName, std::string_view expression,
+                PreprocessorHost& host);
   void define(std::string_view rest, PreprocessorHost& host);
   void undefine(std::string_view name);
   bool expand(std::string_view text, std::string& out, bool condition, PreprocessorHost& host,
