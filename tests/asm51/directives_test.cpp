@@ -317,3 +317,161 @@ TEST(Language, LabelsControlsAndOrgAsClassicSourcesWriteThem) {
 
 }  // namespace
 }  // namespace asm51::test
+
+namespace asm51::test {
+namespace {
+
+std::vector<std::string> listingTexts(const AssemblyResult& r) {
+  std::vector<std::string> texts;
+  for (const ListedLine& line : r.listing) texts.emplace_back(line.text);
+  return texts;
+}
+
+TEST(Preprocessor, CommentsGoButTheListingKeepsThemAsWritten) {
+  const std::string source =
+      "// a whole line\n"
+      "MOV A,#1 // after code\n"
+      "DB '//', \"/*\" /* in a line */, 2\n"
+      "/* across\n"
+      "   MOV A,#99 lines */ DB 3\n"
+      "DB 4 ; a /* after ';' opens nothing\n"
+      "DB 10/2, 4 / 2\n"
+      "ANL C,/ACC.1\n";
+  const AssemblyResult r = assembleText(source);
+  ASSERT_EQ(r.errorCount(), 0);
+  EXPECT_EQ(bytesAt(r, 0, 14), (Bytes{0x74, 1, '/', '/', '/', '*', 2, 3, 4, 5, 2, 0xB0, 0xE1}));
+  EXPECT_EQ(listingTexts(r),
+            (std::vector<std::string>{
+                "// a whole line", "MOV A,#1 // after code", "DB '//', \"/*\" /* in a line */, 2",
+                "/* across", "   MOV A,#99 lines */ DB 3", "DB 4 ; a /* after ';' opens nothing",
+                "DB 10/2, 4 / 2", "ANL C,/ACC.1"}));
+  EXPECT_FALSE(r.listing[3].address);
+}
+
+TEST(Preprocessor, DefinesReplaceNamesOutsideStringsCommentsAndControls) {
+  const AssemblyResult r = assembleText(
+      "#define LED P1.0\n"
+      "#define COUNT 200 ; loops\n"             // the ';' comment is no part of it
+      "#define DOUBLE(x, y) ((x) + (y)) * 2\n"  // with parameters
+      "#define LOAD(r, v) MOV r,#v\n"           // '#' stays an immediate
+      "#define TWICE COUNT+COUNT\n"             // replaced again in what it becomes
+      "#define LOOP LOOP\n"                     // but never inside itself
+      "#define inc.h other.h\n"
+      "LOOP: CPL LED\n"
+      "  MOV R7,#COUNT+1\n"
+      "  MOV A,#DOUBLE(1, 2)\n"
+      "  LOAD(R2, 5)\n"
+      "  DB 'COUNT', count, LOW(TWICE) ; COUNT\n"
+      "$TITLE(COUNT inc.h)\n"
+      "#undef COUNT\n"
+      "count EQU 9\n"
+      "  SJMP LOOP\n"
+      "  DB DOUBLE\n");  // a macro with parameters needs them
+  ASSERT_EQ(errorCodes(r), std::vector{ErrorCode::UndefinedSymbol});
+  EXPECT_EQ(r.diagnostics[0].line, 17);
+  EXPECT_EQ(bytesAt(r, 0, 19), (Bytes{0xB2, 0x90, 0x7F, 201, 0x74, 6, 0x7A, 5, 'C', 'O', 'U', 'N',
+                                      'T', 9, 0x90, 0x80, 0xEF, 0}));
+  EXPECT_EQ(r.title, "COUNT inc.h");
+}
+
+TEST(Preprocessor, ConditionsReadDefinesAndSymbolsAndSkipLinesUnread) {
+  const AssemblyResult r = assembleText(
+      "#define MODEL 2\n"
+      "#define FAST\n"
+      "#if MODEL == 2 && defined(FAST) && !defined SLOW\n"
+      "  DB 1\n"
+      "#elif 1\n"
+      "  DB 99\n"
+      "#else\n"
+      "  not @ code\n"
+      "#endif\n"
+      "#ifdef SLOW\n"
+      "  #if garbage (\n"  // not read inside a left-out branch
+      "  #define MODEL 5\n"
+      "  #error not here\n"
+      "  #endif\n"
+      "#elif MODEL != 2 || BASE < LIMIT\n"  // assembler symbols, one defined further down
+      "  DB 2\n"
+      "#endif\n"
+      "#ifndef FAST\n DB 98\n#else\n DB MODEL\n#endif\n"
+      "#if NOWHERE\n DB 97\n#endif\n"  // a name defined nowhere reads as 0, as in C
+      "BASE EQU 10\n"
+      "LIMIT EQU 20\n"
+      "#if 0\n/* a comment opened in a left-out line\n#endif\n*/\n#endif\n");
+  ASSERT_EQ(r.errorCount(), 0);
+  EXPECT_EQ(bytesAt(r, 0, 4), (Bytes{1, 2, 2}));
+  EXPECT_EQ(r.listing.size(), 32u);
+  EXPECT_EQ(r.listing[7].text, "  not @ code");
+  EXPECT_FALSE(r.listing[7].address);
+}
+
+TEST(Preprocessor, IncludesReadFilesAndKeepTheirDefinitions) {
+  const AssemblyResult r = assembleText(
+      "#include \"defs.h\"\n"
+      "#include <more.h> // comment\n"
+      "  DB VALUE, OTHER\n",
+      {{"defs.h", "#define VALUE 5\n"}, {"more.h", "OTHER EQU VALUE+1\n"}});
+  ASSERT_EQ(r.errorCount(), 0);
+  EXPECT_EQ(bytesAt(r, 0, 3), (Bytes{5, 6}));
+  ASSERT_EQ(r.listing.size(), 5u);
+  EXPECT_EQ(r.listing[1].depth, 1);
+  EXPECT_EQ(r.listing[3].depth, 1);
+}
+
+TEST(Preprocessor, RegisterFilesAreBuiltInUnlessTheFolderHasOne) {
+  const AssemblyResult r = assembleText(
+      "$NOMOD51\n"
+      "$INCLUDE (REG52.INC)\n"
+      "#include <reg52.inc>\n"  // twice does no harm
+      "  MOV T2CON,#4\n"
+      "  SETB ET2\n"
+      "  MOV P1,#0\n");
+  ASSERT_EQ(r.errorCount(), 0);
+  EXPECT_EQ(bytesAt(r, 0, 8), (Bytes{0x75, 0xC8, 4, 0xD2, 0xAD, 0x75, 0x90, 0}));
+  // Its lines are not listed, nor its names in the symbol table.
+  EXPECT_EQ(r.listing.size(), 6u);
+  EXPECT_TRUE(r.symbols.empty());
+
+  const AssemblyResult at89 = assembleText(
+      "$INCLUDE (at89x52.inc)\nMOV AUXR,#1\nMOV AUXR1,#1\nMOV WDTRST,#1EH\nMOV DP1L,#0\n"
+      "MOV DP1H,#0\nMOV T2MOD,#0\nMOV RCAP2H,#0\n");
+  ASSERT_EQ(at89.errorCount(), 0);
+  EXPECT_EQ(bytesAt(at89, 0, 21),
+            (Bytes{0x75, 0x8E, 1,    0x75, 0xA2, 1,    0x75, 0xA6, 0x1E, 0x75, 0x84,
+                   0,    0x75, 0x85, 0,    0x75, 0xC9, 0,    0x75, 0xCB, 0}));
+  // The 8051's own lacks the 8052's registers; a file of that name in the folder wins.
+  EXPECT_EQ(errorCodes(assembleText("$NOMOD51\n#include \"8051.MCU\"\nMOV TL2,#1\n")),
+            std::vector{ErrorCode::UndefinedSymbol});
+  const AssemblyResult own =
+      assembleText("$INCLUDE (REG52.INC)\nDB MINE\n", {{"REG52.INC", "MINE EQU 7\n"}});
+  EXPECT_EQ(own.errorCount(), 0);
+  EXPECT_EQ(bytesAt(own, 0, 1), Bytes{7});
+}
+
+TEST(Preprocessor, TextAsEditorsSaveIt) {
+  // A byte-order mark, no-break spaces in UTF-8 and in Windows-1250, a
+  // Ctrl-Z at the end, no line end after the last line.
+  const AssemblyResult r = assembleText(
+      "\xEF\xBB\xBF"
+      "START:\xC2\xA0MOV\xA0"
+      "A,#1\n"
+      "\xC2\xA0\xC2\xA0$INCLUDE\xA0(defs.inc)\n"
+      "\xA0#define\xA0X 3\n"
+      "X1 DB X\n"
+      "\tSJMP START\x1A"
+      "garbage after the end\n",
+      {{"defs.inc",
+        "\xEF\xBB\xBF"
+        "DB 2"}});
+  ASSERT_EQ(r.errorCount(), 0);
+  EXPECT_TRUE(r.sourceHadBom);
+  EXPECT_EQ(bytesAt(r, 0, 8), (Bytes{0x74, 1, 2, 3, 0x80, 0xFA}));
+  EXPECT_EQ(r.listing.front().text,
+            "START:\xC2\xA0MOV\xA0"
+            "A,#1");
+  EXPECT_EQ(r.listing.back().text, "\tSJMP START");
+  EXPECT_FALSE(assembleText("NOP\n").sourceHadBom);
+}
+
+}  // namespace
+}  // namespace asm51::test

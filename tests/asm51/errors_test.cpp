@@ -78,6 +78,18 @@ const ErrorCase kCases[] = {
      ErrorCode::LinkingUnsupported, 1},
     {"macro named like an instruction", "MOV MACRO\n BAD\nENDM\nMOV A,R0\n",
      ErrorCode::ReservedWord, 1},
+    {"unknown directive", "NOP\n#defne X 1\n", ErrorCode::UnknownDirective, 2},
+    {"#if never closed", "#if 1\nNOP\n", ErrorCode::UnbalancedDirective, 2},
+    {"#endif without #if", "NOP\n#endif\n", ErrorCode::UnbalancedDirective, 2},
+    {"#else after #else", "#if 0\n#else\n#elif 1\n#endif\n", ErrorCode::UnbalancedDirective, 3},
+    {"comment never closed", "NOP /* open\nNOP\n", ErrorCode::UnterminatedComment, 2},
+    {"#error", "#ifndef CLOCK\n#error CLOCK missing\n#endif\n", ErrorCode::ErrorDirective, 2},
+    {"#define without a name", "#define 5 6\n", ErrorCode::MissingMacroName, 1},
+    {"#ifdef without a name", "#ifdef\n#endif\n", ErrorCode::MissingMacroName, 1},
+    {"#include without quotes", "#include defs.inc\n", ErrorCode::BadIncludeName, 1},
+    {"#if without a condition", "#if\n#endif\n", ErrorCode::MissingCondition, 1},
+    {"too few arguments", "#define F(a,b) a+b\nDB F(1)\n", ErrorCode::BadMacroCall, 2},
+    {"arguments never closed", "#define F(a) a\nDB F(1\n", ErrorCode::BadMacroCall, 2},
 };
 
 TEST(Errors, EachClassIsReportedOnItsLine) {
@@ -194,6 +206,26 @@ TEST(Errors, RunawaySourcesAreBounded) {
   EXPECT_LE(rewritten.objectBytes.size(), kMaxListedBytes);
   EXPECT_EQ(bytesAt(rewritten, 8189, 2), std::vector<std::uint8_t>{'x'});
 
+  // #define'd names that double at each level stop at the line's length,
+  // and those that come to nothing at a bound of work; a chain of them at
+  // a depth.
+  std::string doubled = "#define D0 1\n#define E0\n";
+  std::string chain;
+  for (int n = 1; n <= 40; ++n) {
+    const std::string k = std::to_string(n), j = std::to_string(n - 1);
+    doubled +=
+        "#define D" + k + " D" + j + "+D" + j + "\n#define E" + k + " E" + j + " E" + j + "\n";
+  }
+  for (int n = 0; n < 100; ++n)
+    chain += "#define C" + std::to_string(n) + " C" + std::to_string(n + 1) + "\n";
+  EXPECT_EQ(errorCodes(assembleText(doubled + "DB D40\n")), std::vector{ErrorCode::LineTooLong});
+  EXPECT_EQ(errorCodes(assembleText(doubled + "DB E40 1\n")), std::vector{ErrorCode::LineTooLong});
+  EXPECT_EQ(errorCodes(assembleText(chain + "DB C0\n")), std::vector{ErrorCode::DefineTooDeep});
+  std::string calls = "#define F(x) x x x x x x x x\nDB ";
+  for (int n = 0; n < 12; ++n) calls += "F(";
+  calls += "1" + std::string(12, ')') + "\n";
+  EXPECT_EQ(errorCodes(assembleText(calls)), std::vector{ErrorCode::LineTooLong});
+
   // Errors are counted up to a limit, then one more stops assembly.
   std::string noise;
   for (std::size_t i = 0; i <= kMaxErrors; ++i) noise += "  BAD A\n";
@@ -203,19 +235,40 @@ TEST(Errors, RunawaySourcesAreBounded) {
   EXPECT_EQ(many.diagnostics.back().code, ErrorCode::TooManyErrors);
 }
 
-TEST(Errors, IncludesFromOtherComputersAreRefused) {
-  for (const char* path :
-       {"\\\\server\\share\\defs.inc", "//server/share/defs.inc", "\\\\?\\UNC\\server\\defs.inc"}) {
-    bool asked = false;
-    const FileReader reader = [&asked](const std::string&, FileKind) {
-      asked = true;
-      return std::optional<std::string>("NOP\n");
-    };
-    const AssemblyResult r =
-        assemble("test.asm", "$INCLUDE(" + std::string(path) + ")\nNOP\n", reader);
-    EXPECT_FALSE(asked) << path;
-    EXPECT_TRUE(r.fatal) << path;
-    EXPECT_EQ(errorCodes(r), std::vector{ErrorCode::NetworkInclude}) << path;
+TEST(Errors, IncludesOfOtherComputersAndDevicesAreRefusedUnread) {
+  const std::pair<const char*, ErrorCode> names[] = {
+      {"\\\\server\\share\\defs.inc", ErrorCode::NetworkInclude},
+      {"//server/share/defs.inc", ErrorCode::NetworkInclude},
+      {"\\\\?\\UNC\\server\\defs.inc", ErrorCode::NetworkInclude},
+      {"\\\\.\\COM1", ErrorCode::NetworkInclude},
+      {"\\??\\C:\\defs.inc", ErrorCode::DeviceInclude},
+      {"CON", ErrorCode::DeviceInclude},
+      {"nul.inc", ErrorCode::DeviceInclude},
+      {"sub\\Aux.h", ErrorCode::DeviceInclude},
+      {"C:prn", ErrorCode::DeviceInclude},
+      {"com9 .txt", ErrorCode::DeviceInclude},
+      {"LPT1:", ErrorCode::DeviceInclude},
+      {"conin$", ErrorCode::DeviceInclude},
+      {"COM\xC2\xB9", ErrorCode::DeviceInclude},
+  };
+  for (const auto& [name, code] : names) {
+    for (const std::string& line :
+         {"$INCLUDE(" + std::string(name) + ")", "#include \"" + std::string(name) + "\""}) {
+      bool asked = false;
+      const FileReader reader = [&asked](const std::string&, FileKind) {
+        asked = true;
+        return std::optional<std::string>("NOP\n");
+      };
+      const AssemblyResult r = assemble("test.asm", line + "\nNOP\n", reader);
+      EXPECT_FALSE(asked) << line;
+      EXPECT_TRUE(r.fatal) << line;
+      EXPECT_EQ(errorCodes(r), std::vector{code}) << line;
+    }
+  }
+  // Names that only resemble devices are files.
+  for (const char* name : {"console.inc", "com10", "lpt0.h", "nul_defs.inc"}) {
+    const AssemblyResult r = assembleText("$INCLUDE(" + std::string(name) + ")\n");
+    EXPECT_EQ(errorCodes(r), std::vector{ErrorCode::MissingInclude}) << name;
   }
 }
 

@@ -152,6 +152,18 @@ TEST_F(FrontEnd, IncludesAreFoundInTheCurrentFolderInAnyCase) {
             (std::map<std::uint16_t, std::uint8_t>{{0, 0x74}, {1, 7}}));
 }
 
+TEST_F(FrontEnd, RegisterFilesInTheFolderWinOverTheBuiltInOnes) {
+  // A source as saved by a Windows editor: byte-order mark, CRLF, Ctrl-Z.
+  write("keil.asm",
+        "\xEF\xBB\xBF$NOMOD51\r\n$INCLUDE (REG52.INC)\r\n#include <At89x52.inc> // AUXR\r\n"
+        "MOV A,#MINE\r\nMOV AUXR,#1\r\n\x1A");
+  write("reg52.inc", "MINE EQU 7\n");
+  EXPECT_EQ(run("keil"), 0);
+  EXPECT_EQ(parseIntelHex(read("keil.hex")), (std::map<std::uint16_t, std::uint8_t>{
+                                                 {0, 0x74}, {1, 7}, {2, 0x75}, {3, 0x8E}, {4, 1}}));
+  EXPECT_EQ(read("keil.lst").find("\xEF\xBB\xBF$NOMOD51"), std::string::npos);
+}
+
 }  // namespace
 }  // namespace asm51::test
 

@@ -104,6 +104,16 @@ TEST(Expression, OperatorsAndPrecedence) {
            Case{"1 << 4 | 1", 0x11},
            Case{"0F0H >> 4 & 3", 3},
            Case{"~0 % 7", 0xFFFFFFFF % 7 & 0xFFFF},
+           // C's logical operators, looser than all others, && before ||.
+           Case{"2 && 1", 0xFFFF},
+           Case{"2 & 1 && 1", 0},
+           Case{"1 | 2 && 0", 0},
+           Case{"0 && 1 || 3", 0xFFFF},
+           Case{"1 || 1 && 0", 0xFFFF},
+           Case{"(1 || 0) + 1", 0},
+           Case{"!0 + !7", 0xFFFF},
+           Case{"1+2 == 3 && 3 != 4", 0xFFFF},
+           Case{"!(1 && 0)", 0xFFFF},
        }) {
     const ExprResult r = eval(c.text);
     EXPECT_FALSE(r.error) << c.text;
@@ -151,7 +161,8 @@ TEST(Expression, Errors) {
   EXPECT_EQ(eval("DPTR + 1").error, ErrorCode::ReservedWord);
   EXPECT_EQ(eval("R3 + 1").error, ErrorCode::RegisterAsValue);
   EXPECT_EQ(eval("1 + 'open").error, ErrorCode::UnterminatedString);
-  EXPECT_EQ(eval("1 ! 2").error, ErrorCode::UnexpectedCharacter);
+  EXPECT_EQ(eval("1 ` 2").error, ErrorCode::UnexpectedCharacter);
+  EXPECT_EQ(eval("1 ! 2").error, ErrorCode::Syntax);
 }
 
 TEST(Expression, NestingIsLimited) {

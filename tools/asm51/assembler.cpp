@@ -6,7 +6,10 @@
 
 #include "builtin_names.h"
 #include "context.h"
+#include "include_names.h"
 #include "opcode_table.h"
+#include "register_files.h"
+#include "source_text.h"
 #include "text_encoding.h"
 
 namespace asm51 {
@@ -26,6 +29,7 @@ AssemblyResult assemble(std::string_view sourceName, std::string source, const F
 Context::Context(std::string_view sourceName, std::string source, const FileReader& reader,
                  ListingSink* sink)
     : sourceName_(sourceName), reader_(reader), sink_(sink) {
+  result_.sourceHadBom = normalizeSourceText(source);
   result_.texts.push_back(std::make_unique<const std::string>(std::move(source)));
   source_ = *result_.texts.back();
   const auto& table = opcodeTable();
@@ -61,7 +65,7 @@ bool namesModFile(std::string_view text) {
     std::size_t end = text.find('\n', start);
     if (end == std::string_view::npos) end = text.size();
     const std::string_view line = text.substr(start, end - start);
-    const std::size_t first = line.find_first_not_of(" \t");
+    const std::size_t first = firstNonBlank(line);
     if (first != std::string_view::npos && line[first] == '$') {
       for (const Control& control : parseControls(line.substr(first + 1)))
         if (isModControl(control.name)) return true;
@@ -69,13 +73,6 @@ bool namesModFile(std::string_view text) {
     start = end + 1;
   }
   return false;
-}
-
-// A path that names another computer (\\host\share, //host/share) or a
-// device namespace: reading it would reach out over the network.
-bool isNetworkPath(std::string_view name) {
-  return name.size() >= 2 && (name[0] == '\\' || name[0] == '/') &&
-         (name[1] == '\\' || name[1] == '/');
 }
 
 }  // namespace
@@ -117,6 +114,8 @@ void Context::runPass(int pass) {
   expansions_ = 0;
   expandedLines_ = 0;
   expandedBytes_ = 0;
+  builtinsRead_.clear();
+  preprocessor_.reset();
   if (predefine_) {
     // Defined in both passes alike, so that statement numbers agree.
     current_ = CurrentLine{};
@@ -131,6 +130,7 @@ void Context::runPass(int pass) {
 void Context::processFile(std::string_view name, std::string_view text, int depth,
                           bool fromModFile) {
   const bool builtin = current_.builtin;
+  const Preprocessor::FileState outer = preprocessor_.beginFile();
   int lineNumber = 0;
   std::size_t start = 0;
   while (start < text.size() && !ended_ && !stopped_) {
@@ -141,6 +141,7 @@ void Context::processFile(std::string_view name, std::string_view text, int dept
     current_ = CurrentLine{};
     current_.fileName = name;
     current_.text = line;
+    current_.listed = line;
     // Saturates: a file of more than 2^31 lines keeps its last number.
     if (lineNumber < std::numeric_limits<int>::max()) ++lineNumber;
     current_.line = lineNumber;
@@ -152,6 +153,7 @@ void Context::processFile(std::string_view name, std::string_view text, int dept
     processLine();
     start = end + 1;
   }
+  finishFile(outer, name, lineNumber, depth);
 }
 
 void Context::processLines(std::string_view text, bool expansion) {
@@ -163,6 +165,7 @@ void Context::processLines(std::string_view text, bool expansion) {
     current_ = CurrentLine{};
     current_.fileName = caller.fileName;
     current_.text = text.substr(start, end - start);
+    current_.listed = current_.text;
     current_.line = caller.line;
     current_.depth = caller.depth;
     current_.fromModFile = caller.fromModFile;
@@ -191,6 +194,10 @@ void Context::processLine() {
   }
   ++statement_;
   tokenize(current_.text, tokens_);
+  if (!current_.expansion && !current_.builtin && preprocessor_.wants(current_.text, tokens_)) {
+    if (!preprocessLine()) return;
+    tokenize(current_.text, tokens_);
+  }
   dropDirectiveDot(tokens_);
   if (recording_) {
     if (!recordLine(tokens_)) finishLine();
@@ -200,7 +207,7 @@ void Context::processLine() {
     finishLine();
     return;
   }
-  const std::size_t first = current_.text.find_first_not_of(" \t");
+  const std::size_t first = firstNonBlank(current_.text);
   if (first != std::string_view::npos && current_.text[first] == '$') {
     processControls(current_.text.substr(first + 1));
     return;
@@ -250,7 +257,7 @@ void Context::finishLine() {
   out.line = current_.line;
   out.depth = current_.depth;
   out.expansion = current_.expansion;
-  out.text = current_.text;
+  out.text = current_.listed;
   out.address = current_.address;
   out.value = current_.value;
   out.firstByte = current_.firstByte;
@@ -268,14 +275,15 @@ std::vector<Control> parseControls(std::string_view text) {
   std::vector<Control> controls;
   std::size_t i = 0;
   while (i < text.size()) {
-    while (i < text.size() && (text[i] == ' ' || text[i] == '\t' || text[i] == '$')) ++i;
+    while (i < text.size() && (text[i] == '$' || blankLength(text, i) > 0))
+      i += text[i] == '$' ? 1 : blankLength(text, i);
     if (i >= text.size() || text[i] == ';') break;
     const std::size_t nameStart = i;
     while (i < text.size() && identChar(text[i])) ++i;
     Control control;
     control.name = upper(text.substr(nameStart, i - nameStart));
     if (i == nameStart) ++i;  // skip a stray character
-    while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
+    while (i < text.size() && blankLength(text, i) > 0) i += blankLength(text, i);
     if (i < text.size() && text[i] == '(') {
       const std::size_t close = text.find(')', i + 1);
       const std::size_t stop = close == std::string_view::npos ? text.size() : close;
@@ -288,11 +296,13 @@ std::vector<Control> parseControls(std::string_view text) {
   return controls;
 }
 
+// A file name in $INCLUDE( ), without blanks and quotes around it.
 std::string trimmed(std::string_view text) {
-  const std::size_t first = text.find_first_not_of(" \t'\"");
+  text = trimBlanks(text);
+  const std::size_t first = text.find_first_not_of("'\"");
   if (first == std::string_view::npos) return {};
-  const std::size_t last = text.find_last_not_of(" \t'\"");
-  return std::string(text.substr(first, last - first + 1));
+  const std::size_t last = text.find_last_not_of("'\"");
+  return std::string(trimBlanks(text.substr(first, last - first + 1)));
 }
 
 }  // namespace
@@ -310,10 +320,6 @@ void Context::processControls(std::string_view text) {
       if (file.empty()) {
         error(ErrorCode::MissingIncludeName, "$" + name);
         continue;
-      }
-      if (isNetworkPath(file)) {
-        fatalError(ErrorCode::NetworkInclude, file);
-        break;
       }
       pending.push_back({file, FileKind::Include});
     } else if (isModControl(name) && !name.starts_with("NOMOD")) {
@@ -341,47 +347,70 @@ void Context::processControls(std::string_view text) {
   }
   // The control line is listed before the lines it brings in; a missing
   // file is reported under it.
-  std::vector<std::pair<const std::string*, Pending>> files;
-  for (Pending& p : pending) {
-    if (static_cast<int>(current_.depth) >= kMaxIncludeDepth ||
-        includesThisPass_ >= kMaxIncludesPerPass) {
-      fatalError(ErrorCode::IncludeTooDeep, p.name);
-      break;
-    }
-    ++includesThisPass_;
-    const std::string* content = readFile(p.name, p.kind);
-    if (!content) {
-      fatalError(
-          p.kind == FileKind::ModFile ? ErrorCode::MissingModFile : ErrorCode::MissingInclude,
-          p.name);
-      break;
-    }
-    files.emplace_back(content, std::move(p));
+  std::vector<SourceFile*> files;
+  for (const Pending& p : pending) {
+    SourceFile* file = openSource(p.name, p.kind);
+    if (!file) break;
+    files.push_back(file);
   }
   const int depth = current_.depth;
   const bool fromMod = current_.fromModFile;
   finishLine();
-  for (const auto& [content, p] : files) {
-    if (ended_ || stopped_) break;
-    // The file name must outlive the listing of its lines: keep it in the cache key.
-    const auto key = files_.find(std::string(p.kind == FileKind::ModFile ? "M:" : "I:") + p.name);
-    const std::string_view fileName = std::string_view(key->first).substr(2);
-    processFile(fileName, *content, depth + 1, fromMod || p.kind == FileKind::ModFile);
-  }
+  for (SourceFile* file : files) enterSource(*file, depth, fromMod);
 }
 
-const std::string* Context::readFile(const std::string& name, FileKind kind) {
+Context::SourceFile* Context::openSource(const std::string& name, FileKind kind) {
+  if (kind == FileKind::Include) {
+    if (const std::optional<ErrorCode> refusal = refusedIncludeName(name)) {
+      fatalError(*refusal, name);
+      return nullptr;
+    }
+  }
+  if (current_.depth >= kMaxIncludeDepth || includesThisPass_ >= kMaxIncludesPerPass) {
+    fatalError(ErrorCode::IncludeTooDeep, name);
+    return nullptr;
+  }
+  ++includesThisPass_;
+  SourceFile& file = readFile(name, kind);
+  if (!file.text) {
+    fatalError(kind == FileKind::ModFile ? ErrorCode::MissingModFile : ErrorCode::MissingInclude,
+               name);
+    return nullptr;
+  }
+  return &file;
+}
+
+void Context::enterSource(SourceFile& file, int depth, bool fromModFile) {
+  if (ended_ || stopped_) return;
+  // A built-in register file included again, under any of its names, would
+  // only define the same names again.
+  if (file.builtin) {
+    const char* text = file.text->data();
+    if (std::find(builtinsRead_.begin(), builtinsRead_.end(), text) != builtinsRead_.end()) return;
+    builtinsRead_.push_back(text);
+  }
+  processFile(file.name, *file.text, depth + 1, fromModFile || file.modFile);
+}
+
+Context::SourceFile& Context::readFile(const std::string& name, FileKind kind) {
   // Both passes must see the same text, so each file is read once.
   const std::string key = std::string(kind == FileKind::ModFile ? "M:" : "I:") + name;
   auto it = files_.find(key);
-  if (it == files_.end()) {
-    const std::string* text = nullptr;
-    if (std::optional<std::string> content = reader_ ? reader_(name, kind) : std::nullopt) {
-      result_.texts.push_back(std::make_unique<const std::string>(std::move(*content)));
-      text = result_.texts.back().get();
-    }
-    it = files_.emplace(key, text).first;
+  if (it != files_.end()) return it->second;
+  SourceFile file;
+  if (std::optional<std::string> content = reader_ ? reader_(name, kind) : std::nullopt) {
+    normalizeSourceText(*content);
+    result_.texts.push_back(std::make_unique<const std::string>(std::move(*content)));
+    file.text = *result_.texts.back();
+  } else if (kind == FileKind::Include) {
+    // A file of that name in the folder comes first.
+    file.text = builtinRegisterFile(name);
+    file.builtin = file.text.has_value();
   }
+  file.modFile = kind == FileKind::ModFile || file.builtin;
+  it = files_.emplace(key, file).first;
+  // The name must outlive the listing of the file's lines: the key keeps it.
+  it->second.name = std::string_view(it->first).substr(2);
   return it->second;
 }
 

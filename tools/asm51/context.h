@@ -14,6 +14,7 @@
 #include "assembler.h"
 #include "expression.h"
 #include "lexer.h"
+#include "preprocessor.h"
 #include "symbols.h"
 
 namespace asm51 {
@@ -24,7 +25,7 @@ enum class Segment : std::uint8_t { Code, Data, Idata, Bit, Xdata };
 
 // All state of one assembly. Both passes walk the same lines; pass 1 only
 // measures and defines, pass 2 checks, encodes and lists.
-class Context {
+class Context final : private PreprocessorHost {
  public:
   // Without a sink, listed lines are collected in the result.
   Context(std::string_view sourceName, std::string source, const FileReader& reader,
@@ -43,7 +44,8 @@ class Context {
   // Where the line being processed came from, and what it produced.
   struct CurrentLine {
     std::string_view fileName;
-    std::string_view text;
+    std::string_view text;    // as the assembler reads it, preprocessed
+    std::string_view listed;  // as written, for the listing
     int line = 0;
     int depth = 0;
     bool fromModFile = false;
@@ -55,6 +57,14 @@ class Context {
     std::vector<std::size_t> diagnostics;
   };
 
+  // A file that $INCLUDE, #include or $MOD51 named, read once for all passes.
+  struct SourceFile {
+    std::string_view name;                 // as the source wrote it
+    std::optional<std::string_view> text;  // nullopt when it cannot be read
+    bool modFile = false;  // register definitions: not listed, not in the symbol table
+    bool builtin = false;  // a register file the assembler carries itself
+  };
+
   // assembler.cpp: passes, files and controls
   void runPass(int pass);
   void processFile(std::string_view name, std::string_view text, int depth, bool fromModFile);
@@ -62,10 +72,22 @@ class Context {
   void processLines(std::string_view text, bool expansion);
   void processLine();
   void processControls(std::string_view text);
-  void includeFile(const std::string& name, FileKind kind);
-  const std::string* readFile(const std::string& name, FileKind kind);
+  SourceFile& readFile(const std::string& name, FileKind kind);
+  // Checks and reads a file to include after the current line; null after
+  // the fatal error that says why not.
+  SourceFile* openSource(const std::string& name, FileKind kind);
+  void enterSource(SourceFile& file, int depth, bool fromModFile);
   void finishLine();
   static void dropDirectiveDot(std::vector<Token>& tokens);
+
+  // preprocessing.cpp: the C preprocessor's lines, between reading a line and assembling it
+  bool preprocessLine();
+  void finishDirective();
+  void finishFile(const Preprocessor::FileState& outer, std::string_view name, int lastLine,
+                  int depth);
+  bool preprocessorCondition(std::string_view expression) override;
+  void preprocessorInclude(std::string name) override;
+  void preprocessorError(ErrorCode code, std::string detail) override;
 
   // conditionals.cpp and macros.cpp: conditional assembly, macros and REPT
   struct Conditional {
@@ -191,15 +213,19 @@ class Context {
   bool beyondReported_ = false;
   std::map<std::string, Segment, std::less<>> linkerSegments_;           // NAME SEGMENT TYPE
   mutable std::map<std::string, std::string, std::less<>> suggestions_;  // by upper-case name
-  int lastLine_ = 0;  // of the main source, where unclosed blocks are reported
-  bool modLoaded_ = false;
+  int lastLine_ = 0;        // of the main source, where unclosed blocks are reported
+  bool modLoaded_ = false;  // the source named a register definition file
   bool listOn_ = true;
   bool ended_ = false;
   bool stopped_ = false;
   CurrentLine current_;
-  std::vector<Token> tokens_;                        // storage reused by every line
-  std::vector<std::span<const Token>> operands_;     // likewise
-  std::map<std::string, const std::string*> files_;  // null when unreadable
+  std::vector<Token> tokens_;                     // storage reused by every line
+  std::vector<std::span<const Token>> operands_;  // likewise
+  std::map<std::string, SourceFile> files_;       // by kind and name
+  std::vector<const char*> builtinsRead_;         // built-in register files read this pass
+  Preprocessor preprocessor_;
+  std::optional<std::string> pendingInclude_;  // named by the current #include line
+  std::vector<Token> conditionTokens_;
   AssemblyResult result_;
 };
 

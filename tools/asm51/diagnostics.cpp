@@ -137,6 +137,30 @@ std::string_view errorMessage(ErrorCode code) {
     case ErrorCode::ValueTooLate:
       return "hodnotu {1} nelze určit: závisí na symbolech definovaných až za ní; "
              "definujte je před ní";
+    case ErrorCode::DeviceInclude:
+      return "jméno zařízení nebo cesta k zařízení se nedá vložit jako soubor; vložte soubor ze "
+             "složky zdrojového textu pod jiným jménem";
+    case ErrorCode::UnknownDirective:
+      return "neznámá direktiva; preprocesor zná #define, #undef, #include, #if, #ifdef, #ifndef, "
+             "#elif, #else, #endif a #error";
+    case ErrorCode::MissingMacroName:
+      return "za direktivou chybí jméno makra (písmena, číslice a _, na začátku písmeno nebo _)";
+    case ErrorCode::BadIncludeName:
+      return "jméno souboru patří do uvozovek nebo do <>, např. #include \"defs.inc\"";
+    case ErrorCode::MissingCondition:
+      return "za direktivou chybí podmínka, např. #if POCET > 2";
+    case ErrorCode::UnbalancedDirective:
+      return "#if, #elif, #else a #endif netvoří páry; každý #if ukončete jedním #endif ve stejném "
+             "souboru";
+    case ErrorCode::UnterminatedComment:
+      return "neukončený komentář /*; ukončete ho znaky */";
+    case ErrorCode::ErrorDirective:
+      return "chyba ohlášená direktivou #error";
+    case ErrorCode::BadMacroCall:
+      return "volání neodpovídá makru z #define; uveďte v závorkách tolik argumentů, kolik má "
+             "parametrů";
+    case ErrorCode::DefineTooDeep:
+      return "makra z #define se rozvíjejí jedno v druhém příliš hluboko (nejvýš 64 úrovní)";
   }
   return "chyba";
 }

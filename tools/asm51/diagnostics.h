@@ -70,6 +70,17 @@ enum class ErrorCode {
   MissingEnd,
   HexNotWritten,
   ValueTooLate,
+  // Includes refused by their name, and the C preprocessor's lines.
+  DeviceInclude,
+  UnknownDirective,
+  MissingMacroName,
+  BadIncludeName,
+  MissingCondition,
+  UnbalancedDirective,
+  UnterminatedComment,
+  ErrorDirective,
+  BadMacroCall,
+  DefineTooDeep,
 };
 
 // The message of a code, Czech, in UTF-8: "{1}" stands for the diagnostic's

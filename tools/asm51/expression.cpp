@@ -20,7 +20,7 @@ class Parser {
       : tokens_(tokens), env_(env), result_(result) {}
 
   bool run(Val& out) {
-    if (!parseOr(out, 0)) return false;
+    if (!parseLogical(out, 0)) return false;
     if (pos_ != tokens_.size()) return unexpected(peek());
     return true;
   }
@@ -59,8 +59,31 @@ class Parser {
     return {v, a.known && b.known};
   }
 
+  // && binds more tightly than ||, and both more loosely than any other
+  // operator, as in C; they give the same true as the relational operators.
+  bool parseLogical(Val& out, int depth) {
+    if (!enter(depth) || !parseOr(out, depth)) return false;
+    if (peek().kind != Tok::AndAnd && peek().kind != Tok::OrOr) return true;
+    Val any{0, true};  // the || of the && groups read so far
+    Val group = out;   // the && group being read
+    while (peek().kind == Tok::AndAnd || peek().kind == Tok::OrOr) {
+      const bool isAnd = peek().kind == Tok::AndAnd;
+      ++pos_;
+      Val rhs;
+      if (!parseOr(rhs, depth)) return false;
+      if (isAnd) {
+        group = combine(group, rhs, group.v != 0 && rhs.v != 0 ? kTrue : 0);
+      } else {
+        any = combine(any, group, any.v != 0 || group.v != 0 ? kTrue : 0);
+        group = rhs;
+      }
+    }
+    out = combine(any, group, any.v != 0 || group.v != 0 ? kTrue : 0);
+    return true;
+  }
+
   bool parseOr(Val& out, int depth) {
-    if (!enter(depth) || !parseAnd(out, depth)) return false;
+    if (!parseAnd(out, depth)) return false;
     for (;;) {
       const bool isOr = peekWord("OR") || peek().kind == Tok::Pipe;
       if (!isOr && !peekWord("XOR") && peek().kind != Tok::Caret) return true;
@@ -223,6 +246,8 @@ class Parser {
       op = 4;
     else if (peekWord("NOT") || k == Tok::Tilde)
       op = 5;
+    else if (k == Tok::Bang)
+      op = 6;
     if (op == 0) return parseBitSelect(out, depth);
     ++pos_;
     if (!enter(depth + 1) || !parseUnary(out, depth + 1)) return false;
@@ -238,6 +263,9 @@ class Parser {
         break;
       case 5:
         out.v = ~out.v;
+        break;
+      case 6:
+        out.v = out.v == 0 ? kTrue : 0;
         break;
       default:
         break;
@@ -292,7 +320,7 @@ class Parser {
         return true;
       case Tok::LParen: {
         ++pos_;
-        if (!enter(depth + 1) || !parseOr(out, depth + 1)) return false;
+        if (!enter(depth + 1) || !parseLogical(out, depth + 1)) return false;
         if (peek().kind != Tok::RParen) return fail(ErrorCode::MissingParenthesis);
         ++pos_;
         return true;

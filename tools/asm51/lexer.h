@@ -41,6 +41,11 @@ enum class Tok : std::uint8_t {
   Tilde,
   Percent,
   Caret,
+  // C's logical operators, for conditions written as a C preprocessor's:
+  // && || ! (== and != read as = and <>)
+  AndAnd,
+  OrOr,
+  Bang,
   Bad,
 };
 
@@ -75,5 +80,33 @@ int registerNumber(const Token& token);
 
 bool identStart(char c);
 bool identChar(char c);
+
+// Bytes of the blank that starts at text[i], 0 when there is none. A
+// no-break space pasted from a web page is a blank in either encoding an
+// editor may have saved it in: A0 (Windows-1250) or C2 A0 (UTF-8).
+inline std::size_t blankLength(std::string_view text, std::size_t i) {
+  const auto c = static_cast<unsigned char>(text[i]);
+  if (c <= ' ')
+    return c == ' ' || c == '\t' || c == '\r' || c == '\f' || c == '\v' || c == 0x1A ? 1 : 0;
+  if (c < 0xA0) return 0;
+  if (c == 0xA0) return 1;
+  return c == 0xC2 && i + 1 < text.size() && text[i + 1] == '\xA0' ? 2 : 0;
+}
+// Offset of the first character that is not a blank; npos when none is.
+inline std::size_t firstNonBlank(std::string_view text) {
+  std::size_t i = 0;
+  while (i < text.size()) {
+    if (text[i] == ' ' || text[i] == '\t') {
+      ++i;
+      continue;
+    }
+    const std::size_t n = blankLength(text, i);
+    if (n == 0) return i;
+    i += n;
+  }
+  return std::string_view::npos;
+}
+// The text without blanks at either end.
+std::string_view trimBlanks(std::string_view text);
 
 }  // namespace asm51

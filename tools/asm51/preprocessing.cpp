@@ -1,0 +1,85 @@
+#include "context.h"
+#include "reserved_words.h"
+
+namespace asm51 {
+
+// False when the line is the preprocessor's (a directive, or a line that
+// #if leaves out): it is listed as written and not assembled.
+bool Context::preprocessLine() {
+  pendingInclude_.reset();
+  const PreprocessedLine out = preprocessor_.line(current_.text, *this);
+  if (out.cost > 0) {
+    expandedBytes_ += out.cost;
+    if (expandedBytes_ > kMaxExpandedBytesPerPass) {
+      fatalError(ErrorCode::TooManyLines);
+      finishLine();
+      return false;
+    }
+  }
+  if (out.code) {
+    current_.text = out.text;
+    return true;
+  }
+  finishDirective();
+  return false;
+}
+
+// Lists a directive's line, then reads the file it included, as $INCLUDE does.
+void Context::finishDirective() {
+  SourceFile* file = nullptr;
+  if (pendingInclude_) {
+    const std::string name = std::move(*pendingInclude_);
+    pendingInclude_.reset();
+    file = openSource(name, FileKind::Include);
+  }
+  const int depth = current_.depth;
+  const bool fromMod = current_.fromModFile;
+  finishLine();
+  if (file) enterSource(*file, depth, fromMod);
+}
+
+// What the file left open is reported under a line of its own after its last.
+void Context::finishFile(const Preprocessor::FileState& outer, std::string_view name, int lastLine,
+                         int depth) {
+  const bool complete = !ended_ && !stopped_;
+  current_ = CurrentLine{};
+  current_.fileName = name;
+  current_.line = lastLine;
+  current_.depth = depth;
+  pendingInclude_.reset();
+  preprocessor_.endFile(outer, complete, *this);
+  if (!current_.diagnostics.empty() || pendingInclude_) finishDirective();
+}
+
+// #if and #elif are decided as IF is, so that both read the assembler's
+// symbols alike. A name that is neither #define'd nor a symbol anywhere in
+// the source reads as 0, as a C preprocessor reads it; that is known once
+// pass 1 has seen the whole source.
+bool Context::preprocessorCondition(std::string_view expression) {
+  tokenize(expression, conditionTokens_);
+  conditionTokens_.pop_back();  // Tok::End
+  if (pass_ == 2 || earlier_) {
+    for (Token& token : conditionTokens_) {
+      if (token.kind != Tok::Ident) continue;
+      const std::string name = upper(token.text);
+      const bool absolute =
+          name.size() == 3 && name.starts_with("AR") && name[2] >= '0' && name[2] <= '7';
+      if (absolute || isReservedWord(name) || symbols_.find(name) ||
+          (earlier_ && earlier_->find(name)))
+        continue;
+      token.kind = Tok::Number;
+      token.value = 0;
+    }
+  }
+  return valueCondition(true, conditionTokens_);
+}
+
+void Context::preprocessorInclude(std::string name) {
+  pendingInclude_ = std::move(name);
+}
+
+void Context::preprocessorError(ErrorCode code, std::string detail) {
+  error(code, std::move(detail));
+}
+
+}  // namespace asm51
