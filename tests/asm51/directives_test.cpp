@@ -257,6 +257,19 @@ TEST(Language, ConditionsOnValuesFromFurtherDownTakeTheirFinalValues) {
   EXPECT_EQ(jump.errorCount(), 0);
   EXPECT_EQ(findSymbol(jump, "END_")->value, 13);
   EXPECT_EQ(bytesAt(jump, 0, 3), (Bytes{0x02, 0x00, 13}));
+  // #if and #elif follow the same rule.
+  const AssemblyResult cppNeither = assembleText("#if LAB < 10H\nDS 20H\n#endif\nLAB: NOP\nEND\n");
+  ASSERT_EQ(errorCodes(cppNeither), std::vector{ErrorCode::ForwardConflict});
+  EXPECT_EQ(cppNeither.diagnostics[0].detail, "LAB");
+  EXPECT_EQ(cppNeither.diagnostics[0].extra, "#if");
+  const AssemblyResult cppFits =
+      assembleText("#if 0\n#elif LAB < 100H\nDS 20H\n#endif\nLAB: NOP\nEND\n");
+  EXPECT_EQ(cppFits.errorCount(), 0);
+  EXPECT_EQ(findSymbol(cppFits, "LAB")->value, 0x20);
+  // A name defined nowhere reads as 0 in the first pass as in the second.
+  const AssemblyResult nowhere = assembleText("#if !NOWHERE\nDB 1\n#endif\nEND\n");
+  EXPECT_EQ(nowhere.errorCount(), 0);
+  EXPECT_EQ(bytesAt(nowhere, 0, 2), (Bytes{1}));
 }
 
 TEST(Language, MacrosExpandWithParametersLocalLabelsAndExitm) {

@@ -85,7 +85,7 @@ class Context final : private PreprocessorHost {
   void finishDirective();
   void finishFile(const Preprocessor::FileState& outer, std::string_view name, int lastLine,
                   int depth);
-  bool preprocessorCondition(std::string_view expression) override;
+  bool preprocessorCondition(std::string_view directive, std::string_view expression) override;
   void preprocessorInclude(std::string name) override;
   void preprocessorError(ErrorCode code, std::string detail) override;
 
@@ -207,6 +207,7 @@ class Context final : private PreprocessorHost {
   // Values read by pass 1 before their definition, and whether an IF did so.
   std::vector<ForwardRead> forwardReads_;
   bool forwardCondition_ = false;
+  bool nameUnseenInCondition_ = false;      // a #if of the first run read a name not known yet
   std::optional<SymbolTable> earlier_;      // symbols of the previous run of pass 1
   std::map<int, std::string> undecidable_;  // IF lines without a consistent branch: the name
   bool linkingReported_ = false;

@@ -12,10 +12,11 @@ void Context::runFirstPass() {
   for (int run = 1;; ++run) {
     forwardReads_.clear();
     forwardCondition_ = false;
+    nameUnseenInCondition_ = false;
     runPass(1);
     if (!forwardCondition_ || stopped_) return;
     const std::vector<const ForwardRead*> wrong = readsGoneWrong();
-    if (wrong.empty()) return;
+    if (wrong.empty() && !nameUnseenInCondition_) return;
     const bool repeats =
         std::find(earlierReads.begin(), earlierReads.end(), forwardReads_) != earlierReads.end();
     // The next run would take about as long as this one.

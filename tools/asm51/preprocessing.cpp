@@ -51,27 +51,30 @@ void Context::finishFile(const Preprocessor::FileState& outer, std::string_view 
   if (!current_.diagnostics.empty() || pendingInclude_) finishDirective();
 }
 
-// #if and #elif are decided as IF is, so that both read the assembler's
-// symbols alike. A name that is neither #define'd nor a symbol anywhere in
-// the source reads as 0, as a C preprocessor reads it; that is known once
-// pass 1 has seen the whole source.
-bool Context::preprocessorCondition(std::string_view expression) {
+// #if and #elif are decided as IF is, forward values included, so that both
+// read the assembler's symbols alike. A name that is neither #define'd nor a
+// symbol anywhere in the source reads as 0, as a C preprocessor reads it:
+// known once a run of pass 1 has seen the whole source, so a first run that
+// meets a name it does not know yet asks for another.
+bool Context::preprocessorCondition(std::string_view directive, std::string_view expression) {
   tokenize(expression, conditionTokens_);
   conditionTokens_.pop_back();  // Tok::End
-  if (pass_ == 2 || earlier_) {
-    for (Token& token : conditionTokens_) {
-      if (token.kind != Tok::Ident) continue;
-      const std::string name = upper(token.text);
-      const bool absolute =
-          name.size() == 3 && name.starts_with("AR") && name[2] >= '0' && name[2] <= '7';
-      if (absolute || isReservedWord(name) || symbols_.find(name) ||
-          (earlier_ && earlier_->find(name)))
-        continue;
-      token.kind = Tok::Number;
-      token.value = 0;
+  const bool lookedEverywhere = pass_ == 2 || earlier_;
+  for (Token& token : conditionTokens_) {
+    if (token.kind != Tok::Ident) continue;
+    const std::string name = upper(token.text);
+    const bool absolute =
+        name.size() == 3 && name.starts_with("AR") && name[2] >= '0' && name[2] <= '7';
+    if (absolute || isReservedWord(name) || symbols_.find(name)) continue;
+    if (!lookedEverywhere) {
+      nameUnseenInCondition_ = true;
+      continue;
     }
+    if (pass_ == 1 && earlier_->find(name)) continue;
+    token.kind = Tok::Number;
+    token.value = 0;
   }
-  return valueCondition(true, conditionTokens_);
+  return valueCondition(true, conditionTokens_, directive);
 }
 
 void Context::preprocessorInclude(std::string name) {

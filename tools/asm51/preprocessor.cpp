@@ -349,7 +349,7 @@ bool Preprocessor::evaluate(const std::string& directiveName, std::string_view e
   }
   condition_.clear();
   if (!expand(expression, condition_, true, host, 0)) return false;
-  return host.preprocessorCondition(condition_);
+  return host.preprocessorCondition(directiveName, condition_);
 }
 
 void Preprocessor::define(std::string_view rest, PreprocessorHost& host) {

@@ -19,9 +19,10 @@ inline constexpr int kMaxDefineDepth = 64;
 // What the preprocessor asks of the assembly it feeds.
 class PreprocessorHost {
  public:
-  // #if and #elif: true when the condition holds. The expression comes with
-  // its #define'd names expanded and defined(NAME) written as 1 or 0.
-  virtual bool preprocessorCondition(std::string_view expression) = 0;
+  // #if and #elif (`directive`, written "#if" or "#elif"): true when the
+  // condition holds. The expression comes with its #define'd names expanded
+  // and defined(NAME) written as 1 or 0.
+  virtual bool preprocessorCondition(std::string_view directive, std::string_view expression) = 0;
   // #include "name" or <name>: read once the directive's line is done.
   virtual void preprocessorInclude(std::string name) = 0;
   virtual void preprocessorError(ErrorCode code, std::string detail) = 0;
