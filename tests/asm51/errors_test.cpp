@@ -79,14 +79,16 @@ const ErrorCase kCases[] = {
     {"macro named like an instruction", "MOV MACRO\n BAD\nENDM\nMOV A,R0\n",
      ErrorCode::ReservedWord, 1},
     {"unknown directive", "NOP\n#defne X 1\n", ErrorCode::UnknownDirective, 2},
-    {"#if never closed", "#if 1\nNOP\n", ErrorCode::UnbalancedDirective, 2},
+    {"#if never closed", "#if 1\nNOP\n", ErrorCode::UnclosedDirective, 2},
     {"#endif without #if", "NOP\n#endif\n", ErrorCode::UnbalancedDirective, 2},
-    {"#else after #else", "#if 0\n#else\n#elif 1\n#endif\n", ErrorCode::UnbalancedDirective, 3},
+    {"#else after #else", "#if 0\n#else\n#elif 1\n#endif\n", ErrorCode::DirectiveAfterElse, 3},
     {"comment never closed", "NOP /* open\nNOP\n", ErrorCode::UnterminatedComment, 2},
     {"#error", "#ifndef CLOCK\n#error CLOCK missing\n#endif\n", ErrorCode::ErrorDirective, 2},
     {"#define without a name", "#define 5 6\n", ErrorCode::MissingMacroName, 1},
     {"#ifdef without a name", "#ifdef\n#endif\n", ErrorCode::MissingMacroName, 1},
     {"#include without quotes", "#include defs.inc\n", ErrorCode::BadIncludeName, 1},
+    {"#include without a name", "#include <>\n", ErrorCode::MissingIncludeName, 1},
+    {"parameters never closed", "#define F(a, b\n", ErrorCode::BadParameterList, 1},
     {"#if without a condition", "#if\n#endif\n", ErrorCode::MissingCondition, 1},
     {"too few arguments", "#define F(a,b) a+b\nDB F(1)\n", ErrorCode::BadMacroCall, 2},
     {"arguments never closed", "#define F(a) a\nDB F(1\n", ErrorCode::BadMacroCall, 2},
@@ -99,6 +101,11 @@ TEST(Errors, EachClassIsReportedOnItsLine) {
     EXPECT_EQ(r.diagnostics[0].code, c.code) << c.name;
     EXPECT_EQ(r.diagnostics[0].line, c.line) << c.name;
     EXPECT_FALSE(r.fatal) << c.name;
+    // The message names what it is about.
+    const Diagnostic& d = r.diagnostics[0];
+    if (!d.detail.empty()) {
+      EXPECT_NE(messageText(d).find(d.detail), std::string::npos) << c.name;
+    }
     // The error is listed under its own line.
     bool attached = false;
     for (const ListedLine& line : r.listing)

@@ -318,7 +318,7 @@ void Context::processControls(std::string_view text) {
     if (name == "INCLUDE" || name == "IC") {
       const std::string file = trimmed(control.argument);
       if (file.empty()) {
-        error(ErrorCode::MissingIncludeName, "$" + name);
+        error(ErrorCode::MissingIncludeName, "$" + name, "$" + name + " (DEFS.INC)");
         continue;
       }
       pending.push_back({file, FileKind::Include});

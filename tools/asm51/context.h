@@ -87,7 +87,7 @@ class Context final : private PreprocessorHost {
                   int depth);
   bool preprocessorCondition(std::string_view directive, std::string_view expression) override;
   void preprocessorInclude(std::string name) override;
-  void preprocessorError(ErrorCode code, std::string detail) override;
+  void preprocessorError(ErrorCode code, std::string detail, std::string extra) override;
 
   // conditionals.cpp and macros.cpp: conditional assembly, macros and REPT
   struct Conditional {

@@ -119,7 +119,7 @@ std::string_view errorMessage(ErrorCode code) {
     case ErrorCode::TooManyArguments:
       return "makro {1} dostalo víc argumentů, než má parametrů ({2})";
     case ErrorCode::MissingIncludeName:
-      return "u {1} chybí jméno souboru v závorkách";
+      return "u {1} chybí jméno souboru; správně např. {2}";
     case ErrorCode::ForwardConflict:
       return "podmínku nelze rozhodnout: {1} je definován až za ní a jeho hodnota závisí na "
              "jejím výsledku; definujte {1} před {2}";
@@ -138,29 +138,36 @@ std::string_view errorMessage(ErrorCode code) {
       return "hodnotu {1} nelze určit: závisí na symbolech definovaných až za ní; "
              "definujte je před ní";
     case ErrorCode::DeviceInclude:
-      return "jméno zařízení nebo cesta k zařízení se nedá vložit jako soubor; vložte soubor ze "
-             "složky zdrojového textu pod jiným jménem";
+      return "{1} je zařízení nebo cesta k zařízení, ne soubor; vložte soubor ze složky se "
+             "zdrojovým textem pod jiným jménem";
     case ErrorCode::UnknownDirective:
-      return "neznámá direktiva; preprocesor zná #define, #undef, #include, #if, #ifdef, #ifndef, "
-             "#elif, #else, #endif a #error";
+      return "neznámá direktiva {1}; preprocesor zná #define, #undef, #include, #if, #ifdef, "
+             "#ifndef, #elif, #else, #endif a #error";
     case ErrorCode::MissingMacroName:
-      return "za direktivou chybí jméno makra (písmena, číslice a _, na začátku písmeno nebo _)";
+      return "za {1} chybí jméno makra (písmena, číslice a _, na začátku písmeno nebo _)";
     case ErrorCode::BadIncludeName:
-      return "jméno souboru patří do uvozovek nebo do <>, např. #include \"defs.inc\"";
+      return "jméno souboru {1} patří do uvozovek nebo do <>, např. #include \"defs.inc\"";
     case ErrorCode::MissingCondition:
-      return "za direktivou chybí podmínka, např. #if POCET > 2";
+      return "za {1} chybí podmínka, např. {1} POCET > 2";
     case ErrorCode::UnbalancedDirective:
-      return "#if, #elif, #else a #endif netvoří páry; každý #if ukončete jedním #endif ve stejném "
-             "souboru";
+      return "{1} bez #if; doplňte #if, nebo {1} smažte";
     case ErrorCode::UnterminatedComment:
-      return "neukončený komentář /*; ukončete ho znaky */";
+      return "neukončený komentář {1}; ukončete ho znaky */";
     case ErrorCode::ErrorDirective:
-      return "chyba ohlášená direktivou #error";
+      return "ohlášeno direktivou #error: {1}";
     case ErrorCode::BadMacroCall:
-      return "volání neodpovídá makru z #define; uveďte v závorkách tolik argumentů, kolik má "
-             "parametrů";
+      return "volání makra {1} neodpovídá jeho #define: uveďte v závorkách tolik argumentů, kolik "
+             "má parametrů ({2}), a závorky uzavřete na tomtéž řádku";
     case ErrorCode::DefineTooDeep:
-      return "makra z #define se rozvíjejí jedno v druhém příliš hluboko (nejvýš 64 úrovní)";
+      return "makro {1} se rozvíjí přes příliš mnoho dalších maker z #define (nejvýš 64 úrovní); "
+             "nedefinují se makra navzájem v kruhu?";
+    case ErrorCode::BadParameterList:
+      return "parametry makra {1} patří do závorek hned za jméno, oddělené čárkami, např. "
+             "#define SOUCET(A, B) (A + B)";
+    case ErrorCode::UnclosedDirective:
+      return "{1} bez #endif; každý #if ukončete jedním #endif ve stejném souboru";
+    case ErrorCode::DirectiveAfterElse:
+      return "{1} po #else: jeden #if má nejvýš jeden #else; nechybí #endif?";
   }
   return "chyba";
 }

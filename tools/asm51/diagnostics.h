@@ -81,6 +81,9 @@ enum class ErrorCode {
   ErrorDirective,
   BadMacroCall,
   DefineTooDeep,
+  BadParameterList,
+  UnclosedDirective,
+  DirectiveAfterElse,
 };
 
 // The message of a code, Czech, in UTF-8: "{1}" stands for the diagnostic's

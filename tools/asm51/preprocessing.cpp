@@ -81,8 +81,8 @@ void Context::preprocessorInclude(std::string name) {
   pendingInclude_ = std::move(name);
 }
 
-void Context::preprocessorError(ErrorCode code, std::string detail) {
-  error(code, std::move(detail));
+void Context::preprocessorError(ErrorCode code, std::string detail, std::string extra) {
+  error(code, std::move(detail), std::move(extra));
 }
 
 }  // namespace asm51

@@ -163,7 +163,7 @@ void Preprocessor::endFile(const FileState& outer, bool complete, PreprocessorHo
   }
   if (complete && inComment_) host.preprocessorError(ErrorCode::UnterminatedComment, "/*");
   if (complete && frames_.size() > fileFrames_)
-    host.preprocessorError(ErrorCode::UnbalancedDirective, "#if");
+    host.preprocessorError(ErrorCode::UnclosedDirective, "#if");
   // An #if never closes in another file than its own.
   frames_.resize(std::min(frames_.size(), fileFrames_));
   inComment_ = outer.inComment;
@@ -287,10 +287,14 @@ void Preprocessor::directive(std::string_view text, PreprocessorHost& host) {
   } else if (include) {
     const char open = rest.empty() ? '\0' : rest.front();
     const char close = open == '<' ? '>' : '"';
-    if ((open != '"' && open != '<') || rest.size() < 3 || rest.back() != close)
+    const std::string_view name =
+        rest.size() >= 2 ? trimBlanks(rest.substr(1, rest.size() - 2)) : std::string_view{};
+    if (rest.empty() || (rest.size() >= 2 && rest.back() == close && name.empty()))
+      host.preprocessorError(ErrorCode::MissingIncludeName, "#include", "#include \"defs.inc\"");
+    else if ((open != '"' && open != '<') || rest.size() < 3 || rest.back() != close)
       host.preprocessorError(ErrorCode::BadIncludeName, std::string(rest));
     else
-      host.preprocessorInclude(std::string(trimBlanks(rest.substr(1, rest.size() - 2))));
+      host.preprocessorInclude(std::string(name));
   } else if (word == "error") {
     host.preprocessorError(ErrorCode::ErrorDirective, std::string(rest));
   } else if (!word.empty() && word != "pragma") {
@@ -329,7 +333,7 @@ void Preprocessor::conditional(std::string_view word, std::string_view rest,
   }
   Frame& frame = frames_.back();
   if (frame.elseSeen) {
-    host.preprocessorError(ErrorCode::UnbalancedDirective, directiveName);
+    host.preprocessorError(ErrorCode::DirectiveAfterElse, directiveName);
     frame.active = false;
     return;
   }
@@ -380,8 +384,7 @@ void Preprocessor::define(std::string_view rest, PreprocessorHost& host) {
       i = skipBlanks(rest, i);
     }
     if (i >= rest.size() || rest[i] != ')' || (expectName && !definition.params.empty())) {
-      host.preprocessorError(ErrorCode::MissingMacroName,
-                             hashed("define " + std::string(name) + "("));
+      host.preprocessorError(ErrorCode::BadParameterList, std::string(name));
       return;
     }
     bodyStart = i + 1;
@@ -465,7 +468,8 @@ bool Preprocessor::expand(std::string_view text, std::string& out, bool conditio
             const std::size_t close = splitArguments(text, open, args);
             if (args.size() == 1 && args[0].empty() && definition->params.empty()) args.clear();
             if (close == npos || args.size() != definition->params.size()) {
-              host.preprocessorError(ErrorCode::BadMacroCall, std::string(name));
+              host.preprocessorError(ErrorCode::BadMacroCall, std::string(name),
+                                     std::to_string(definition->params.size()));
               return false;
             }
             // As in C, the arguments are expanded first, so that SQ(SQ(2))

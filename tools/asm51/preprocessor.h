@@ -25,7 +25,7 @@ class PreprocessorHost {
   virtual bool preprocessorCondition(std::string_view directive, std::string_view expression) = 0;
   // #include "name" or <name>: read once the directive's line is done.
   virtual void preprocessorInclude(std::string name) = 0;
-  virtual void preprocessorError(ErrorCode code, std::string detail) = 0;
+  virtual void preprocessorError(ErrorCode code, std::string detail, std::string extra = {}) = 0;
 
  protected:
   ~PreprocessorHost() = default;
