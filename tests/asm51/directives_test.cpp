@@ -477,13 +477,13 @@ TEST(Preprocessor, TextAsEditorsSaveIt) {
         "\xEF\xBB\xBF"
         "DB 2"}});
   ASSERT_EQ(r.errorCount(), 0);
-  EXPECT_TRUE(r.sourceHadBom);
+  EXPECT_EQ(r.encoding, TextEncoding::Utf8);
   EXPECT_EQ(bytesAt(r, 0, 8), (Bytes{0x74, 1, 2, 3, 0x80, 0xFA}));
   EXPECT_EQ(r.listing.front().text,
             "START:\xC2\xA0MOV\xA0"
             "A,#1");
   EXPECT_EQ(r.listing.back().text, "\tSJMP START");
-  EXPECT_FALSE(assembleText("NOP\n").sourceHadBom);
+  EXPECT_EQ(assembleText("NOP\n").encoding, TextEncoding::Windows1250);
 }
 
 }  // namespace

@@ -29,9 +29,11 @@ AssemblyResult assemble(std::string_view sourceName, std::string source, const F
 Context::Context(std::string_view sourceName, std::string source, const FileReader& reader,
                  ListingSink* sink)
     : sourceName_(sourceName), reader_(reader), sink_(sink) {
-  result_.sourceHadBom = normalizeSourceText(source);
+  const bool bom = normalizeSourceText(source);
   result_.texts.push_back(std::make_unique<const std::string>(std::move(source)));
   source_ = *result_.texts.back();
+  // The mark is gone from the text the lines are read from, but it still says UTF-8.
+  result_.encoding = bom ? TextEncoding::Utf8 : sourceEncoding(source_);
   const auto& table = opcodeTable();
   for (std::size_t op = 0; op < table.size(); ++op) {
     const OpcodeInfo& info = table[op];
@@ -79,7 +81,6 @@ bool namesModFile(std::string_view text) {
 
 AssemblyResult Context::run() {
   predefine_ = !namesModFile(source_);
-  result_.encoding = sourceEncoding(source_);
   if (!sink_)
     result_.listing.reserve(
         static_cast<std::size_t>(std::count(source_.begin(), source_.end(), '\n')) + 1);

@@ -84,7 +84,6 @@ struct AssemblyResult {
   bool listSymbols = true;           // $NOSYMBOLS turns the table off
   bool fatal = false;                // a missing include or similar stopped assembly
   TextEncoding encoding = TextEncoding::Windows1250;  // the main source's, and the listing's
-  bool sourceHadBom = false;  // the source began with a UTF-8 byte-order mark
 
   int warnings = 0;  // diagnostics that are warnings
 
