@@ -213,6 +213,16 @@ TEST(Errors, RunawaySourcesAreBounded) {
   EXPECT_LE(rewritten.objectBytes.size(), kMaxListedBytes);
   EXPECT_EQ(bytesAt(rewritten, 8189, 2), std::vector<std::uint8_t>{'x'});
 
+  // Included text counts by its length: a large file included again and again stops.
+  const std::string bigFile(1000, ';');
+  std::string big;
+  for (int n = 0; n < 3000; ++n) big += bigFile + "\n";
+  std::string includes;
+  for (int n = 0; n < 10; ++n) includes += "$INCLUDE(big.inc)\n#include \"big.inc\"\n";
+  const AssemblyResult included = assembleText(includes, {{"big.inc", big}});
+  EXPECT_TRUE(included.fatal);
+  EXPECT_EQ(errorCodes(included), std::vector{ErrorCode::TooManyLines});
+
   // #define'd names that double at each level stop at the line's length,
   // and those that come to nothing at a bound of work; a chain of them at
   // a depth.

@@ -378,6 +378,8 @@ Context::SourceFile* Context::openSource(const std::string& name, FileKind kind)
                name);
     return nullptr;
   }
+  // Included text counts as expanded text: 64 includes of a large file are work too.
+  if (!charge(0, file.text->size())) return nullptr;
   return &file;
 }
 

@@ -51,8 +51,8 @@ std::string_view errorMessage(ErrorCode code) {
       return "makra nebo REPT jsou vnořená příliš hluboko (nejvýš 32 úrovní); "
              "nevolá {1} samo sebe?";
     case ErrorCode::TooManyLines:
-      return "zdrojový text je po rozvinutí maker a REPT příliš dlouhý (nejvýš 500000 řádků "
-             "nebo 8 MiB); zkontrolujte počty opakování";
+      return "zdrojový text je i s vloženými soubory a po rozvinutí maker, #define a REPT příliš "
+             "dlouhý (nejvýš 500000 řádků nebo 8 MiB); zkontrolujte počty opakování";
     case ErrorCode::UnbalancedConditional:
       return "{1} bez IF; doplňte IF, nebo {1} smažte";
     case ErrorCode::UnterminatedBlock:

@@ -8,13 +8,9 @@ namespace asm51 {
 bool Context::preprocessLine() {
   pendingInclude_.reset();
   const PreprocessedLine out = preprocessor_.line(current_.text, *this);
-  if (out.cost > 0) {
-    expandedBytes_ += out.cost;
-    if (expandedBytes_ > kMaxExpandedBytesPerPass) {
-      fatalError(ErrorCode::TooManyLines);
-      finishLine();
-      return false;
-    }
+  if (out.cost > 0 && !charge(0, out.cost)) {
+    finishLine();
+    return false;
   }
   if (out.code) {
     current_.text = out.text;
