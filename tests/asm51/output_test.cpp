@@ -86,7 +86,7 @@ TEST(Listing, ErrorsComeFirstWithTheirLinesAndMessages) {
   const std::string text = listingOf(
       "; čeština\n"             // 1: a UTF-8 source, so the listing is UTF-8 too
       "DELAY: DJNZ R7,DELAY\n"  // 2
-      "DB 300\n"                // 3
+      "DB 300 // C comment\n"   // 3: listed as written, also at the top
       "MOV A,R8\n"              // 4
       "CALL NOWHERE\n"          // 5
       "CALL DELAJ\n"            // 6
@@ -101,7 +101,7 @@ TEST(Listing, ErrorsComeFirstWithTheirLinesAndMessages) {
   const std::string top = text.substr(0, firstSourceLine);
   for (const char* entry : {
            "Chyby: 6, varování: 2\r\n",
-           "  řádek 3: hodnota 300 se nevejde do bajtu (0 až 255)\r\n      DB 300\r\n",
+           "  řádek 3: hodnota 300 se nevejde do bajtu (0 až 255)\r\n      DB 300 // C comment\r\n",
            "  řádek 4: R8 není registr (registry jsou R0 až R7)\r\n",
            "  řádek 5: nedefinovaný symbol NOWHERE\r\n",
            "  řádek 6: nedefinovaný symbol DELAJ – nemysleli jste DELAY?\r\n",
@@ -112,7 +112,8 @@ TEST(Listing, ErrorsComeFirstWithTheirLinesAndMessages) {
        })
     EXPECT_NE(top.find(entry), std::string::npos) << entry;
   // The errors stay beside their lines too.
-  EXPECT_NE(text.find("DB 300\r\n*** CHYBA na řádku 3: hodnota 300"), std::string::npos);
+  EXPECT_NE(text.find("DB 300 // C comment\r\n*** CHYBA na řádku 3: hodnota 300"),
+            std::string::npos);
 }
 
 TEST(Listing, WarningsAreShownButNotCounted) {

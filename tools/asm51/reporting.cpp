@@ -57,7 +57,7 @@ void Context::record(Diagnostic d) {
   d.fileName = std::string(current_.fileName);
   d.line = current_.line;
   d.included = current_.depth > 0;
-  d.sourceLine = shownLine(current_.text);
+  d.sourceLine = shownLine(current_.listed);
   current_.diagnostics.push_back(result_.diagnostics.size());
   result_.diagnostics.push_back(std::move(d));
 }
