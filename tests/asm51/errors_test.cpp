@@ -111,6 +111,10 @@ TEST(Errors, EachClassIsReportedOnItsLine) {
     for (const ListedLine& line : r.listing)
       if (line.line == c.line && line.diagnostics == std::vector<std::size_t>{0}) attached = true;
     EXPECT_TRUE(attached) << c.name;
+    // Also an error reported after the last line lists each byte once.
+    std::size_t listedBytes = 0;
+    for (const ListedLine& line : r.listing) listedBytes += line.byteCount;
+    EXPECT_EQ(listedBytes, r.objectBytes.size()) << c.name;
   }
 }
 

@@ -42,6 +42,7 @@ void Context::finishFile(const Preprocessor::FileState& outer, std::string_view 
   current_.fileName = name;
   current_.line = lastLine;
   current_.depth = depth;
+  current_.firstByte = result_.objectBytes.size();  // the line has no code of its own
   pendingInclude_.reset();
   preprocessor_.endFile(outer, complete, *this);
   if (!current_.diagnostics.empty() || pendingInclude_) finishDirective();
