@@ -138,8 +138,8 @@ std::string_view errorMessage(ErrorCode code) {
       return "hodnotu {1} nelze určit: závisí na symbolech definovaných až za ní; "
              "definujte je před ní";
     case ErrorCode::DeviceInclude:
-      return "{1} je zařízení nebo cesta k zařízení, ne soubor; vložte soubor ze složky se "
-             "zdrojovým textem pod jiným jménem";
+      return "{1} je zařízení nebo zvláštní cesta systému Windows, ne soubor; vložte obyčejný "
+             "soubor ze složky se zdrojovým textem";
     case ErrorCode::UnknownDirective:
       return "neznámá direktiva {1}; preprocesor zná #define, #undef, #include, #if, #ifdef, "
              "#ifndef, #elif, #else, #endif a #error";

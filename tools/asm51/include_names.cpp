@@ -44,8 +44,14 @@ bool namesDevice(std::string_view path) {
 }
 
 std::optional<ErrorCode> refusedIncludeName(std::string_view name) {
-  if (name.size() >= 2 && isSeparator(name[0]) && isSeparator(name[1]))
-    return ErrorCode::NetworkInclude;
+  const bool twoSeparators = name.size() >= 2 && isSeparator(name[0]) && isSeparator(name[1]);
+  // \\.\ and \\?\ reach devices and the system's own namespaces; of their
+  // forms, only \\?\UNC\ goes to another computer.
+  if (twoSeparators && name.size() >= 4 && (name[2] == '.' || name[2] == '?') &&
+      isSeparator(name[3]) &&
+      !(name.size() >= 8 && equalsUpper(name.substr(4, 3), "UNC") && isSeparator(name[7])))
+    return ErrorCode::DeviceInclude;
+  if (twoSeparators) return ErrorCode::NetworkInclude;
   // \??\ reaches the system's object namespace, devices included.
   if (name.size() >= 4 && isSeparator(name[0]) && name[1] == '?' && name[2] == '?' &&
       isSeparator(name[3]))
