@@ -484,6 +484,11 @@ TEST(Preprocessor, TextAsEditorsSaveIt) {
             "A,#1");
   EXPECT_EQ(r.listing.back().text, "\tSJMP START");
   EXPECT_EQ(assembleText("NOP\n").encoding, TextEncoding::Windows1250);
+  // So it is after a macro's name and around its arguments.
+  const AssemblyResult calls =
+      assembleText("M MACRO\nNOP\nENDM\nN MACRO X\nDB X\nENDM\nM\xC2\xA0\nN\xA0<5>\xA0\nEND\n");
+  EXPECT_EQ(calls.errorCount(), 0);
+  EXPECT_EQ(bytesAt(calls, 0, 3), (Bytes{0, 5}));
 }
 
 }  // namespace

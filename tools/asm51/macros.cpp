@@ -14,12 +14,6 @@ std::string_view after(std::string_view line, const Token& t) {
   return offset <= line.size() ? line.substr(offset) : std::string_view{};
 }
 
-std::string_view trim(std::string_view text) {
-  const std::size_t first = text.find_first_not_of(" \t");
-  if (first == std::string_view::npos) return {};
-  return text.substr(first, text.find_last_not_of(" \t") - first + 1);
-}
-
 // A macro call's arguments as written: split at commas outside quotes,
 // parentheses and <...>, up to a comment. <a,b> passes "a,b" as one argument.
 std::vector<std::string> callArguments(std::string_view text) {
@@ -28,9 +22,8 @@ std::vector<std::string> callArguments(std::string_view text) {
   int depth = 0;
   bool angle = false;
   char quote = 0;
-  bool any = false;
   auto finish = [&] {
-    std::string_view arg = trim(current);
+    std::string_view arg = trimBlanks(current);
     if (arg.size() >= 2 && arg.front() == '<' && arg.back() == '>')
       arg = arg.substr(1, arg.size() - 2);
     args.emplace_back(arg);
@@ -49,7 +42,7 @@ std::vector<std::string> callArguments(std::string_view text) {
       ++depth;
     else if (c == ')')
       --depth;
-    else if (c == '<' && trim(current).empty())
+    else if (c == '<' && trimBlanks(current).empty())
       angle = true;
     else if (c == '>' && angle)
       angle = false;
@@ -57,10 +50,10 @@ std::vector<std::string> callArguments(std::string_view text) {
       finish();
       continue;
     }
-    if (c != ' ' && c != '\t') any = true;
     current.push_back(c);
   }
-  if (any || !args.empty()) finish();
+  // A call with nothing after its name but blanks has no arguments.
+  if (!args.empty() || !trimBlanks(current).empty()) finish();
   return args;
 }
 
