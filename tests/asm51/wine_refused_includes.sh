@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The bundled assembler under Wine: $INCLUDE and #include of a device (CON, NUL, COM1, ...) or
-# of a path that can leave the machine or reach a device stop with an error within 5 s. Standard
-# input stays open and silent, so that a read of the console would wait for ever.
+# of a path that can leave the machine or reach a device stop with an error within 5 s, and so
+# does a source that is all errors. Standard input stays open and silent, so that a read of the
+# console would wait for ever.
 #   wine_refused_includes.sh path/to/asm51.exe
 set -uo pipefail
 root=$(cd "$(dirname "$0")/../.." && pwd)
@@ -37,5 +38,19 @@ for name in CON NUL COM1 aux.inc 'lpt1 .h' 'CONIN$' 'sub\prn.inc' '\\server\shar
   check "\$INCLUDE ($name)"
   check "#include \"$name\""
 done
+# A source that is all errors ends as fast: its 10,000 messages reach the console in one write,
+# not in one round trip to the console each.
+yes 'DB 1 1' | head -n 10001 | sed 's/$/\r/' >dev.asm
+start=$(date +%s%N)
+# Wine takes a character device such as /dev/null for a console, the slowest to write to.
+timeout 60 "$root/scripts/wine-run" asm51.exe dev <silent >/dev/null 2>&1
+rc=$?
+ms=$((($(date +%s%N) - start) / 1000000))
+if [ "$rc" -eq 2 ] && [ "$ms" -le 5000 ] && grep -q 'ASSEMBLY COMPLETE, 10001 ERRORS FOUND' dev.lst; then
+  echo "ok   all errors ($ms ms)"
+else
+  echo "FAIL all errors: exit code $rc after $ms ms"
+  failed=$((failed + 1))
+fi
 echo "$failed failed"
 [ "$failed" -eq 0 ]

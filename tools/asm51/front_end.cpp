@@ -31,8 +31,7 @@ std::filesystem::path withSuffix(std::filesystem::path base, const char* suffix)
 }
 
 // NAME(LINE): chyba: MESSAGE, in UTF-8 whatever the source's encoding.
-void report(std::FILE* console, const Diagnostic& d, TextEncoding source) {
-  std::string text;
+void appendReport(std::string& text, const Diagnostic& d, TextEncoding source) {
   // The main source's name came from the file system as UTF-8; an included
   // file's is written in the source.
   appendSourceText(text, d.fileName, d.included ? source : TextEncoding::Utf8, TextEncoding::Utf8);
@@ -44,7 +43,6 @@ void report(std::FILE* console, const Diagnostic& d, TextEncoding source) {
   text += d.warning ? ": varování: " : ": chyba: ";
   appendMessage(text, d, source, TextEncoding::Utf8);
   text += '\n';
-  writeText(console, text);
 }
 
 int assembleFiles(const std::filesystem::path& sourceName, const std::filesystem::path& hexPath,
@@ -91,12 +89,13 @@ int assembleFiles(const std::filesystem::path& sourceName, const std::filesystem
   // fclose flushes; its failure is a failed write too.
   if (listingFile) listingWritten = std::fclose(listingFile.release()) == 0 && listingWritten;
 
-  for (const Diagnostic& d : result.diagnostics) report(console, d, result.encoding);
-  if (!listingWritten)
-    writeText(console, "asm51: výpis " + utf8FromPath(listingPath) + " nelze zapsat\n");
-
-  writeText(console,
-            "ASSEMBLY COMPLETE, " + std::to_string(result.errorCount()) + " ERRORS FOUND\n");
+  // One write for all: on Windows each costs a round trip to the console, and
+  // a source of 10,000 errors would spend many seconds on them.
+  std::string text;
+  for (const Diagnostic& d : result.diagnostics) appendReport(text, d, result.encoding);
+  if (!listingWritten) text += "asm51: výpis " + utf8FromPath(listingPath) + " nelze zapsat\n";
+  text += "ASSEMBLY COMPLETE, " + std::to_string(result.errorCount()) + " ERRORS FOUND\n";
+  writeText(console, text);
   if (result.fatal || !hexWritten || !listingWritten) return kCannotRead;
   return result.errorCount() == 0 ? kClean : kErrors;
 }
