@@ -242,6 +242,11 @@ TEST(Errors, RunawaySourcesAreBounded) {
   EXPECT_EQ(errorCodes(assembleText(doubled + "DB D40\n")), std::vector{ErrorCode::LineTooLong});
   EXPECT_EQ(errorCodes(assembleText(doubled + "DB E40 1\n")), std::vector{ErrorCode::LineTooLong});
   EXPECT_EQ(errorCodes(assembleText(chain + "DB C0\n")), std::vector{ErrorCode::DefineTooDeep});
+  // A message shows a shortened expansion, with its value.
+  const AssemblyResult shown = assembleText(doubled + "DB D9\n");
+  ASSERT_EQ(errorCodes(shown), std::vector{ErrorCode::ValueOutOfRange});
+  EXPECT_TRUE(shown.diagnostics[0].detail.ends_with("+... (= 512)"));
+  EXPECT_LE(shown.diagnostics[0].detail.size(), 80u);
   std::string calls = "#define F(x) x x x x x x x x\nDB ";
   for (int n = 0; n < 12; ++n) calls += "F(";
   calls += "1" + std::string(12, ')') + "\n";

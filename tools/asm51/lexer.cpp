@@ -99,8 +99,15 @@ std::string_view writtenText(std::span<const Token> tokens) {
                      : std::string_view{};
 }
 
+std::string shortened(std::string_view text, std::size_t most) {
+  if (text.size() <= most) return std::string(text);
+  std::size_t cut = most;
+  while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80) --cut;
+  return std::string(text.substr(0, cut)) + "...";
+}
+
 std::string writtenWithValue(std::span<const Token> tokens, std::uint16_t value, bool hex) {
-  std::string out(writtenText(tokens));
+  std::string out = shortened(writtenText(tokens), 60);
   if (tokens.size() == 1 && tokens[0].kind == Tok::Number) return out;
   out += " (= ";
   out += hex ? intelHex(value) : std::to_string(value);

@@ -69,8 +69,13 @@ void tokenize(std::string_view line, std::vector<Token>& tokens);
 std::string_view writtenText(std::span<const Token> tokens);
 
 // An expression as written, with its value after it unless it is a number
-// already: "300", "COUNT*100 (= 500)", or in hexadecimal "X (= 0200H)".
+// already: "300", "COUNT*100 (= 500)", or in hexadecimal "X (= 0200H)". A
+// long one is shortened, its value kept.
 std::string writtenWithValue(std::span<const Token> tokens, std::uint16_t value, bool hex);
+
+// Text for a message: at most `most` bytes and "...", not cut inside a UTF-8
+// character; what a #define or macro expanded can be kilobytes long.
+std::string shortened(std::string_view text, std::size_t most);
 
 // String contents with doubled quote characters collapsed.
 std::string stringValue(const Token& token);

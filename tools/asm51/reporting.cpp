@@ -32,20 +32,6 @@ void Context::warning(ErrorCode code, std::string detail) {
   record(std::move(d));
 }
 
-namespace {
-
-// The line as the list of errors at the listing's top shows it: long ones
-// are cut, not in the middle of a UTF-8 character.
-std::string shownLine(std::string_view text) {
-  constexpr std::size_t kShown = 200;
-  if (text.size() <= kShown) return std::string(text);
-  std::size_t cut = kShown;
-  while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80) --cut;
-  return std::string(text.substr(0, cut)) + "...";
-}
-
-}  // namespace
-
 void Context::record(Diagnostic d) {
   if (!d.warning && static_cast<std::size_t>(result_.errorCount()) >= kMaxErrors) {
     // Keeps memory and the count bounded on a source that is all errors.
@@ -57,7 +43,12 @@ void Context::record(Diagnostic d) {
   d.fileName = std::string(current_.fileName);
   d.line = current_.line;
   d.included = current_.depth > 0;
-  d.sourceLine = shownLine(current_.listed);
+  // The list of errors at the listing's top shows the line, and a token the
+  // message names, shortened.
+  constexpr std::size_t kShown = 200;
+  d.sourceLine = shortened(current_.listed, kShown);
+  if (d.detail.size() > kShown) d.detail = shortened(d.detail, kShown);
+  if (d.extra.size() > kShown) d.extra = shortened(d.extra, kShown);
   current_.diagnostics.push_back(result_.diagnostics.size());
   result_.diagnostics.push_back(std::move(d));
 }
