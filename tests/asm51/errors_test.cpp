@@ -242,6 +242,11 @@ TEST(Errors, RunawaySourcesAreBounded) {
   EXPECT_EQ(errorCodes(assembleText(doubled + "DB D40\n")), std::vector{ErrorCode::LineTooLong});
   EXPECT_EQ(errorCodes(assembleText(doubled + "DB E40 1\n")), std::vector{ErrorCode::LineTooLong});
   EXPECT_EQ(errorCodes(assembleText(chain + "DB C0\n")), std::vector{ErrorCode::DefineTooDeep});
+  // Every replacement counts, not only what it brings in: 60 lines that each
+  // replace 8191 names end at the pass's budget.
+  std::string heavy = doubled;
+  for (int n = 0; n < 60; ++n) heavy += "DW D12\n";
+  EXPECT_EQ(errorCodes(assembleText(heavy)), std::vector{ErrorCode::TooManyLines});
   // A message shows a shortened expansion, with its value.
   const AssemblyResult shown = assembleText(doubled + "DB D9\n");
   ASSERT_EQ(errorCodes(shown), std::vector{ErrorCode::ValueOutOfRange});

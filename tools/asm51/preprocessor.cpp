@@ -13,6 +13,10 @@ constexpr std::size_t npos = std::string_view::npos;
 // Work one line's expansion may take: many times the longest line, since
 // names that expand to nothing cost work without making the line longer.
 constexpr std::size_t kMaxWorkPerLine = 16 * kMaxExpandedLine;
+// Each replacement counts as this much text besides what it brings in: one
+// takes a lookup or two whether it yields a character or a line, and the
+// pass's budget of text must bound the time that D12 built of D11+D11 takes.
+constexpr std::size_t kReplacementCost = 16;
 
 // A directive as the source writes it, for a message.
 std::string hashed(std::string_view word) {
@@ -493,7 +497,7 @@ bool Preprocessor::expand(std::string_view text, std::string& out, bool conditio
             return false;
           }
           expanded_ = true;
-          work_ += next - i + called.size();
+          work_ += kReplacementCost + next - i + called.size();
           lastExpanded_ = defines_.find(name)->first;
           expanding_.push_back(lastExpanded_);
           const bool ok = expand(definition->functionLike ? std::string_view(called)
