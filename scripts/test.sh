@@ -65,7 +65,7 @@ if cmake --preset fuzz >build/logs/fuzz-configure.log 2>&1 &&
     corpus=$(mktemp -d)
     [ -d "tests/fuzz/corpus/$name" ] && cp -r "tests/fuzz/corpus/$name/." "$corpus/"
     # The assembler's own test programs and the examples seed its fuzzer too.
-    [ "$name" = asm51 ] && cp tests/asm51/as31/*.asm tests/asm51/golden/*.asm examples/*.asm "$corpus/"
+    [ "$name" = asm51 ] && cp tests/asm51/as31/*.asm tests/asm51/golden/*.asm tests/asm51/keil/*.asm examples/*.asm "$corpus/"
     echo "-- $name"
     if "$fuzzer" -max_total_time="$fuzz_seconds" -timeout=10 -rss_limit_mb=4096 \
       -print_final_stats=1 "$corpus" >"build/logs/fuzz-$name.log" 2>&1; then

@@ -229,6 +229,49 @@ TEST(Language, ConditionalAssemblySkipsLinesUnchecked) {
   EXPECT_EQ(r.listing[10].byteCount, 0u);
 }
 
+TEST(Language, ConditionsOnValuesFromFurtherDownTakeTheirFinalValues) {
+  // LAB ends at 20H, below 100H: the DS belongs, as assumed.
+  const AssemblyResult fits = assembleText("IF LAB < 100H\nDS 20H\nENDIF\nLAB: NOP\nEND\n");
+  EXPECT_EQ(fits.errorCount(), 0);
+  EXPECT_EQ(findSymbol(fits, "LAB")->value, 0x20);
+  // With the DS LAB is 20H and the DS does not belong; without it LAB is 0
+  // and it does: no branch is right, and the IF says so, naming LAB.
+  const AssemblyResult neither = assembleText("IF LAB < 10H\nDS 20H\nENDIF\nLAB: NOP\nEND\n");
+  ASSERT_EQ(errorCodes(neither), std::vector{ErrorCode::ForwardConflict});
+  EXPECT_EQ(neither.diagnostics[0].line, 1);
+  EXPECT_EQ(neither.diagnostics[0].detail, "LAB");
+  // Through definitions that read further down themselves, and in ELSEIF.
+  const AssemblyResult chained = assembleText(
+      "X EQU Y\nIF X = 7\n DB 1\nELSEIF X = 5\n DB 2\nENDIF\nY EQU Z+1\nZ EQU 4\nEND\n");
+  EXPECT_EQ(chained.errorCount(), 0);
+  EXPECT_EQ(bytesAt(chained, 0, 2), (Bytes{2}));
+  // A label of the source that takes a predefined name's place.
+  const AssemblyResult label =
+      assembleText("IF RI EQ 3\n DB 1\nELSE\n DB 2\nENDIF\nORG 3\nRI: NOP\nEND\n");
+  EXPECT_EQ(label.errorCount(), 0);
+  EXPECT_EQ(bytesAt(label, 0, 1), (Bytes{1}));
+  // Sizes that depend on the branch settle: the code after the IF and the
+  // forward jump over it agree on where END_ lies.
+  const AssemblyResult jump =
+      assembleText("JMP END_\nIF END_ > 2\n DS 10\nENDIF\nEND_: SJMP $\nEND\n");
+  EXPECT_EQ(jump.errorCount(), 0);
+  EXPECT_EQ(findSymbol(jump, "END_")->value, 13);
+  EXPECT_EQ(bytesAt(jump, 0, 3), (Bytes{0x02, 0x00, 13}));
+  // #if and #elif follow the same rule.
+  const AssemblyResult cppNeither = assembleText("#if LAB < 10H\nDS 20H\n#endif\nLAB: NOP\nEND\n");
+  ASSERT_EQ(errorCodes(cppNeither), std::vector{ErrorCode::ForwardConflict});
+  EXPECT_EQ(cppNeither.diagnostics[0].detail, "LAB");
+  EXPECT_EQ(cppNeither.diagnostics[0].extra, "#if");
+  const AssemblyResult cppFits =
+      assembleText("#if 0\n#elif LAB < 100H\nDS 20H\n#endif\nLAB: NOP\nEND\n");
+  EXPECT_EQ(cppFits.errorCount(), 0);
+  EXPECT_EQ(findSymbol(cppFits, "LAB")->value, 0x20);
+  // A name defined nowhere reads as 0 in the first pass as in the second.
+  const AssemblyResult nowhere = assembleText("#if !NOWHERE\nDB 1\n#endif\nEND\n");
+  EXPECT_EQ(nowhere.errorCount(), 0);
+  EXPECT_EQ(bytesAt(nowhere, 0, 2), (Bytes{1}));
+}
+
 TEST(Language, MacrosExpandWithParametersLocalLabelsAndExitm) {
   const AssemblyResult r = assembleText(
       "WAIT MACRO COUNT, REG\n"
@@ -283,6 +326,169 @@ TEST(Language, LabelsControlsAndOrgAsClassicSourcesWriteThem) {
   EXPECT_EQ(findSymbol(r, "LOOP")->value, 0);
   EXPECT_EQ(bytesAt(r, 0, 6), (Bytes{0x74, 0x01, 0x00, 0x80, 0xFB}));
   EXPECT_EQ(listedTexts(r).size(), 8u);  // NOP hidden
+}
+
+}  // namespace
+}  // namespace asm51::test
+
+namespace asm51::test {
+namespace {
+
+std::vector<std::string> listingTexts(const AssemblyResult& r) {
+  std::vector<std::string> texts;
+  for (const ListedLine& line : r.listing) texts.emplace_back(line.text);
+  return texts;
+}
+
+TEST(Preprocessor, CommentsGoButTheListingKeepsThemAsWritten) {
+  const std::string source =
+      "// a whole line\n"
+      "MOV A,#1 // after code\n"
+      "DB '//', \"/*\" /* in a line */, 2\n"
+      "/* across\n"
+      "   MOV A,#99 lines */ DB 3\n"
+      "DB 4 ; a /* after ';' opens nothing\n"
+      "DB 10/2, 4 / 2\n"
+      "ANL C,/ACC.1\n";
+  const AssemblyResult r = assembleText(source);
+  ASSERT_EQ(r.errorCount(), 0);
+  EXPECT_EQ(bytesAt(r, 0, 14), (Bytes{0x74, 1, '/', '/', '/', '*', 2, 3, 4, 5, 2, 0xB0, 0xE1}));
+  EXPECT_EQ(listingTexts(r),
+            (std::vector<std::string>{
+                "// a whole line", "MOV A,#1 // after code", "DB '//', \"/*\" /* in a line */, 2",
+                "/* across", "   MOV A,#99 lines */ DB 3", "DB 4 ; a /* after ';' opens nothing",
+                "DB 10/2, 4 / 2", "ANL C,/ACC.1"}));
+  EXPECT_FALSE(r.listing[3].address);
+}
+
+TEST(Preprocessor, DefinesReplaceNamesOutsideStringsCommentsAndControls) {
+  const AssemblyResult r = assembleText(
+      "#define LED P1.0\n"
+      "#define COUNT 200 ; loops\n"             // the ';' comment is no part of it
+      "#define DOUBLE(x, y) ((x) + (y)) * 2\n"  // with parameters
+      "#define LOAD(r, v) MOV r,#v\n"           // '#' stays an immediate
+      "#define TWICE COUNT+COUNT\n"             // replaced again in what it becomes
+      "#define LOOP LOOP\n"                     // but never inside itself
+      "#define inc.h other.h\n"
+      "LOOP: CPL LED\n"
+      "  MOV R7,#COUNT+1\n"
+      "  MOV A,#DOUBLE(1, 2)\n"
+      "  LOAD(R2, 5)\n"
+      "  DB 'COUNT', count, LOW(TWICE) ; COUNT\n"
+      "$TITLE(COUNT inc.h)\n"
+      "#undef COUNT\n"
+      "count EQU 9\n"
+      "  SJMP LOOP\n"
+      "  DB DOUBLE\n");  // a macro with parameters needs them
+  ASSERT_EQ(errorCodes(r), std::vector{ErrorCode::UndefinedSymbol});
+  EXPECT_EQ(r.diagnostics[0].line, 17);
+  EXPECT_EQ(bytesAt(r, 0, 19), (Bytes{0xB2, 0x90, 0x7F, 201, 0x74, 6, 0x7A, 5, 'C', 'O', 'U', 'N',
+                                      'T', 9, 0x90, 0x80, 0xEF, 0}));
+  EXPECT_EQ(r.title, "COUNT inc.h");
+}
+
+TEST(Preprocessor, ConditionsReadDefinesAndSymbolsAndSkipLinesUnread) {
+  const AssemblyResult r = assembleText(
+      "#define MODEL 2\n"
+      "#define FAST\n"
+      "#if MODEL == 2 && defined(FAST) && !defined SLOW\n"
+      "  DB 1\n"
+      "#elif 1\n"
+      "  DB 99\n"
+      "#else\n"
+      "  not @ code\n"
+      "#endif\n"
+      "#ifdef SLOW\n"
+      "  #if garbage (\n"  // not read inside a left-out branch
+      "  #define MODEL 5\n"
+      "  #error not here\n"
+      "  #endif\n"
+      "#elif MODEL != 2 || BASE < LIMIT\n"  // assembler symbols, one defined further down
+      "  DB 2\n"
+      "#endif\n"
+      "#ifndef FAST\n DB 98\n#else\n DB MODEL\n#endif\n"
+      "#if NOWHERE\n DB 97\n#endif\n"  // a name defined nowhere reads as 0, as in C
+      "BASE EQU 10\n"
+      "LIMIT EQU 20\n"
+      "#if 0\n/* a comment opened in a left-out line\n#endif\n*/\n#endif\n");
+  ASSERT_EQ(r.errorCount(), 0);
+  EXPECT_EQ(bytesAt(r, 0, 4), (Bytes{1, 2, 2}));
+  EXPECT_EQ(r.listing.size(), 32u);
+  EXPECT_EQ(r.listing[7].text, "  not @ code");
+  EXPECT_FALSE(r.listing[7].address);
+}
+
+TEST(Preprocessor, IncludesReadFilesAndKeepTheirDefinitions) {
+  const AssemblyResult r = assembleText(
+      "#include \"defs.h\"\n"
+      "#include <more.h> // comment\n"
+      "  DB VALUE, OTHER\n",
+      {{"defs.h", "#define VALUE 5\n"}, {"more.h", "OTHER EQU VALUE+1\n"}});
+  ASSERT_EQ(r.errorCount(), 0);
+  EXPECT_EQ(bytesAt(r, 0, 3), (Bytes{5, 6}));
+  ASSERT_EQ(r.listing.size(), 5u);
+  EXPECT_EQ(r.listing[1].depth, 1);
+  EXPECT_EQ(r.listing[3].depth, 1);
+}
+
+TEST(Preprocessor, RegisterFilesAreBuiltInUnlessTheFolderHasOne) {
+  const AssemblyResult r = assembleText(
+      "$NOMOD51\n"
+      "$INCLUDE (REG52.INC)\n"
+      "#include <reg52.inc>\n"  // twice does no harm
+      "  MOV T2CON,#4\n"
+      "  SETB ET2\n"
+      "  MOV P1,#0\n");
+  ASSERT_EQ(r.errorCount(), 0);
+  EXPECT_EQ(bytesAt(r, 0, 8), (Bytes{0x75, 0xC8, 4, 0xD2, 0xAD, 0x75, 0x90, 0}));
+  // Its lines are not listed, nor its names in the symbol table.
+  EXPECT_EQ(r.listing.size(), 6u);
+  EXPECT_TRUE(r.symbols.empty());
+
+  const AssemblyResult at89 = assembleText(
+      "$INCLUDE (at89x52.inc)\nMOV AUXR,#1\nMOV AUXR1,#1\nMOV WDTRST,#1EH\nMOV DP1L,#0\n"
+      "MOV DP1H,#0\nMOV T2MOD,#0\nMOV RCAP2H,#0\n");
+  ASSERT_EQ(at89.errorCount(), 0);
+  EXPECT_EQ(bytesAt(at89, 0, 21),
+            (Bytes{0x75, 0x8E, 1,    0x75, 0xA2, 1,    0x75, 0xA6, 0x1E, 0x75, 0x84,
+                   0,    0x75, 0x85, 0,    0x75, 0xC9, 0,    0x75, 0xCB, 0}));
+  // The 8051's own lacks the 8052's registers; a file of that name in the folder wins.
+  EXPECT_EQ(errorCodes(assembleText("$NOMOD51\n#include \"8051.MCU\"\nMOV TL2,#1\n")),
+            std::vector{ErrorCode::UndefinedSymbol});
+  const AssemblyResult own =
+      assembleText("$INCLUDE (REG52.INC)\nDB MINE\n", {{"REG52.INC", "MINE EQU 7\n"}});
+  EXPECT_EQ(own.errorCount(), 0);
+  EXPECT_EQ(bytesAt(own, 0, 1), Bytes{7});
+}
+
+TEST(Preprocessor, TextAsEditorsSaveIt) {
+  // A byte-order mark, no-break spaces in UTF-8 and in Windows-1250, a
+  // Ctrl-Z at the end, no line end after the last line.
+  const AssemblyResult r = assembleText(
+      "\xEF\xBB\xBF"
+      "START:\xC2\xA0MOV\xA0"
+      "A,#1\n"
+      "\xC2\xA0\xC2\xA0$INCLUDE\xA0(defs.inc)\n"
+      "\xA0#define\xA0X 3\n"
+      "X1 DB X\n"
+      "\tSJMP START\x1A"
+      "garbage after the end\n",
+      {{"defs.inc",
+        "\xEF\xBB\xBF"
+        "DB 2"}});
+  ASSERT_EQ(r.errorCount(), 0);
+  EXPECT_EQ(r.encoding, TextEncoding::Utf8);
+  EXPECT_EQ(bytesAt(r, 0, 8), (Bytes{0x74, 1, 2, 3, 0x80, 0xFA}));
+  EXPECT_EQ(r.listing.front().text,
+            "START:\xC2\xA0MOV\xA0"
+            "A,#1");
+  EXPECT_EQ(r.listing.back().text, "\tSJMP START");
+  EXPECT_EQ(assembleText("NOP\n").encoding, TextEncoding::Windows1250);
+  // So it is after a macro's name and around its arguments.
+  const AssemblyResult calls =
+      assembleText("M MACRO\nNOP\nENDM\nN MACRO X\nDB X\nENDM\nM\xC2\xA0\nN\xA0<5>\xA0\nEND\n");
+  EXPECT_EQ(calls.errorCount(), 0);
+  EXPECT_EQ(bytesAt(calls, 0, 3), (Bytes{0, 5}));
 }
 
 }  // namespace

@@ -51,7 +51,7 @@ class FrontEnd : public ::testing::Test {
 
 TEST_F(FrontEnd, WithoutArgumentPrintsUsageAndExits2) {
   EXPECT_EQ(run(""), 2);
-  EXPECT_NE(read("output.txt").find("usage: asm51"), std::string::npos);
+  EXPECT_NE(read("output.txt").find("použití: asm51"), std::string::npos);
   EXPECT_FALSE(exists(".hex"));
 }
 
@@ -80,9 +80,13 @@ TEST_F(FrontEnd, ErrorsExit1AndLeaveNoCodeInTheHex) {
   EXPECT_EQ(run("chyba"), 1);
   EXPECT_EQ(read("chyba.hex"), ":00000001FF\r\n");
   const std::string listing = read("chyba.lst");
-  EXPECT_NE(listing.find("*** ERROR in line 2: undefined symbol (NIKDE)"), std::string::npos);
+  EXPECT_NE(listing.find("*** CHYBA na \xF8\xE1"
+                         "dku 2: nedefinovan\xFD symbol NIKDE"),
+            std::string::npos);
   EXPECT_NE(listing.find("ASSEMBLY COMPLETE, 1 ERRORS FOUND"), std::string::npos);
-  EXPECT_NE(read("output.txt").find("chyba.asm(2): error: undefined symbol"), std::string::npos);
+  // The console speaks UTF-8 here, whatever the listing's encoding.
+  EXPECT_NE(read("output.txt").find("chyba.asm(2): chyba: nedefinovaný symbol NIKDE"),
+            std::string::npos);
 }
 
 TEST_F(FrontEnd, UnreadableSourceExits2AndLeavesNoListing) {
@@ -96,12 +100,13 @@ TEST_F(FrontEnd, UnreadableSourceExits2AndLeavesNoListing) {
 TEST_F(FrontEnd, MissingIncludeOrRegisterFileExits2WithAListing) {
   write("inc.asm", "NOP\n$INCLUDE(chybi.inc)\n");
   EXPECT_EQ(run("inc"), 2);
-  EXPECT_NE(read("inc.lst").find("cannot read include file (chybi.inc)"), std::string::npos);
+  EXPECT_NE(read("inc.lst").find("soubor chybi.inc nelze p\xF8"
+                                 "e\xE8\xEDst"),
+            std::string::npos);
 
   write("mod.asm", "$MOD51\nNOP\n");
   EXPECT_EQ(run("mod"), 2);
-  EXPECT_NE(read("mod.lst").find("cannot read register definition file (mod51)"),
-            std::string::npos);
+  EXPECT_NE(read("mod.lst").find("soubor mod51 s n\xE1zvy registr\xF9 nelze"), std::string::npos);
   EXPECT_NE(read("mod.lst").find("ASSEMBLY COMPLETE, 1 ERRORS FOUND"), std::string::npos);
 }
 
@@ -110,9 +115,33 @@ TEST_F(FrontEnd, UnwritableListingExits2AndStillRewritesTheHex) {
   write("zapis.hex", ":0100000000FF\r\n:00000001FF\r\n");
   fs::create_directory(folder_ / "zapis.lst");  // cannot be opened as a file, even by root
   EXPECT_EQ(run("zapis"), 2);
-  EXPECT_NE(read("output.txt").find("cannot write zapis.lst"), std::string::npos);
+  EXPECT_NE(read("output.txt").find("výpis zapis.lst nelze zapsat"), std::string::npos);
   EXPECT_EQ(parseIntelHex(read("zapis.hex")),
             (std::map<std::uint16_t, std::uint8_t>{{0, 0x74}, {1, 5}}));
+}
+
+TEST_F(FrontEnd, AWindows1250SourceGetsAWindows1250ListingAndAUtf8Console) {
+  write("stare.asm", "; p\xF8\xEDklad\nNOP\n$INCLUDE(chyb\xEC.inc)\n");
+  EXPECT_EQ(run("stare"), 2);
+  const std::string listing = read("stare.lst");
+  EXPECT_FALSE(listing.starts_with("\xEF\xBB\xBF"));
+  EXPECT_NE(listing.find("soubor chyb\xEC.inc nelze p\xF8"
+                         "e\xE8\xEDst"),
+            std::string::npos);
+  EXPECT_NE(read("output.txt").find("stare.asm(3): chyba: soubor chybě.inc nelze přečíst"),
+            std::string::npos);
+}
+
+TEST_F(FrontEnd, UnwritableHexIsAnErrorOfTheListingAndExits2) {
+  write("hexa.asm", "MOV A,#5\nEND\n");
+  fs::create_directory(folder_ / "hexa.hex");  // cannot be opened as a file, even by root
+  EXPECT_EQ(run("hexa"), 2);
+  // The listing, written after the attempt, counts it and says why.
+  const std::string listing = read("hexa.lst");
+  EXPECT_TRUE(listing.ends_with("ASSEMBLY COMPLETE, 1 ERRORS FOUND\r\n"));
+  EXPECT_NE(listing.find("Chyby: 1"), std::string::npos);
+  EXPECT_NE(listing.find("soubor hexa.hex nelze zapsat"), std::string::npos);
+  EXPECT_NE(read("output.txt").find("soubor hexa.hex nelze zapsat"), std::string::npos);
 }
 
 TEST_F(FrontEnd, IncludesAreFoundInTheCurrentFolderInAnyCase) {
@@ -121,6 +150,23 @@ TEST_F(FrontEnd, IncludesAreFoundInTheCurrentFolderInAnyCase) {
   EXPECT_EQ(run("main"), 0);
   EXPECT_EQ(parseIntelHex(read("main.hex")),
             (std::map<std::uint16_t, std::uint8_t>{{0, 0x74}, {1, 7}}));
+}
+
+TEST_F(FrontEnd, RegisterFilesInTheFolderWinOverTheBuiltInOnes) {
+  // A source as saved by a Windows editor: byte-order mark, CRLF, Ctrl-Z.
+  write("keil.asm",
+        "\xEF\xBB\xBF$NOMOD51\r\n$INCLUDE (REG52.INC)\r\n#include <At89x52.inc> // AUXR\r\n"
+        "MOV A,#MINE\r\nMOV AUXR,#1\r\n\x1A");
+  write("reg52.inc", "MINE EQU 7\n");
+  EXPECT_EQ(run("keil"), 0);
+  EXPECT_EQ(parseIntelHex(read("keil.hex")), (std::map<std::uint16_t, std::uint8_t>{
+                                                 {0, 0x74}, {1, 7}, {2, 0x75}, {3, 0x8E}, {4, 1}}));
+  // An all-ASCII source with the mark is still UTF-8: so is its listing,
+  // which has the mark once, at its start, and not before the first line.
+  const std::string listing = read("keil.lst");
+  EXPECT_TRUE(listing.starts_with("\xEF\xBB\xBF"));
+  EXPECT_EQ(listing.find("\xEF\xBB\xBF", 3), std::string::npos);
+  EXPECT_NE(listing.find("$NOMOD51"), std::string::npos);
 }
 
 }  // namespace
@@ -146,7 +192,7 @@ TEST_F(FrontEnd, RunningOutOfMemoryExits2WithAMessageAndNoStaleCode) {
       cli::guardMemory([]() -> int { throw std::bad_alloc(); }, folder_ / "big.hex", out);
   std::fclose(out);
   EXPECT_EQ(code, cli::kCannotRead);
-  EXPECT_EQ(read("console.txt"), "asm51: out of memory\n");
+  EXPECT_EQ(read("console.txt"), "asm51: nedostatek paměti\n");
   EXPECT_EQ(read("big.hex"), ":00000001FF\r\n");
   // Work that finishes passes its exit code through.
   EXPECT_EQ(cli::guardMemory([] { return 1; }, folder_ / "big.hex", stdout), 1);

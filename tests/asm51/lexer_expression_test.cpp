@@ -104,6 +104,16 @@ TEST(Expression, OperatorsAndPrecedence) {
            Case{"1 << 4 | 1", 0x11},
            Case{"0F0H >> 4 & 3", 3},
            Case{"~0 % 7", 0xFFFFFFFF % 7 & 0xFFFF},
+           // C's logical operators, looser than all others, && before ||.
+           Case{"2 && 1", 0xFFFF},
+           Case{"2 & 1 && 1", 0},
+           Case{"1 | 2 && 0", 0},
+           Case{"0 && 1 || 3", 0xFFFF},
+           Case{"1 || 1 && 0", 0xFFFF},
+           Case{"(1 || 0) + 1", 0},
+           Case{"!0 + !7", 0xFFFF},
+           Case{"1+2 == 3 && 3 != 4", 0xFFFF},
+           Case{"!(1 && 0)", 0xFFFF},
        }) {
     const ExprResult r = eval(c.text);
     EXPECT_FALSE(r.error) << c.text;
@@ -123,7 +133,9 @@ TEST(Expression, BitSelection) {
   }
   EXPECT_EQ(eval("30H.0").error, ErrorCode::NotBitAddressable);
   EXPECT_EQ(eval("81H.1").error, ErrorCode::NotBitAddressable);
-  EXPECT_EQ(eval("20H.8").error, ErrorCode::ValueOutOfRange);
+  EXPECT_EQ(eval("20H.8").error, ErrorCode::BitNumberOutOfRange);
+  EXPECT_EQ(eval("20H.8").detail, "8");
+  EXPECT_EQ(eval("0A1H.1").detail, "0A1H");
 }
 
 TEST(Expression, UndefinedSymbolsAreUnknownNotErrors) {
@@ -141,11 +153,16 @@ TEST(Expression, Errors) {
   Evaluator eval;
   EXPECT_EQ(eval("5 / 0").error, ErrorCode::DivisionByZero);
   EXPECT_EQ(eval("5 MOD (2-2)").error, ErrorCode::DivisionByZero);
-  EXPECT_EQ(eval("(1+2").error, ErrorCode::Syntax);
+  EXPECT_EQ(eval("(1+2").error, ErrorCode::MissingParenthesis);
   EXPECT_EQ(eval("1 2").error, ErrorCode::Syntax);
-  EXPECT_EQ(eval("3 *").error, ErrorCode::Syntax);
-  EXPECT_EQ(eval("'ABC'").error, ErrorCode::BadOperand);
-  EXPECT_EQ(eval("DPTR + 1").error, ErrorCode::BadOperand);
+  EXPECT_EQ(eval("3 *").error, ErrorCode::IncompleteExpression);
+  EXPECT_EQ(eval("3 *").detail, "*");
+  EXPECT_EQ(eval("'ABC'").error, ErrorCode::StringValue);
+  EXPECT_EQ(eval("DPTR + 1").error, ErrorCode::ReservedWord);
+  EXPECT_EQ(eval("R3 + 1").error, ErrorCode::RegisterAsValue);
+  EXPECT_EQ(eval("1 + 'open").error, ErrorCode::UnterminatedString);
+  EXPECT_EQ(eval("1 ` 2").error, ErrorCode::UnexpectedCharacter);
+  EXPECT_EQ(eval("1 ! 2").error, ErrorCode::Syntax);
 }
 
 TEST(Expression, NestingIsLimited) {
@@ -175,6 +192,10 @@ TEST(Lexer, CommentsStringsAndPunctuation) {
 
   const auto open = tokenize("DB 'unterminated");
   EXPECT_EQ(open[1].kind, Tok::Bad);
+  EXPECT_TRUE(open[1].unterminated);
+  // Operands as written, quotes included, for the messages.
+  EXPECT_EQ(writtenText(std::span(tokens).subspan(3, 4)), "a,#'x;y'");
+  EXPECT_EQ(writtenText(std::span(open).subspan(1)), "'unterminated");
   const auto ops = tokenize("<> <= >= < > =");
   EXPECT_EQ(ops[0].kind, Tok::Ne);
   EXPECT_EQ(ops[1].kind, Tok::Le);

@@ -44,13 +44,21 @@ std::vector<std::uint8_t> encode(std::string_view line) {
     const auto bytes = result.bytesOf(listed);
     out.insert(out.end(), bytes.begin(), bytes.end());
   }
-  if (!result.diagnostics.empty()) out.clear();
+  if (result.errorCount() != 0) out.clear();
   return out;
 }
 
 std::vector<ErrorCode> errorCodes(const AssemblyResult& result) {
   std::vector<ErrorCode> codes;
-  for (const Diagnostic& d : result.diagnostics) codes.push_back(d.code);
+  for (const Diagnostic& d : result.diagnostics)
+    if (!d.warning) codes.push_back(d.code);
+  return codes;
+}
+
+std::vector<ErrorCode> warningCodes(const AssemblyResult& result) {
+  std::vector<ErrorCode> codes;
+  for (const Diagnostic& d : result.diagnostics)
+    if (d.warning) codes.push_back(d.code);
   return codes;
 }
 

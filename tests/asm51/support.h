@@ -19,7 +19,9 @@ std::vector<std::uint8_t> bytesAt(const AssemblyResult& result, std::uint16_t ad
                                   std::size_t count);
 // The code of a one-instruction program at address 0.
 std::vector<std::uint8_t> encode(std::string_view line);
+// Codes of the errors, in order; warnings are left out.
 std::vector<ErrorCode> errorCodes(const AssemblyResult& result);
+std::vector<ErrorCode> warningCodes(const AssemblyResult& result);
 
 std::string readFile(const std::string& path);
 // Memory image of an Intel HEX text, checking every record's checksum.

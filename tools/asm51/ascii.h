@@ -53,4 +53,16 @@ inline void appendHex(std::string& out, unsigned value, int digits) {
     out.push_back(kHexDigits[(value >> shift) & 0xF]);
 }
 
+// A number as an Intel source writes it: at least `digits` hexadecimal
+// digits, a 0 ahead of a leading letter, and the H (0FFH, 0020H).
+inline std::string intelHex(unsigned value, int digits = 4) {
+  std::string out;
+  int needed = 1;
+  while (needed < 8 && (value >> (4 * needed)) != 0) ++needed;
+  appendHex(out, value, needed > digits ? needed : digits);
+  if (out[0] > '9') out.insert(out.begin(), '0');
+  out.push_back('H');
+  return out;
+}
+
 }  // namespace asm51

@@ -6,7 +6,11 @@
 
 #include "builtin_names.h"
 #include "context.h"
+#include "include_names.h"
 #include "opcode_table.h"
+#include "register_files.h"
+#include "source_text.h"
+#include "text_encoding.h"
 
 namespace asm51 {
 
@@ -25,8 +29,11 @@ AssemblyResult assemble(std::string_view sourceName, std::string source, const F
 Context::Context(std::string_view sourceName, std::string source, const FileReader& reader,
                  ListingSink* sink)
     : sourceName_(sourceName), reader_(reader), sink_(sink) {
+  const bool bom = normalizeSourceText(source);
   result_.texts.push_back(std::make_unique<const std::string>(std::move(source)));
   source_ = *result_.texts.back();
+  // The mark is gone from the text the lines are read from, but it still says UTF-8.
+  result_.encoding = bom ? TextEncoding::Utf8 : sourceEncoding(source_);
   const auto& table = opcodeTable();
   for (std::size_t op = 0; op < table.size(); ++op) {
     const OpcodeInfo& info = table[op];
@@ -60,7 +67,7 @@ bool namesModFile(std::string_view text) {
     std::size_t end = text.find('\n', start);
     if (end == std::string_view::npos) end = text.size();
     const std::string_view line = text.substr(start, end - start);
-    const std::size_t first = line.find_first_not_of(" \t");
+    const std::size_t first = firstNonBlank(line);
     if (first != std::string_view::npos && line[first] == '$') {
       for (const Control& control : parseControls(line.substr(first + 1)))
         if (isModControl(control.name)) return true;
@@ -70,13 +77,6 @@ bool namesModFile(std::string_view text) {
   return false;
 }
 
-// A path that names another computer (\\host\share, //host/share) or a
-// device namespace: reading it would reach out over the network.
-bool isNetworkPath(std::string_view name) {
-  return name.size() >= 2 && (name[0] == '\\' || name[0] == '/') &&
-         (name[1] == '\\' || name[1] == '/');
-}
-
 }  // namespace
 
 AssemblyResult Context::run() {
@@ -84,15 +84,7 @@ AssemblyResult Context::run() {
   if (!sink_)
     result_.listing.reserve(
         static_cast<std::size_t>(std::count(source_.begin(), source_.end(), '\n')) + 1);
-  runPass(1);
-  if (unresolvedCondition_) {
-    // Once more, with the values the first run found further down.
-    earlier_ = std::move(symbols_);
-    symbols_ = SymbolTable{};
-    notes_.clear();
-    unresolvedCondition_ = false;
-    runPass(1);
-  }
+  runFirstPass();
   if (sink_) sink_->begin(result_);
   runPass(2);
   for (const Symbol* symbol : symbols_.userSymbols())
@@ -103,6 +95,9 @@ AssemblyResult Context::run() {
 
 void Context::runPass(int pass) {
   pass_ = pass;
+  linkingReported_ = false;
+  beyondReported_ = false;
+  linkerSegments_.clear();
   counters_ = {};
   segment_ = Segment::Code;
   bank_ = 0;
@@ -120,6 +115,8 @@ void Context::runPass(int pass) {
   expansions_ = 0;
   expandedLines_ = 0;
   expandedBytes_ = 0;
+  builtinsRead_.clear();
+  preprocessor_.reset();
   if (predefine_) {
     // Defined in both passes alike, so that statement numbers agree.
     current_ = CurrentLine{};
@@ -134,6 +131,7 @@ void Context::runPass(int pass) {
 void Context::processFile(std::string_view name, std::string_view text, int depth,
                           bool fromModFile) {
   const bool builtin = current_.builtin;
+  const Preprocessor::FileState outer = preprocessor_.beginFile();
   int lineNumber = 0;
   std::size_t start = 0;
   while (start < text.size() && !ended_ && !stopped_) {
@@ -144,6 +142,7 @@ void Context::processFile(std::string_view name, std::string_view text, int dept
     current_ = CurrentLine{};
     current_.fileName = name;
     current_.text = line;
+    current_.listed = line;
     // Saturates: a file of more than 2^31 lines keeps its last number.
     if (lineNumber < std::numeric_limits<int>::max()) ++lineNumber;
     current_.line = lineNumber;
@@ -155,6 +154,7 @@ void Context::processFile(std::string_view name, std::string_view text, int dept
     processLine();
     start = end + 1;
   }
+  finishFile(outer, name, lineNumber, depth);
 }
 
 void Context::processLines(std::string_view text, bool expansion) {
@@ -166,6 +166,7 @@ void Context::processLines(std::string_view text, bool expansion) {
     current_ = CurrentLine{};
     current_.fileName = caller.fileName;
     current_.text = text.substr(start, end - start);
+    current_.listed = current_.text;
     current_.line = caller.line;
     current_.depth = caller.depth;
     current_.fromModFile = caller.fromModFile;
@@ -176,16 +177,28 @@ void Context::processLines(std::string_view text, bool expansion) {
   }
 }
 
+bool Context::charge(std::uint32_t lines, std::uint64_t bytes) {
+  expandedLines_ += std::min(lines, kMaxLinesPerPass);
+  expandedBytes_ += std::min(bytes, kMaxExpandedBytesPerPass);
+  if (expandedLines_ <= kMaxLinesPerPass && expandedBytes_ <= kMaxExpandedBytesPerPass) return true;
+  fatalError(ErrorCode::TooManyLines);
+  return false;
+}
+
 void Context::processLine() {
   // Bounds the work of one pass and keeps statement numbers within an int.
   if (current_.expansion) expandedBytes_ += current_.text.size();
   if (++expandedLines_ > kMaxLinesPerPass || expandedBytes_ > kMaxExpandedBytesPerPass) {
-    error(ErrorCode::TooManyLines, {}, true);
+    fatalError(ErrorCode::TooManyLines);
     finishLine();
     return;
   }
   ++statement_;
   tokenize(current_.text, tokens_);
+  if (!current_.expansion && !current_.builtin && preprocessor_.wants(current_.text, tokens_)) {
+    if (!preprocessLine()) return;
+    tokenize(current_.text, tokens_);
+  }
   dropDirectiveDot(tokens_);
   if (recording_) {
     if (!recordLine(tokens_)) finishLine();
@@ -195,7 +208,7 @@ void Context::processLine() {
     finishLine();
     return;
   }
-  const std::size_t first = current_.text.find_first_not_of(" \t");
+  const std::size_t first = firstNonBlank(current_.text);
   if (first != std::string_view::npos && current_.text[first] == '$') {
     processControls(current_.text.substr(first + 1));
     return;
@@ -245,7 +258,7 @@ void Context::finishLine() {
   out.line = current_.line;
   out.depth = current_.depth;
   out.expansion = current_.expansion;
-  out.text = current_.text;
+  out.text = current_.listed;
   out.address = current_.address;
   out.value = current_.value;
   out.firstByte = current_.firstByte;
@@ -263,14 +276,15 @@ std::vector<Control> parseControls(std::string_view text) {
   std::vector<Control> controls;
   std::size_t i = 0;
   while (i < text.size()) {
-    while (i < text.size() && (text[i] == ' ' || text[i] == '\t' || text[i] == '$')) ++i;
+    while (i < text.size() && (text[i] == '$' || blankLength(text, i) > 0))
+      i += text[i] == '$' ? 1 : blankLength(text, i);
     if (i >= text.size() || text[i] == ';') break;
     const std::size_t nameStart = i;
     while (i < text.size() && identChar(text[i])) ++i;
     Control control;
     control.name = upper(text.substr(nameStart, i - nameStart));
     if (i == nameStart) ++i;  // skip a stray character
-    while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
+    while (i < text.size() && blankLength(text, i) > 0) i += blankLength(text, i);
     if (i < text.size() && text[i] == '(') {
       const std::size_t close = text.find(')', i + 1);
       const std::size_t stop = close == std::string_view::npos ? text.size() : close;
@@ -283,11 +297,13 @@ std::vector<Control> parseControls(std::string_view text) {
   return controls;
 }
 
+// A file name in $INCLUDE( ), without blanks and quotes around it.
 std::string trimmed(std::string_view text) {
-  const std::size_t first = text.find_first_not_of(" \t'\"");
+  text = trimBlanks(text);
+  const std::size_t first = text.find_first_not_of("'\"");
   if (first == std::string_view::npos) return {};
-  const std::size_t last = text.find_last_not_of(" \t'\"");
-  return std::string(text.substr(first, last - first + 1));
+  const std::size_t last = text.find_last_not_of("'\"");
+  return std::string(trimBlanks(text.substr(first, last - first + 1)));
 }
 
 }  // namespace
@@ -303,12 +319,8 @@ void Context::processControls(std::string_view text) {
     if (name == "INCLUDE" || name == "IC") {
       const std::string file = trimmed(control.argument);
       if (file.empty()) {
-        error(ErrorCode::Syntax, "$INCLUDE");
+        error(ErrorCode::MissingIncludeName, "$" + name, "$" + name + " (DEFS.INC)");
         continue;
-      }
-      if (isNetworkPath(file)) {
-        error(ErrorCode::NetworkInclude, file, true);
-        break;
       }
       pending.push_back({file, FileKind::Include});
     } else if (isModControl(name) && !name.starts_with("NOMOD")) {
@@ -336,68 +348,73 @@ void Context::processControls(std::string_view text) {
   }
   // The control line is listed before the lines it brings in; a missing
   // file is reported under it.
-  std::vector<std::pair<const std::string*, Pending>> files;
-  for (Pending& p : pending) {
-    if (static_cast<int>(current_.depth) >= kMaxIncludeDepth ||
-        includesThisPass_ >= kMaxIncludesPerPass) {
-      error(ErrorCode::IncludeTooDeep, p.name, true);
-      break;
-    }
-    ++includesThisPass_;
-    const std::string* content = readFile(p.name, p.kind);
-    if (!content) {
-      error(p.kind == FileKind::ModFile ? ErrorCode::MissingModFile : ErrorCode::MissingInclude,
-            p.name, true);
-      break;
-    }
-    files.emplace_back(content, std::move(p));
+  std::vector<SourceFile*> files;
+  for (const Pending& p : pending) {
+    SourceFile* file = openSource(p.name, p.kind);
+    if (!file) break;
+    files.push_back(file);
   }
   const int depth = current_.depth;
   const bool fromMod = current_.fromModFile;
   finishLine();
-  for (const auto& [content, p] : files) {
-    if (ended_ || stopped_) break;
-    // The file name must outlive the listing of its lines: keep it in the cache key.
-    const auto key = files_.find(std::string(p.kind == FileKind::ModFile ? "M:" : "I:") + p.name);
-    const std::string_view fileName = std::string_view(key->first).substr(2);
-    processFile(fileName, *content, depth + 1, fromMod || p.kind == FileKind::ModFile);
-  }
+  for (SourceFile* file : files) enterSource(*file, depth, fromMod);
 }
 
-const std::string* Context::readFile(const std::string& name, FileKind kind) {
+Context::SourceFile* Context::openSource(const std::string& name, FileKind kind) {
+  if (kind == FileKind::Include) {
+    if (const std::optional<ErrorCode> refusal = refusedIncludeName(name)) {
+      fatalError(*refusal, name);
+      return nullptr;
+    }
+  }
+  if (current_.depth >= kMaxIncludeDepth || includesThisPass_ >= kMaxIncludesPerPass) {
+    fatalError(ErrorCode::IncludeTooDeep, name);
+    return nullptr;
+  }
+  ++includesThisPass_;
+  SourceFile& file = readFile(name, kind);
+  if (!file.text) {
+    fatalError(kind == FileKind::ModFile ? ErrorCode::MissingModFile : ErrorCode::MissingInclude,
+               name);
+    return nullptr;
+  }
+  // Included text counts as expanded text: 64 includes of a large file are work too.
+  if (!charge(0, file.text->size())) return nullptr;
+  return &file;
+}
+
+void Context::enterSource(SourceFile& file, int depth, bool fromModFile) {
+  if (ended_ || stopped_) return;
+  // A built-in register file included again, under any of its names, would
+  // only define the same names again.
+  if (file.builtin) {
+    const char* text = file.text->data();
+    if (std::find(builtinsRead_.begin(), builtinsRead_.end(), text) != builtinsRead_.end()) return;
+    builtinsRead_.push_back(text);
+  }
+  processFile(file.name, *file.text, depth + 1, fromModFile || file.modFile);
+}
+
+Context::SourceFile& Context::readFile(const std::string& name, FileKind kind) {
   // Both passes must see the same text, so each file is read once.
   const std::string key = std::string(kind == FileKind::ModFile ? "M:" : "I:") + name;
   auto it = files_.find(key);
-  if (it == files_.end()) {
-    const std::string* text = nullptr;
-    if (std::optional<std::string> content = reader_ ? reader_(name, kind) : std::nullopt) {
-      result_.texts.push_back(std::make_unique<const std::string>(std::move(*content)));
-      text = result_.texts.back().get();
-    }
-    it = files_.emplace(key, text).first;
+  if (it != files_.end()) return it->second;
+  SourceFile file;
+  if (std::optional<std::string> content = reader_ ? reader_(name, kind) : std::nullopt) {
+    normalizeSourceText(*content);
+    result_.texts.push_back(std::make_unique<const std::string>(std::move(*content)));
+    file.text = *result_.texts.back();
+  } else if (kind == FileKind::Include) {
+    // A file of that name in the folder comes first.
+    file.text = builtinRegisterFile(name);
+    file.builtin = file.text.has_value();
   }
+  file.modFile = kind == FileKind::ModFile || file.builtin;
+  it = files_.emplace(key, file).first;
+  // The name must outlive the listing of the file's lines: the key keeps it.
+  it->second.name = std::string_view(it->first).substr(2);
   return it->second;
-}
-
-void Context::error(ErrorCode code, std::string detail, bool fatal) {
-  if (fatal) stopped_ = true;
-  if (pass_ != 2 || (stopped_ && !fatal)) return;
-  if (result_.diagnostics.size() >= kMaxErrors) {
-    // Keeps memory and the count bounded on a source that is all errors.
-    code = ErrorCode::TooManyErrors;
-    detail.clear();
-    fatal = true;
-    stopped_ = true;
-  }
-  Diagnostic d;
-  d.code = code;
-  d.detail = std::move(detail);
-  d.fileName = std::string(current_.fileName);
-  d.line = current_.line;
-  d.included = current_.depth > 0;
-  d.fatal = fatal;
-  current_.diagnostics.push_back(result_.diagnostics.size());
-  result_.diagnostics.push_back(std::move(d));
 }
 
 std::uint8_t& Context::note() {
@@ -412,6 +429,7 @@ void Context::emit(std::span<const std::uint8_t> bytes) {
     if (!current_.address && loc <= 0xFFFF) current_.address = static_cast<std::uint16_t>(loc);
     bool beyond = false;
     bool overlap = false;
+    std::uint32_t overlapAt = 0;
     // Only a source full of errors lists more bytes than this; the memory
     // image is built all the same.
     const bool listed = result_.objectBytes.size() + bytes.size() <= kMaxListedBytes;
@@ -423,11 +441,14 @@ void Context::emit(std::span<const std::uint8_t> bytes) {
         continue;
       }
       const auto address = static_cast<std::uint16_t>(at);
-      if (result_.image.used(address)) overlap = true;
+      if (!overlap && result_.image.used(address)) {
+        overlap = true;
+        overlapAt = address;
+      }
       result_.image.set(address, bytes[i]);
     }
-    if (beyond) error(ErrorCode::CodeBeyond64K);
-    if (overlap) error(ErrorCode::CodeOverlap);
+    if (beyond) beyond64K(std::max(loc, 0x10000u));
+    if (overlap) warning(ErrorCode::CodeOverlap, intelHex(overlapAt));
   }
   advance(static_cast<std::uint32_t>(bytes.size()));
 }
@@ -435,10 +456,11 @@ void Context::emit(std::span<const std::uint8_t> bytes) {
 Context::Evaluated Context::evaluateExpr(std::span<const Token> tokens) {
   Evaluated out;
   if (tokens.empty()) {
-    error(ErrorCode::Syntax);
+    error(ErrorCode::MissingExpression);
     return out;
   }
-  const EvalEnv env{symbols_, location(), bank_};
+  EvalEnv env{symbols_, location(), bank_};
+  env.assumedKnown = pass_ == 2;
   const ExprResult r = evaluate(tokens, env);
   out.value = r.value;
   out.known = r.known;
@@ -448,7 +470,16 @@ Context::Evaluated Context::evaluateExpr(std::span<const Token> tokens) {
     return out;
   }
   if (!r.known && pass_ == 2) {
-    error(ErrorCode::UndefinedSymbol, r.undefinedName);
+    // R8 and the like are registers the writer thought the 8051 had.
+    const std::string_view name = r.undefinedName;
+    const bool registerLike = name.size() >= 2 && asciiUpper(name[0]) == 'R' &&
+                              name.find_first_not_of("0123456789", 1) == std::string_view::npos;
+    // Defined, but from values that were not known in time (X EQU Y, Y EQU Z, Z EQU 1).
+    const bool late = symbols_.find(upper(name)) != nullptr;
+    error(registerLike ? ErrorCode::NotARegister
+          : late       ? ErrorCode::ValueTooLate
+                       : ErrorCode::UndefinedSymbol,
+          r.undefinedName);
     return out;
   }
   out.ok = true;
@@ -465,7 +496,7 @@ Context::Evaluated Context::requireKnownInPass1(std::span<const Token> tokens) {
   }
   if (v.ok && statement_ < static_cast<int>(notes_.size()) &&
       (notes_[static_cast<std::size_t>(statement_)] & 1)) {
-    error(ErrorCode::ForwardReference);
+    error(ErrorCode::ForwardReference, forwardName(tokens));
     v.ok = false;
   }
   return v;

@@ -27,10 +27,17 @@ inline constexpr int kMaxIncludeDepth = 8;
 inline constexpr int kMaxIncludesPerPass = 64;
 // A macro that calls itself without end stops here with an error.
 inline constexpr int kMaxMacroDepth = 32;
-// Lines that one pass may process, expansions included; REPT 0FFFFH of a
-// long body, or macros that double at each level, stop here instead of
-// running for hours.
+// Lines that one pass may process, expansions included, and each repetition
+// of a REPT counts as one more even when its body is empty: REPT 0FFFFH of a
+// long body, nested REPTs, or macros that double at each level, stop here
+// instead of running for hours.
 inline constexpr std::uint32_t kMaxLinesPerPass = 500'000;
+// The first pass runs again while an IF reads a value from further down that
+// the previous run got wrong: this many runs at most, and no more lines in
+// all of them than this, so that the whole stays within the time of a few
+// passes; an IF still undecided then is an error.
+inline constexpr int kMaxFirstPassRuns = 6;
+inline constexpr std::uint64_t kMaxFirstPassLines = 2 * std::uint64_t{kMaxLinesPerPass};
 // A line that a macro expansion produces may not be longer than this.
 inline constexpr std::size_t kMaxExpandedLine = 16 * 1024;
 // Object bytes shown in the listing, in all: 64 KiB of code many times over.
@@ -39,7 +46,9 @@ inline constexpr std::size_t kMaxListedBytes = 4 * 1024 * 1024;
 // cost time even when there are few of them.
 inline constexpr std::uint64_t kMaxExpandedBytesPerPass = 8 * 1024 * 1024;
 // Errors recorded; past this, assembly stops with one more.
-inline constexpr std::size_t kMaxErrors = 100'000;
+inline constexpr std::size_t kMaxErrors = 10'000;
+// Warnings recorded; later ones are dropped, as they stop nothing.
+inline constexpr std::size_t kMaxWarnings = 1'000;
 // The location counters never run past this, however much DS reserves:
 // anything above 0FFFFH is already reported as beyond 64 KiB.
 inline constexpr std::uint32_t kCounterCeiling = 0x20000;
@@ -68,14 +77,18 @@ struct AssemblyResult {
   std::vector<std::unique_ptr<const std::string>> texts;
   std::vector<ListedLine> listing;  // empty when the lines went to a ListingSink
   std::vector<std::uint8_t> objectBytes;
-  std::vector<Diagnostic> diagnostics;
+  std::vector<Diagnostic> diagnostics;  // errors and warnings, in the order found
   MemoryImage image;
   std::vector<SymbolEntry> symbols;  // user symbols, sorted by name
   std::string title;                 // from $TITLE
   bool listSymbols = true;           // $NOSYMBOLS turns the table off
   bool fatal = false;                // a missing include or similar stopped assembly
+  TextEncoding encoding = TextEncoding::Windows1250;  // the main source's, and the listing's
 
-  int errorCount() const { return static_cast<int>(diagnostics.size()); }
+  int warnings = 0;  // diagnostics that are warnings
+
+  // Warnings are shown but never counted.
+  int errorCount() const { return static_cast<int>(diagnostics.size()) - warnings; }
   std::span<const std::uint8_t> bytesOf(const ListedLine& line) const {
     return std::span<const std::uint8_t>(objectBytes).subspan(line.firstByte, line.byteCount);
   }

@@ -27,12 +27,12 @@ bool Context::conditional(const std::vector<Token>& tokens) {
     if (word == "ENDIF") {
       conditionals_.pop_back();
     } else if (c.elseSeen) {
-      error(ErrorCode::UnbalancedConditional, std::string(tokens[0].text));
+      error(ErrorCode::SecondElse, std::string(tokens[0].text));
       c.active = false;
     } else {
       const bool isElse = word == "ELSE";
       c.elseSeen = isElse;
-      c.active = c.parentActive && !c.taken && (isElse || condition("IF", args));
+      c.active = c.parentActive && !c.taken && (isElse || condition(word, args));
       c.taken = c.taken || c.active;
     }
     return true;
@@ -42,44 +42,39 @@ bool Context::conditional(const std::vector<Token>& tokens) {
 
 namespace {
 
-constexpr std::uint8_t kUnresolved = 1;  // same bit as a value required in pass 1
 constexpr std::uint8_t kTaken = 2;
 
 }  // namespace
 
 // Pass 1 decides and pass 2 repeats the decision, so both passes assemble
-// the same lines. A constant defined further down (IF DEBUG ... DEBUG EQU 1)
-// is taken from an earlier run of pass 1 over the whole source.
-bool Context::valueCondition(bool whenTrue, std::span<const Token> args) {
+// the same lines. A value from further down (IF DEBUG ... DEBUG EQU 1) is
+// the one an earlier run of pass 1 found; pass 2, which knows every final
+// value, checks that the branch it repeats is the one they choose.
+bool Context::valueCondition(bool whenTrue, std::span<const Token> args, std::string_view word) {
   std::uint8_t& decided = note();
   if (pass_ == 2) {
+    const bool taken = (decided & kTaken) != 0;
     const Evaluated v = evaluateExpr(args);  // reports what is wrong with it
-    if (v.ok && (decided & kUnresolved)) error(ErrorCode::ForwardReference);
-    return (decided & kTaken) != 0;
+    if (const auto it = undecidable_.find(statement_); it != undecidable_.end())
+      error(ErrorCode::ForwardConflict, it->second, std::string(word));
+    else if (v.ok && ((v.value != 0) == whenTrue) != taken)
+      error(ErrorCode::ForwardConflict, forwardName(args), std::string(word));
+    return taken;
   }
-  const Evaluated v = evaluateExpr(args);
-  bool known = v.ok && v.known;
-  std::uint16_t value = v.value;
-  if (!known && earlier_) {
-    const ExprResult r = evaluate(args, EvalEnv{*earlier_, location(), bank_});
-    known = !r.error && r.known;
-    value = r.value;
-  }
-  decided = 0;
-  if (!known) {
-    unresolvedCondition_ = true;
-    decided = kUnresolved;
-    return false;
-  }
-  const bool taken = (value != 0) == whenTrue;
-  if (taken) decided = kTaken;
+  const std::size_t readsBefore = forwardReads_.size();
+  const Evaluated v = evaluateAhead(args, true);
+  if (forwardReads_.size() != readsBefore) forwardCondition_ = true;
+  // A value known nowhere yet takes the branch as false; the next run knows better.
+  const bool taken = v.ok && v.known && (v.value != 0) == whenTrue;
+  decided = taken ? kTaken : 0;
   return taken;
 }
 
 bool Context::condition(std::string_view word, std::span<const Token> args) {
-  if (word == "IF" || word == "IFN") return valueCondition(word == "IF", args);
+  if (word == "IF" || word == "IFN" || word == "ELSEIF")
+    return valueCondition(word != "IFN", args, word);
   if (args.size() != 1 || args[0].kind != Tok::Ident) {
-    error(ErrorCode::Syntax, args.empty() ? std::string(word) : std::string(args[0].text));
+    error(ErrorCode::ConditionName, std::string(word));
     return false;
   }
   // Defined on an earlier line, or a macro: pass 2 must not see a symbol

@@ -20,8 +20,8 @@ class Parser {
       : tokens_(tokens), env_(env), result_(result) {}
 
   bool run(Val& out) {
-    if (!parseOr(out, 0)) return false;
-    if (pos_ != tokens_.size()) return fail(ErrorCode::Syntax, std::string(peek().text));
+    if (!parseLogical(out, 0)) return false;
+    if (pos_ != tokens_.size()) return unexpected(peek());
     return true;
   }
 
@@ -41,6 +41,16 @@ class Parser {
     }
     return false;
   }
+  bool unexpected(const Token& t) {
+    if (t.kind == Tok::Bad)
+      return t.unterminated ? fail(ErrorCode::UnterminatedString)
+                            : fail(ErrorCode::UnexpectedCharacter, std::string(t.text));
+    if (t.kind == Tok::End) {
+      if (pos_ == 0) return fail(ErrorCode::MissingExpression);
+      return fail(ErrorCode::IncompleteExpression, std::string(tokens_[pos_ - 1].text));
+    }
+    return fail(ErrorCode::Syntax, std::string(t.text));
+  }
   bool enter(int depth) {
     return depth <= kMaxExpressionDepth || fail(ErrorCode::ExpressionTooDeep);
   }
@@ -49,8 +59,31 @@ class Parser {
     return {v, a.known && b.known};
   }
 
+  // && binds more tightly than ||, and both more loosely than any other
+  // operator, as in C; they give the same true as the relational operators.
+  bool parseLogical(Val& out, int depth) {
+    if (!enter(depth) || !parseOr(out, depth)) return false;
+    if (peek().kind != Tok::AndAnd && peek().kind != Tok::OrOr) return true;
+    Val any{0, true};  // the || of the && groups read so far
+    Val group = out;   // the && group being read
+    while (peek().kind == Tok::AndAnd || peek().kind == Tok::OrOr) {
+      const bool isAnd = peek().kind == Tok::AndAnd;
+      ++pos_;
+      Val rhs;
+      if (!parseOr(rhs, depth)) return false;
+      if (isAnd) {
+        group = combine(group, rhs, group.v != 0 && rhs.v != 0 ? kTrue : 0);
+      } else {
+        any = combine(any, group, any.v != 0 || group.v != 0 ? kTrue : 0);
+        group = rhs;
+      }
+    }
+    out = combine(any, group, any.v != 0 || group.v != 0 ? kTrue : 0);
+    return true;
+  }
+
   bool parseOr(Val& out, int depth) {
-    if (!enter(depth) || !parseAnd(out, depth)) return false;
+    if (!parseAnd(out, depth)) return false;
     for (;;) {
       const bool isOr = peekWord("OR") || peek().kind == Tok::Pipe;
       if (!isOr && !peekWord("XOR") && peek().kind != Tok::Caret) return true;
@@ -213,6 +246,8 @@ class Parser {
       op = 4;
     else if (peekWord("NOT") || k == Tok::Tilde)
       op = 5;
+    else if (k == Tok::Bang)
+      op = 6;
     if (op == 0) return parseBitSelect(out, depth);
     ++pos_;
     if (!enter(depth + 1) || !parseUnary(out, depth + 1)) return false;
@@ -228,6 +263,9 @@ class Parser {
         break;
       case 5:
         out.v = ~out.v;
+        break;
+      case 6:
+        out.v = out.v == 0 ? kTrue : 0;
         break;
       default:
         break;
@@ -246,13 +284,16 @@ class Parser {
       out = {0, false};
       return true;
     }
-    if (bit.v > 7) return fail(ErrorCode::ValueOutOfRange);
-    if (out.v >= 0x20 && out.v <= 0x2F)
+    if (bit.v > 7) return fail(ErrorCode::BitNumberOutOfRange, std::to_string(bit.v));
+    if (out.v >= 0x20 && out.v <= 0x2F) {
       out.v = (out.v - 0x20) * 8 + bit.v;
-    else if (out.v >= 0x80 && out.v <= 0xFF && out.v % 8 == 0)
+    } else if (out.v >= 0x80 && out.v <= 0xFF && out.v % 8 == 0) {
       out.v += bit.v;
-    else
-      return fail(ErrorCode::NotBitAddressable);
+    } else {
+      std::string byte;
+      appendHex(byte, out.v & 0xFFFF, out.v > 0xFF ? 4 : 2);
+      return fail(ErrorCode::NotBitAddressable, (byte[0] > '9' ? "0" : "") + byte + "H");
+    }
     return true;
   }
 
@@ -267,7 +308,7 @@ class Parser {
       case Tok::String: {
         ++pos_;
         const std::string s = stringValue(t);
-        if (s.empty() || s.size() > 2) return fail(ErrorCode::BadOperand, "'" + s + "'");
+        if (s.empty() || s.size() > 2) return fail(ErrorCode::StringValue, s);
         std::uint32_t v = 0;
         for (unsigned char c : s) v = (v << 8) | c;
         out = {v, true};
@@ -279,17 +320,15 @@ class Parser {
         return true;
       case Tok::LParen: {
         ++pos_;
-        if (!enter(depth + 1) || !parseOr(out, depth + 1)) return false;
-        if (peek().kind != Tok::RParen) return fail(ErrorCode::Syntax, "(");
+        if (!enter(depth + 1) || !parseLogical(out, depth + 1)) return false;
+        if (peek().kind != Tok::RParen) return fail(ErrorCode::MissingParenthesis);
         ++pos_;
         return true;
       }
       case Tok::Ident:
         return parseSymbol(out);
-      case Tok::End:
-        return fail(ErrorCode::Syntax);
       default:
-        return fail(ErrorCode::Syntax, std::string(t.text));
+        return unexpected(t);
     }
   }
 
@@ -299,10 +338,12 @@ class Parser {
     const std::string name = upper(t.text);
     if (const Symbol* sym = env_.symbols.find(name)) {
       if (sym->type == SymbolType::Register)
-        return fail(ErrorCode::BadOperand, std::string(t.text));
-      out = {sym->value, sym->known};
+        return fail(ErrorCode::RegisterAsValue, std::string(t.text));
+      if (env_.reads && (!sym->known || sym->predefined)) return readAhead(t, name, sym, out);
+      const bool known = sym->known || (env_.assumedKnown && sym->assumed);
+      out = {sym->value, known};
       if (sym->predefined) result_.predefined = true;
-      if (!sym->known) noteUndefined(t);
+      if (!known) noteUndefined(t);
       return true;
     }
     // AR0..AR7 are the absolute addresses of the bank chosen by USING.
@@ -310,9 +351,42 @@ class Parser {
       out = {static_cast<std::uint32_t>(env_.bank * 8 + (name[2] - '0')), true};
       return true;
     }
-    if (isReservedWord(name)) return fail(ErrorCode::BadOperand, std::string(t.text));
+    if (registerNumber(t) >= 0) return fail(ErrorCode::RegisterAsValue, std::string(t.text));
+    if (isReservedWord(name)) return fail(ErrorCode::ReservedWord, std::string(t.text));
+    if (env_.reads) return readAhead(t, name, nullptr, out);
     noteUndefined(t);
     out = {0, false};
+    return true;
+  }
+
+  // A name the first pass does not know (yet) on this line, or a predefined
+  // one: an earlier run's value stands in for it, and the read is noted so
+  // that the run can be checked against the values it ends with.
+  bool readAhead(const Token& t, const std::string& name, const Symbol* sym, Val& out) {
+    ForwardRead read;
+    read.name = name;
+    read.written = std::string(t.text);
+    read.statement = env_.statement;
+    read.condition = env_.condition;
+    const Symbol* ahead = env_.later ? env_.later->find(name) : nullptr;
+    const bool aheadUsable = ahead && !ahead->predefined && ahead->type != SymbolType::Register &&
+                             (ahead->known || ahead->assumed);
+    if (sym && !sym->predefined && sym->assumed) {
+      read.value = sym->value;
+      read.available = true;
+      result_.assumed = true;
+    } else if (aheadUsable) {
+      read.value = ahead->value;
+      read.available = true;
+      result_.assumed = true;
+    } else if (sym && sym->predefined) {
+      read.value = sym->value;
+      read.available = true;
+      result_.predefined = true;
+    }
+    if (!read.available) noteUndefined(t);
+    out = {read.value, read.available};
+    env_.reads->push_back(std::move(read));
     return true;
   }
 

@@ -2,9 +2,21 @@
 
 #include <windows.h>
 
+#include "include_names.h"
+
 namespace asm51::cli {
 
 unique_file openFile(const std::filesystem::path& path, bool forWriting) {
+  // CON or COM1 would be opened as the device: reading waits for a key or a
+  // line that never comes, and writing reports success for nothing kept.
+  const std::wstring& wide = path.native();
+  const int size = static_cast<int>(wide.size());
+  std::string utf8(static_cast<std::size_t>(WideCharToMultiByte(CP_UTF8, 0, wide.data(), size,
+                                                                nullptr, 0, nullptr, nullptr)),
+                   '\0');
+  WideCharToMultiByte(CP_UTF8, 0, wide.data(), size, utf8.data(), static_cast<int>(utf8.size()),
+                      nullptr, nullptr);
+  if (namesDevice(utf8)) return nullptr;
   return unique_file(_wfopen(path.c_str(), forWriting ? L"wb" : L"rb"));
 }
 

@@ -136,6 +136,31 @@ bool samePage(std::uint32_t next, std::uint32_t target) {
   return (next & 0xF800) == (target & 0xF800);
 }
 
+// True when `b` is `a` with one character changed, added or left out.
+bool oneCharApart(std::string_view a, std::string_view b) {
+  if (a.size() > b.size()) std::swap(a, b);
+  if (b.size() - a.size() > 1 || a == b) return false;
+  std::size_t i = 0;
+  while (i < a.size() && a[i] == b[i]) ++i;
+  const std::string_view restA = a.substr(a.size() == b.size() ? i + 1 : i);
+  return restA == b.substr(i + 1);
+}
+
+// "2", or "1/2" for a mnemonic whose forms differ in their number of operands.
+std::string operandCounts(std::span<const std::uint8_t> candidates) {
+  std::string counts;
+  for (const std::uint8_t candidate : candidates) {
+    const std::string n = std::to_string(opcodeTable()[candidate].operandCount());
+    if (counts.find(n) == std::string::npos) counts += (counts.empty() ? "" : "/") + n;
+  }
+  return counts.empty() ? "1" : counts;  // JMP and CALL take one target
+}
+
+constexpr std::string_view kCommonDirectives[] = {
+    "ORG",  "DB",   "DW",   "DS",   "EQU",  "SET",  "DATA", "BIT",   "END",
+    "CSEG", "DSEG", "BSEG", "XSEG", "ISEG", "REPT", "ENDM", "ENDIF", "USING",
+};
+
 }  // namespace
 
 namespace {
@@ -161,17 +186,31 @@ void Context::instruction(std::string_view word, const Token& wordToken,
   const bool generic = word == "JMP" || word == "CALL";
   const auto found = mnemonics_.find(word);
   if (found == mnemonics_.end() && !generic) {
-    error(ErrorCode::UnknownInstruction, std::string(wordToken.text));
+    if (pass_ != 2) return;
+    // A known word one typing error away, shortest first: MOVE gives MOV.
+    std::string_view meant;
+    const auto consider = [&](std::string_view known) {
+      if (oneCharApart(word, known) && (meant.empty() || known.size() < meant.size() ||
+                                        (known.size() == meant.size() && known < meant)))
+        meant = known;
+    };
+    for (const auto& [mnemonic, opcodes] : mnemonics_) consider(mnemonic);
+    for (const std::string_view directive : kCommonDirectives) consider(directive);
+    consider("JMP");
+    consider("CALL");
+    error(ErrorCode::UnknownInstruction, std::string(wordToken.text), {}, std::string(meant));
     return;
   }
   if (segment_ != Segment::Code) {
-    error(ErrorCode::WrongSegment);
+    error(ErrorCode::WrongSegment, std::string(wordToken.text));
     return;
   }
   // No instruction takes more than three operands.
   const auto& operandTokens = splitOperands(args);
   if (operandTokens.size() > kMaxOperands) {
-    error(ErrorCode::BadOperand);
+    error(ErrorCode::OperandCount, std::string(wordToken.text),
+          operandCounts(found != mnemonics_.end() ? std::span<const std::uint8_t>(found->second)
+                                                  : std::span<const std::uint8_t>()));
     return;
   }
   std::array<Parsed, kMaxOperands> parsed;
@@ -185,7 +224,11 @@ void Context::instruction(std::string_view word, const Token& wordToken,
   else if (found != mnemonics_.end())
     opcode = matchOpcode(found->second, operands);
   if (opcode < 0) {
-    error(ErrorCode::BadOperand);
+    if (pass_ == 2)
+      operandError(wordToken.text,
+                   found != mnemonics_.end() ? std::span<const std::uint8_t>(found->second)
+                                             : std::span<const std::uint8_t>(),
+                   operands, operandTokens);
     return;
   }
   if (pass_ == 1) {
@@ -235,11 +278,15 @@ void Context::encode(std::uint8_t opcode, std::span<const Parsed> operands) {
       case OperandKind::Direct:
       case OperandKind::Bit:
       case OperandKind::NotBit:
-        if (v.ok && value > 0xFF) error(ErrorCode::ValueOutOfRange);
+        if (v.ok && value > 0xFF)
+          error(kind == OperandKind::Direct ? ErrorCode::AddressOutOfRange
+                                            : ErrorCode::BitAddressOutOfRange,
+                writtenWithValue(operands[k].expr, value, true));
         bytes[size++] = static_cast<std::uint8_t>(value);
         break;
       case OperandKind::Imm8:
-        if (v.ok && value > 0xFF && value < 0xFF00) error(ErrorCode::ValueOutOfRange);
+        if (v.ok && value > 0xFF && value < 0xFF00)
+          error(ErrorCode::ValueOutOfRange, writtenWithValue(operands[k].expr, value, false));
         bytes[size++] = static_cast<std::uint8_t>(value);
         break;
       case OperandKind::Imm16:
@@ -250,12 +297,16 @@ void Context::encode(std::uint8_t opcode, std::span<const Parsed> operands) {
       case OperandKind::Rel: {
         const auto offset =
             static_cast<std::int32_t>(value) - static_cast<std::int32_t>(start + info.length);
-        if (v.ok && (offset < -128 || offset > 127)) error(ErrorCode::BranchOutOfRange);
+        if (v.ok && (offset < -128 || offset > 127))
+          error(ErrorCode::BranchOutOfRange, std::to_string(offset < 0 ? -offset : offset));
         bytes[size++] = static_cast<std::uint8_t>(offset & 0xFF);
         break;
       }
       case OperandKind::Addr11:
-        if (v.ok && !samePage(start + 2, value)) error(ErrorCode::PageOutOfRange);
+        if (v.ok && !samePage(start + 2, value))
+          error(
+              (opcode & 0x1F) == kAcall ? ErrorCode::CallPageOutOfRange : ErrorCode::PageOutOfRange,
+              std::string(writtenText(operands[k].expr)));
         bytes[0] = static_cast<std::uint8_t>(bytes[0] | ((value >> 8) & 7) << 5);
         bytes[size++] = static_cast<std::uint8_t>(value);
         break;
@@ -266,6 +317,55 @@ void Context::encode(std::uint8_t opcode, std::span<const Parsed> operands) {
   // MOV direct,direct stores the source address first.
   if (opcode == 0x85) std::swap(bytes[1], bytes[2]);
   emit(std::span<const std::uint8_t>(bytes.data(), size));
+}
+
+// Says which operand does not fit, or that their number or combination does not.
+void Context::operandError(std::string_view word, std::span<const std::uint8_t> candidates,
+                           std::span<const Parsed> operands,
+                           const std::vector<std::span<const Token>>& texts) {
+  const auto& table = opcodeTable();
+  const int count = static_cast<int>(operands.size());
+  bool countFits = candidates.empty() && count == 1;  // JMP and CALL take one target
+  for (const std::uint8_t candidate : candidates)
+    countFits = countFits || table[candidate].operandCount() == count;
+  if (!countFits) {
+    error(ErrorCode::OperandCount, std::string(word), operandCounts(candidates));
+    return;
+  }
+  for (std::size_t k = 0; k < operands.size(); ++k) {
+    const std::span<const Token> t = texts[k];
+    if (t.empty()) {
+      error(ErrorCode::MissingOperand, std::string(word));
+      return;
+    }
+    if (t.size() == 2 && t[0].kind == Tok::At && t[1].kind == Tok::Ident) {
+      const int reg = registerOperand(t[1], symbols_, statement_);
+      if (reg >= 2) {
+        error(ErrorCode::IndirectRegister, std::string(writtenText(t)));
+        return;
+      }
+      const std::string_view name = t[1].text;
+      if (reg < 0 && name.size() >= 2 && asciiUpper(name[0]) == 'R' &&
+          name.find_first_not_of("0123456789", 1) == std::string_view::npos) {
+        error(ErrorCode::NotARegister, std::string(name));
+        return;
+      }
+    }
+    bool fitsSome = false;
+    for (const std::uint8_t candidate : candidates) {
+      const OpcodeInfo& info = table[candidate];
+      if (info.operandCount() == count && fits(info.operands[k], operands[k], info.reg))
+        fitsSome = true;
+    }
+    if (!fitsSome) {
+      error(ErrorCode::BadOperand, std::string(word), std::string(writtenText(t)));
+      return;
+    }
+  }
+  const std::span<const Token> all(
+      texts.front().data(),
+      static_cast<std::size_t>(texts.back().data() + texts.back().size() - texts.front().data()));
+  error(ErrorCode::OperandCombination, std::string(word), std::string(writtenText(all)));
 }
 
 }  // namespace asm51

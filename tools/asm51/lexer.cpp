@@ -85,6 +85,36 @@ std::string stringValue(const Token& token) {
   return out;
 }
 
+std::string_view writtenText(std::span<const Token> tokens) {
+  while (!tokens.empty() && tokens.back().kind == Tok::End)
+    tokens = tokens.first(tokens.size() - 1);
+  if (tokens.empty()) return {};
+  const Token& first = tokens.front();
+  const Token& last = tokens.back();
+  const bool quotedFirst =
+      first.kind == Tok::String || (first.kind == Tok::Bad && first.unterminated);
+  const char* begin = first.text.data() - (quotedFirst ? 1 : 0);
+  const char* end = last.text.data() + last.text.size() + (last.kind == Tok::String ? 1 : 0);
+  return end > begin ? std::string_view(begin, static_cast<std::size_t>(end - begin))
+                     : std::string_view{};
+}
+
+std::string shortened(std::string_view text, std::size_t most) {
+  if (text.size() <= most) return std::string(text);
+  std::size_t cut = most;
+  while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80) --cut;
+  return std::string(text.substr(0, cut)) + "...";
+}
+
+std::string writtenWithValue(std::span<const Token> tokens, std::uint16_t value, bool hex) {
+  std::string out = shortened(writtenText(tokens), 60);
+  if (tokens.size() == 1 && tokens[0].kind == Tok::Number) return out;
+  out += " (= ";
+  out += hex ? intelHex(value) : std::to_string(value);
+  out += ')';
+  return out;
+}
+
 std::vector<Token> tokenize(std::string_view line) {
   std::vector<Token> tokens;
   tokenize(line, tokens);
@@ -139,6 +169,7 @@ Token scanString(std::string_view line, std::size_t i, std::size_t& end) {
   }
   Token t = makeToken(closed ? Tok::String : Tok::Bad, line.substr(i + 1, j - i - 1));
   t.doubledQuotes = doubled;
+  t.unterminated = !closed;
   end = closed ? j + 1 : line.size();
   return t;
 }
@@ -156,6 +187,7 @@ Tok singleCharKind(char c) {
     case '>': return Tok::Gt;      case '|': return Tok::Pipe;
     case '&': return Tok::Amp;     case '~': return Tok::Tilde;
     case '%': return Tok::Percent; case '^': return Tok::Caret;
+    case '!': return Tok::Bang;
     default:  return Tok::Bad;
   }
 }
@@ -166,35 +198,58 @@ Token scanPunctuation(std::string_view line, std::size_t i, std::size_t& end) {
   const char c = line[i];
   const char next = i + 1 < line.size() ? line[i + 1] : '\0';
   Tok kind = Tok::Bad;
-  if (c == '<' && next == '>')
-    kind = Tok::Ne;
-  else if (c == '<' && next == '=')
-    kind = Tok::Le;
-  else if (c == '<' && next == '<')
-    kind = Tok::Shl;
-  else if (c == '>' && next == '=')
-    kind = Tok::Ge;
-  else if (c == '>' && next == '>')
-    kind = Tok::Shr;
+  switch (c) {
+    case '<':
+      kind = next == '>' ? Tok::Ne : next == '=' ? Tok::Le : next == '<' ? Tok::Shl : Tok::Bad;
+      break;
+    case '>':
+      kind = next == '=' ? Tok::Ge : next == '>' ? Tok::Shr : Tok::Bad;
+      break;
+    case '=':
+      kind = next == '=' ? Tok::Eq : Tok::Bad;
+      break;
+    case '!':
+      kind = next == '=' ? Tok::Ne : Tok::Bad;
+      break;
+    case '&':
+      kind = next == '&' ? Tok::AndAnd : Tok::Bad;
+      break;
+    case '|':
+      kind = next == '|' ? Tok::OrOr : Tok::Bad;
+      break;
+    default:
+      break;
+  }
   const std::size_t length = kind == Tok::Bad ? 1 : 2;
   if (length == 1) kind = singleCharKind(c);
   end = i + length;
   return makeToken(kind, line.substr(i, length));
 }
 
-bool isBlank(char c) {
-  return c == ' ' || c == '\t' || c == '\r' || c == '\f' || c == '\v' || c == '\x1a';
-}
-
 }  // namespace
+
+std::string_view trimBlanks(std::string_view text) {
+  const std::size_t first = firstNonBlank(text);
+  if (first == std::string_view::npos) return {};
+  text.remove_prefix(first);
+  for (;;) {
+    const std::size_t last = text.size() - 1;
+    if (last > 0 && text[last] == '\xA0' && text[last - 1] == '\xC2')
+      text.remove_suffix(2);
+    else if (blankLength(text, last) == 1)
+      text.remove_suffix(1);
+    else
+      return text;
+  }
+}
 
 void tokenize(std::string_view line, std::vector<Token>& tokens) {
   tokens.clear();
   std::size_t i = 0;
   while (i < line.size()) {
     const char c = line[i];
-    if (isBlank(c)) {
-      ++i;
+    if (const std::size_t blank = blankLength(line, i)) {
+      i += blank;
       continue;
     }
     if (c == ';') break;

@@ -53,12 +53,46 @@ void endRow(std::string& out, std::size_t rowStart) {
   out += kEol;
 }
 
-void appendWhere(std::string& out, const Diagnostic& d, bool withFileName) {
-  out += "line ";
-  appendDecimal(out, static_cast<unsigned>(d.line < 0 ? 0 : d.line));
-  if (!d.included) return;
-  out += " of ";
-  out += withFileName ? std::string_view(d.fileName) : std::string_view("an included file");
+// Writes the assembler's own words and the source's bytes, each in the
+// listing's encoding.
+class Writer {
+ public:
+  Writer(std::string& out, TextEncoding encoding) : out_(out), encoding_(encoding) {}
+  Writer& own(std::string_view utf8) {
+    appendOwnText(out_, utf8, encoding_);
+    return *this;
+  }
+  Writer& source(std::string_view bytes) {
+    out_ += bytes;
+    return *this;
+  }
+  Writer& number(int value) {
+    appendDecimal(out_, static_cast<unsigned>(value < 0 ? 0 : value));
+    return *this;
+  }
+  Writer& message(const Diagnostic& d) {
+    appendMessage(out_, d, encoding_, encoding_);
+    return *this;
+  }
+  Writer& eol() {
+    out_ += kEol;
+    return *this;
+  }
+
+ private:
+  std::string& out_;
+  TextEncoding encoding_;
+};
+
+void appendDiagnostic(std::string& out, const Diagnostic& d, TextEncoding encoding) {
+  Writer w(out, encoding);
+  w.own(d.warning ? "*** VAROVÁNÍ" : "*** CHYBA");
+  if (d.line > 0) {
+    w.own(" na řádku ").number(d.line);
+    if (d.included) w.own(" souboru ").source(d.fileName);
+  }
+  w.own(": ").message(d).eol();
+  if (d.fatal) w.own("*** překlad zastaven").eol();
 }
 
 void appendLine(std::string& out, const ListedLine& line, const AssemblyResult& result) {
@@ -89,23 +123,8 @@ void appendLine(std::string& out, const ListedLine& line, const AssemblyResult& 
       appendHex(out, bytes[shown], 2);
     endRow(out, moreStart);
   }
-  for (std::size_t index : line.diagnostics) {
-    const Diagnostic& d = result.diagnostics[index];
-    out += "*** ERROR in ";
-    appendWhere(out, d, true);
-    out += ": ";
-    out += errorMessage(d.code);
-    if (!d.detail.empty()) {
-      out += " (";
-      out += d.detail;
-      out += ")";
-    }
-    out += kEol;
-    if (d.fatal) {
-      out += "*** assembly stopped";
-      out += kEol;
-    }
-  }
+  for (std::size_t index : line.diagnostics)
+    appendDiagnostic(out, result.diagnostics[index], result.encoding);
 }
 
 void appendSymbol(std::string& out, const SymbolEntry& symbol) {
@@ -123,80 +142,87 @@ void appendSymbol(std::string& out, const SymbolEntry& symbol) {
   out += kEol;
 }
 
+// One entry of the list right after the header, which shows every error and
+// warning with its line, so that the listing's first screen says what is
+// wrong and where.
+void appendListEntry(std::string& out, const Diagnostic& d, TextEncoding encoding) {
+  Writer w(out, encoding);
+  w.own("  ");
+  if (d.line > 0) {
+    w.own("řádek ").number(d.line);
+    if (d.included) w.own(" souboru ").source(d.fileName);
+    w.own(": ");
+  }
+  if (d.warning) w.own("varování: ");
+  w.message(d).eol();
+  if (!d.sourceLine.empty()) w.own("      ").source(d.sourceLine).eol();
+}
+
 }  // namespace
 
 ListingStream::ListingStream(std::string_view sourceName, Output output)
-    : sourceName_(sourceName), output_(std::move(output)) {
-  buffer_.reserve(kChunk + 1024);
-}
+    : sourceName_(sourceName), output_(std::move(output)) {}
 
 void ListingStream::begin(const AssemblyResult& result) {
-  buffer_ += "Tamrill ASM51 - 8051 assembler";
-  buffer_ += kEol;
-  buffer_ += "Source file: ";
-  buffer_ += sourceName_;
-  buffer_ += kEol;
-  if (!result.title.empty()) {
-    buffer_ += "Title: ";
-    buffer_ += result.title;
-    buffer_ += kEol;
-  }
-  buffer_ += kEol;
-  buffer_ += "  LINE  ADDR  OBJECT    SOURCE";
-  buffer_ += kEol;
-  buffer_ += kEol;
+  encoding_ = result.encoding;
 }
 
 void ListingStream::line(const ListedLine& line, const AssemblyResult& result) {
-  appendLine(buffer_, line, result);
-  flushIfFull();
+  if (body_.empty() || body_.back().size() >= kChunk) {
+    body_.emplace_back();
+    body_.back().reserve(kChunk + 1024);
+  }
+  appendLine(body_.back(), line, result);
+  for (const std::size_t index : line.diagnostics) {
+    if (shown_.size() <= index) shown_.resize(index + 1);
+    shown_[index] = true;
+  }
 }
 
 bool ListingStream::finish(const AssemblyResult& result) {
-  // From here on no source text may appear: the summary line must stay the
-  // last "errors found" of the file.
-  buffer_ += kEol;
-  buffer_ += "ASSEMBLY COMPLETE, ";
-  appendDecimal(buffer_, static_cast<unsigned>(result.errorCount()));
-  buffer_ += " ERRORS FOUND";
-  buffer_ += kEol;
-  if (!result.diagnostics.empty()) {
-    buffer_ += kEol;
-    buffer_ += "ERROR SUMMARY";
-    buffer_ += kEol;
-    for (const Diagnostic& d : result.diagnostics) {
-      buffer_ += "  ";
-      appendWhere(buffer_, d, false);
-      buffer_ += ": ";
-      buffer_ += errorMessage(d.code);
-      buffer_ += kEol;
-      flushIfFull();
-    }
+  encoding_ = result.encoding;
+  std::string chunk;
+  Writer w(chunk, encoding_);
+  if (encoding_ == TextEncoding::Utf8) chunk += kUtf8Bom;
+  w.own("Tamrill ASM51 – překladač pro 8051").eol();
+  w.own("Zdrojový soubor: ").own(sourceName_).eol();
+  if (!result.title.empty()) w.own("Název: ").source(result.title).eol();
+  w.eol();
+  w.own("Chyby: ").number(result.errorCount()).own(", varování: ").number(result.warnings).eol();
+  for (const Diagnostic& d : result.diagnostics) {
+    appendListEntry(chunk, d, encoding_);
+    if (chunk.size() >= kChunk) send(chunk);
   }
+  w.eol().own(" ŘÁDEK  ADR.  KÓD       ZDROJ").eol().eol();
+  send(chunk);
+  for (std::string& part : body_) send(part);
+  body_.clear();
+  // What belongs to no line (no END, a HEX file that could not be written)
+  // follows the last one.
+  for (std::size_t i = 0; i < result.diagnostics.size(); ++i)
+    if (i >= shown_.size() || !shown_[i]) appendDiagnostic(chunk, result.diagnostics[i], encoding_);
   if (result.listSymbols && !result.symbols.empty()) {
-    buffer_ += kEol;
-    buffer_ += "SYMBOL TABLE";
-    buffer_ += kEol;
-    buffer_ += kEol;
-    buffer_ += "NAME                             TYPE   VALUE";
-    buffer_ += kEol;
+    w.eol().own("TABULKA SYMBOLŮ").eol().eol();
+    w.own("JMÉNO                            TYP    HODNOTA").eol();
     for (const SymbolEntry& symbol : result.symbols) {
-      appendSymbol(buffer_, symbol);
-      flushIfFull();
+      appendSymbol(chunk, symbol);
+      if (chunk.size() >= kChunk) send(chunk);
     }
   }
-  flush();
+  // Nothing may follow: the summary must stay the last "errors found" of the file.
+  chunk += kEol;
+  chunk += "ASSEMBLY COMPLETE, ";
+  appendDecimal(chunk, static_cast<unsigned>(result.errorCount()));
+  chunk += " ERRORS FOUND";
+  chunk += kEol;
+  send(chunk);
   return ok_;
 }
 
-void ListingStream::flushIfFull() {
-  if (buffer_.size() >= kChunk) flush();
-}
-
-void ListingStream::flush() {
-  if (buffer_.empty()) return;
-  if (ok_ && output_) ok_ = output_(buffer_);
-  buffer_.clear();
+void ListingStream::send(std::string& chunk) {
+  if (!chunk.empty() && ok_ && output_) ok_ = output_(chunk);
+  chunk.clear();
+  chunk.shrink_to_fit();
 }
 
 std::string writeListing(const AssemblyResult& result, std::string_view sourceName) {

@@ -14,12 +14,6 @@ std::string_view after(std::string_view line, const Token& t) {
   return offset <= line.size() ? line.substr(offset) : std::string_view{};
 }
 
-std::string_view trim(std::string_view text) {
-  const std::size_t first = text.find_first_not_of(" \t");
-  if (first == std::string_view::npos) return {};
-  return text.substr(first, text.find_last_not_of(" \t") - first + 1);
-}
-
 // A macro call's arguments as written: split at commas outside quotes,
 // parentheses and <...>, up to a comment. <a,b> passes "a,b" as one argument.
 std::vector<std::string> callArguments(std::string_view text) {
@@ -28,9 +22,8 @@ std::vector<std::string> callArguments(std::string_view text) {
   int depth = 0;
   bool angle = false;
   char quote = 0;
-  bool any = false;
   auto finish = [&] {
-    std::string_view arg = trim(current);
+    std::string_view arg = trimBlanks(current);
     if (arg.size() >= 2 && arg.front() == '<' && arg.back() == '>')
       arg = arg.substr(1, arg.size() - 2);
     args.emplace_back(arg);
@@ -49,7 +42,7 @@ std::vector<std::string> callArguments(std::string_view text) {
       ++depth;
     else if (c == ')')
       --depth;
-    else if (c == '<' && trim(current).empty())
+    else if (c == '<' && trimBlanks(current).empty())
       angle = true;
     else if (c == '>' && angle)
       angle = false;
@@ -57,10 +50,10 @@ std::vector<std::string> callArguments(std::string_view text) {
       finish();
       continue;
     }
-    if (c != ' ' && c != '\t') any = true;
     current.push_back(c);
   }
-  if (any || !args.empty()) finish();
+  // A call with nothing after its name but blanks has no arguments.
+  if (!args.empty() || !trimBlanks(current).empty()) finish();
   return args;
 }
 
@@ -176,14 +169,14 @@ bool Context::endBlock() {
   if (!r.isRept) {
     if (r.name.empty()) return false;
     if (macros_.contains(r.name))
-      error(ErrorCode::DuplicateSymbol, r.name);
+      error(ErrorCode::DuplicateMacro, r.name);
     else
       macros_.emplace(r.name, std::move(r.macro));
     return false;
   }
   // The ENDM line is listed before the lines it repeats.
   if (macroDepth_ >= kMaxMacroDepth) {
-    error(ErrorCode::MacroTooDeep);
+    error(ErrorCode::MacroTooDeep, "REPT");
     finishLine();
     return true;
   }
@@ -204,7 +197,8 @@ bool Context::callMacro(const std::vector<Token>& tokens) {
   const Macro& macro = found->second;
   std::vector<std::string> values = callArguments(after(current_.text, tokens[i]));
   if (values.size() > macro.params.size())
-    error(ErrorCode::BadOperand, std::string(tokens[i].text));
+    error(ErrorCode::TooManyArguments, std::string(tokens[i].text),
+          std::to_string(macro.params.size()));
   values.resize(macro.params.size());
   std::vector<std::string> names = macro.params;
   ++expansions_;
@@ -213,16 +207,15 @@ bool Context::callMacro(const std::vector<Token>& tokens) {
     values.push_back("??" + std::to_string(expansions_) + "_" + local);
   }
   if (macroDepth_ >= kMaxMacroDepth) {
-    error(ErrorCode::MacroTooDeep);
+    error(ErrorCode::MacroTooDeep, std::string(tokens[i].text));
     finishLine();
     return true;
   }
   // Substituting costs as much as running the lines, even those that EXITM
   // then drops, so it counts against the same budget.
-  expandedLines_ +=
-      static_cast<std::uint32_t>(std::min<std::size_t>(macro.body.size(), kMaxLinesPerPass));
-  if (expandedLines_ > kMaxLinesPerPass) {
-    error(ErrorCode::TooManyLines, {}, true);
+  if (!charge(
+          static_cast<std::uint32_t>(std::min<std::size_t>(macro.body.size(), kMaxLinesPerPass)),
+          0)) {
     finishLine();
     return true;
   }
@@ -233,13 +226,11 @@ bool Context::callMacro(const std::vector<Token>& tokens) {
     // A parameter used twice in a line that passes it on doubles the line
     // at every level of nesting.
     if (lines.back().size() > kMaxExpandedLine) {
-      error(ErrorCode::LineTooLong);
+      error(ErrorCode::LineTooLong, std::string(tokens[i].text));
       finishLine();
       return true;
     }
-    expandedBytes_ += lines.back().size();
-    if (expandedBytes_ > kMaxExpandedBytesPerPass) {
-      error(ErrorCode::TooManyLines, {}, true);
+    if (!charge(0, lines.back().size())) {
       finishLine();
       return true;
     }
@@ -266,17 +257,20 @@ void Context::expand(const std::vector<std::string>& lines, std::uint32_t times)
   ++macroDepth_;
   const std::size_t openConditionals = conditionals_.size();
   for (std::uint32_t n = 0; n < times && !ended_ && !stopped_; ++n) {
+    // A repetition costs something even when its body is empty: nested
+    // REPT 0FFFFH of nothing would otherwise run for hours.
+    if (!charge(1, 0)) break;
     exitMacro_ = false;
     processLines(text, true);
     // EXITM leaves IF blocks opened inside the expansion unclosed.
     if (conditionals_.size() > openConditionals) {
-      if (!exitMacro_) error(ErrorCode::UnbalancedConditional, "IF");
+      if (!exitMacro_) error(ErrorCode::UnclosedIf);
       conditionals_.resize(openConditionals);
     }
     if (exitMacro_) break;
   }
   if (recording_ && !ended_) {
-    error(ErrorCode::UnterminatedBlock);
+    error(ErrorCode::UnterminatedBlock, recording_->isRept ? "REPT" : "MACRO " + recording_->name);
     recording_.reset();
   }
   exitMacro_ = false;
@@ -289,9 +283,13 @@ void Context::closeOpenBlocks() {
   current_ = CurrentLine{};
   current_.fileName = sourceName_;
   current_.line = lastLine_;
-  if (recording_) error(ErrorCode::UnterminatedBlock);
-  if (!conditionals_.empty()) error(ErrorCode::UnbalancedConditional, "IF");
+  current_.firstByte = result_.objectBytes.size();
+  if (recording_)
+    error(ErrorCode::UnterminatedBlock, recording_->isRept ? "REPT" : "MACRO " + recording_->name);
+  if (!conditionals_.empty()) error(ErrorCode::UnclosedIf);
   if (!current_.diagnostics.empty()) finishLine();
+  // Belongs to no line: the listing shows it after the last one.
+  if (!ended_ && !stopped_) warning(ErrorCode::MissingEnd);
 }
 
 }  // namespace asm51

@@ -18,6 +18,7 @@ struct Symbol {
   SymbolType type = SymbolType::Number;
   std::uint16_t value = 0;
   bool known = false;
+  bool assumed = false;  // not known yet, but worked out from an earlier run's values
   bool fromModFile = false;
   int definedAt = -1;       // statement index of the defining line
   int firstDefinedAt = -1;  // the first one, for a name SET more than once

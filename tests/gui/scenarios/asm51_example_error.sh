@@ -22,11 +22,17 @@ expect_eq "$(probe count 'chyba.lst - Notepad')" "0" "Notepad windows after No"
 expect_eq "$(probe text "$GUI_MAIN" Label1)" "1 chyb" "Label1 after No"
 gui_expect_enabled "$GUI_MAIN" 1 Command4
 
-# What the assembler itself wrote: the error under its line, the count, and no code.
-grep -q '^\*\*\* ERROR in line 7: undefined symbol (CEKEJ)' "$project/chyba.lst" ||
-  fail "the listing does not name the undefined label"
-expect_eq "$(grep -c 'ERRORS FOUND' "$project/chyba.lst")" "1" "summary lines in the listing"
-grep -q '^ASSEMBLY COMPLETE, 1 ERRORS FOUND' "$project/chyba.lst" || fail "the listing's summary"
+# What the assembler itself wrote (in Windows-1250, as the source is): the error first, then
+# under its line, the count last, and no code.
+listing=$(iconv -f CP1250 -t UTF-8 <"$project/chyba.lst" | tr -d '\r')
+first_error=$(grep -n -m 1 '^  řádek 7: nedefinovaný symbol CEKEJ$' <<<"$listing" | cut -d: -f1)
+first_line=$(grep -n -m 1 '^    1 ' <<<"$listing" | cut -d: -f1)
+[ -n "$first_error" ] && [ -n "$first_line" ] && [ "$first_error" -lt "$first_line" ] ||
+  fail "the error list at the top does not name the undefined label"
+grep -q '^\*\*\* CHYBA na řádku 7: nedefinovaný symbol CEKEJ$' <<<"$listing" ||
+  fail "the listing does not name the undefined label under its line"
+expect_eq "$(grep -c 'ERRORS FOUND' <<<"$listing")" "1" "summary lines in the listing"
+expect_eq "$(tail -n 1 <<<"$listing")" "ASSEMBLY COMPLETE, 1 ERRORS FOUND" "the listing's last line"
 expect_eq "$(tr -d '\r' <"$project/chyba.hex")" ":00000001FF" "the HEX file after errors"
 
 # The staged copies go with the timed clean-up; the user's folder keeps only its own files.
