@@ -59,13 +59,8 @@ void FormWindow::loadIcon() {
       ::LoadImageW(instance_, MAKEINTRESOURCEW(IDI_TAMRILL), IMAGE_ICON, iconSize, iconSize, 0)));
 }
 
-FormWindow::FormWindow(ui::Form& form, HINSTANCE instance, bool isMainWindow, HWND owner,
-                       SystemLibrary& comctl32)
-    : form_(form),
-      instance_(instance),
-      isMainWindow_(isMainWindow),
-      owner_(owner),
-      comctl32_(comctl32) {}
+FormWindow::FormWindow(ui::Form& form, HINSTANCE instance, bool isMainWindow, HWND owner)
+    : form_(form), instance_(instance), isMainWindow_(isMainWindow), owner_(owner) {}
 
 FormWindow::~FormWindow() {
   window_.reset();
@@ -326,6 +321,13 @@ LRESULT FormWindow::onContainerMessage(ui::Control* container, HWND window, UINT
     case WM_PAINT:
       onPaint(container, window);
       return 0;
+    case WM_PRINTCLIENT: {
+      // A themed button asks for what lies beneath its rounded corners.
+      RECT area{};
+      ::GetClientRect(window, &area);
+      paintContainer(container, reinterpret_cast<HDC>(wParam), area);
+      return 0;
+    }
     default:
       break;
   }
@@ -355,8 +357,8 @@ void FormWindow::focusFirstControl() {
   ::SetFocus(first != nullptr ? first : window);
 }
 
-// The standard controls are subclassed by hand: the helpers for it live in comctl32, which
-// start-up does without. The control's own procedure is kept in a window property.
+// The standard controls are subclassed by hand, the control's own procedure kept in a window
+// property.
 LRESULT FormWindow::callBaseProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   const auto base = reinterpret_cast<WNDPROC>(::GetPropW(window, kControlBaseProcProperty));
   if (base == nullptr) return ::DefWindowProcW(window, message, wParam, lParam);

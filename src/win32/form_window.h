@@ -10,7 +10,6 @@
 
 #include "ui/form.h"
 #include "win32/gdi_cache.h"
-#include "win32/system_library.h"
 #include "win32/unique_handles.h"
 
 namespace tamrill::win32 {
@@ -25,10 +24,8 @@ inline constexpr wchar_t kControlBaseProcProperty[] = L"TamrillControlBaseProc";
 
 class FormWindow final : public ui::FormObserver {
  public:
-  // The main window's close box delivers Unload; any other window's destroys it. comctl32 is
-  // loaded for the tooltips, when the mouse first comes over the window.
-  FormWindow(ui::Form& form, HINSTANCE instance, bool isMainWindow, HWND owner,
-             SystemLibrary& comctl32);
+  // The main window's close box delivers Unload; any other window's destroys it.
+  FormWindow(ui::Form& form, HINSTANCE instance, bool isMainWindow, HWND owner);
   ~FormWindow();
   FormWindow(const FormWindow&) = delete;
   FormWindow& operator=(const FormWindow&) = delete;
@@ -78,6 +75,8 @@ class FormWindow final : public ui::FormObserver {
   void onDoubleClick(ui::Control* container, POINT at);
   bool onSetCursor(ui::Control* container, HWND window);
   void onPaint(ui::Control* container, HWND window);
+  // What lies beneath the controls: the background, pictures and lines within area.
+  void paintContainer(ui::Control* container, HDC dc, const RECT& area);
   LRESULT onControlColour(HDC dc, HWND control);
 
   bool createControl(Rendered& item);
@@ -110,7 +109,6 @@ class FormWindow final : public ui::FormObserver {
   unique_hwnd window_;
   UINT dpi_ = 96;
   std::vector<Rendered> items_;
-  SystemLibrary& comctl32_;
   HWND tooltip_ = nullptr;  // owned by the window, destroyed with it
   bool triedTooltips_ = false;
   GdiCache gdi_;

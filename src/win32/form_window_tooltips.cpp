@@ -1,6 +1,6 @@
 // The controls' tips. They are made when the mouse first comes over the window, not with the
-// window: they need comctl32, and loading it would be most of what starting the program costs
-// beyond a bare window.
+// window: a tip window and a tool for every control cost start-up time that a user who never
+// points at anything would pay for nothing.
 
 #include <windows.h>
 // After windows.h, which it needs.
@@ -14,13 +14,10 @@ namespace tamrill::win32 {
 void FormWindow::makeTooltips() {
   if (triedTooltips_ || !window_) return;
   triedTooltips_ = true;
-  const auto initCommonControls =
-      comctl32_.function<decltype(::InitCommonControlsEx)>("InitCommonControlsEx");
-  if (initCommonControls == nullptr) return;
   INITCOMMONCONTROLSEX classes{};
   classes.dwSize = sizeof(classes);
   classes.dwICC = ICC_BAR_CLASSES;
-  if (initCommonControls(&classes) == FALSE) return;
+  if (::InitCommonControlsEx(&classes) == FALSE) return;
   tooltip_ =
       ::CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
                         WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT, CW_USEDEFAULT,

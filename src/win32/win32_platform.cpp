@@ -20,8 +20,7 @@ FormWindow& Win32Platform::windowFor(ui::Form& form, bool isMainWindow) {
   }
   // A window kept out of the task bar is owned by the main window instead.
   const HWND owner = form.design().showInTaskbar ? nullptr : mainWindow_;
-  windows_.push_back(
-      {&form, std::make_unique<FormWindow>(form, instance_, isMainWindow, owner, comctl32_)});
+  windows_.push_back({&form, std::make_unique<FormWindow>(form, instance_, isMainWindow, owner)});
   return *windows_.back().window;
 }
 
