@@ -71,8 +71,18 @@ bool startupBenchmark(const Layout& layout, int starts) {
   }
   const Contender& tamrill = contenders.back();
   for (const Contender* yardstick : {&contenders[0], &contenders[1]}) {
-    say(format(L"  tamrill / %ls: start-up %.2fx, working set %.2fx", yardstick->label,
-               median(tamrill.milliseconds) / median(yardstick->milliseconds),
+    // Each round's own ratio as well: on a busy machine the load changes between rounds more
+    // than within one, so these spread less than the medians of the whole run.
+    std::vector<double> ratios;
+    for (std::size_t i = 0; i < tamrill.milliseconds.size(); ++i) {
+      ratios.push_back(tamrill.milliseconds[i] / yardstick->milliseconds[i]);
+    }
+    std::sort(ratios.begin(), ratios.end());
+    say(
+        format(L"  tamrill / %ls: start-up %.2fx (rounds: median %.2fx, middle half %.2f-%.2fx), "
+               L"working set %.2fx",
+               yardstick->label, median(tamrill.milliseconds) / median(yardstick->milliseconds),
+               median(ratios), ratios[ratios.size() / 4], ratios[ratios.size() * 3 / 4],
                median(tamrill.workingSets) / median(yardstick->workingSets)));
   }
   return true;
