@@ -59,8 +59,13 @@ void FormWindow::loadIcon() {
       ::LoadImageW(instance_, MAKEINTRESOURCEW(IDI_TAMRILL), IMAGE_ICON, iconSize, iconSize, 0)));
 }
 
-FormWindow::FormWindow(ui::Form& form, HINSTANCE instance, bool isMainWindow, HWND owner)
-    : form_(form), instance_(instance), isMainWindow_(isMainWindow), owner_(owner) {}
+FormWindow::FormWindow(ui::Form& form, HINSTANCE instance, bool isMainWindow, HWND owner,
+                       SystemLibrary& comctl32)
+    : form_(form),
+      instance_(instance),
+      isMainWindow_(isMainWindow),
+      owner_(owner),
+      comctl32_(comctl32) {}
 
 FormWindow::~FormWindow() {
   window_.reset();

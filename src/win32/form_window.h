@@ -10,6 +10,7 @@
 
 #include "ui/form.h"
 #include "win32/gdi_cache.h"
+#include "win32/system_library.h"
 #include "win32/unique_handles.h"
 
 namespace tamrill::win32 {
@@ -24,8 +25,10 @@ inline constexpr wchar_t kControlBaseProcProperty[] = L"TamrillControlBaseProc";
 
 class FormWindow final : public ui::FormObserver {
  public:
-  // The main window's close box delivers Unload; any other window's destroys it.
-  FormWindow(ui::Form& form, HINSTANCE instance, bool isMainWindow, HWND owner);
+  // The main window's close box delivers Unload; any other window's destroys it. The tooltips,
+  // made when the mouse first comes over the window, register their class through comctl32.
+  FormWindow(ui::Form& form, HINSTANCE instance, bool isMainWindow, HWND owner,
+             SystemLibrary& comctl32);
   ~FormWindow();
   FormWindow(const FormWindow&) = delete;
   FormWindow& operator=(const FormWindow&) = delete;
@@ -109,6 +112,7 @@ class FormWindow final : public ui::FormObserver {
   unique_hwnd window_;
   UINT dpi_ = 96;
   std::vector<Rendered> items_;
+  SystemLibrary& comctl32_;
   HWND tooltip_ = nullptr;  // owned by the window, destroyed with it
   bool triedTooltips_ = false;
   GdiCache gdi_;

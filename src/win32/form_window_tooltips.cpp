@@ -14,10 +14,13 @@ namespace tamrill::win32 {
 void FormWindow::makeTooltips() {
   if (triedTooltips_ || !window_) return;
   triedTooltips_ = true;
+  const auto initCommonControls =
+      comctl32_.function<decltype(::InitCommonControlsEx)>("InitCommonControlsEx");
+  if (initCommonControls == nullptr) return;
   INITCOMMONCONTROLSEX classes{};
   classes.dwSize = sizeof(classes);
   classes.dwICC = ICC_BAR_CLASSES;
-  if (::InitCommonControlsEx(&classes) == FALSE) return;
+  if (initCommonControls(&classes) == FALSE) return;
   tooltip_ =
       ::CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
                         WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT, CW_USEDEFAULT,

@@ -20,7 +20,8 @@ FormWindow& Win32Platform::windowFor(ui::Form& form, bool isMainWindow) {
   }
   // A window kept out of the task bar is owned by the main window instead.
   const HWND owner = form.design().showInTaskbar ? nullptr : mainWindow_;
-  windows_.push_back({&form, std::make_unique<FormWindow>(form, instance_, isMainWindow, owner)});
+  windows_.push_back(
+      {&form, std::make_unique<FormWindow>(form, instance_, isMainWindow, owner, comctl32_)});
   return *windows_.back().window;
 }
 

@@ -57,6 +57,8 @@ class Win32Platform final : public Platform, public ui::FormHost {
   std::vector<HWND> topLevelWindows() const;
 
   HINSTANCE instance_;
+  // Before the windows, so that it is freed after them: their tooltips are its windows.
+  SystemLibrary comctl32_{L"comctl32.dll"};
   std::vector<Shown> windows_;
   HWND mainWindow_ = nullptr;
   // Read before any dialog can change the current folder.
