@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "app/application.h"
+#include "win32/unique_handles.h"
 #include "win32/win32_platform.h"
 
 namespace tamrill::test {
@@ -49,12 +50,10 @@ std::wstring misfit(HWND label) {
   const LONG type = style & SS_TYPEMASK;
   format |= type == SS_LEFT || type == SS_CENTER || type == SS_RIGHT ? DT_WORDBREAK : DT_SINGLELINE;
 
-  const HDC dc = ::GetDC(label);
-  const HGDIOBJ old = ::SelectObject(dc, font);
+  const win32::unique_window_dc dc(label);
+  const win32::scoped_select selected(dc.get(), font);
   RECT need{0, 0, box.right, 0};
-  ::DrawTextW(dc, textOf(label).c_str(), -1, &need, format);
-  ::SelectObject(dc, old);
-  ::ReleaseDC(label, dc);
+  ::DrawTextW(dc.get(), textOf(label).c_str(), -1, &need, format);
   if (need.right <= box.right && need.bottom <= box.bottom) return {};
   return L"needs " + std::to_wstring(need.right) + L"x" + std::to_wstring(need.bottom) + L", has " +
          std::to_wstring(box.right) + L"x" + std::to_wstring(box.bottom);
@@ -91,6 +90,32 @@ TEST(Look, EveryLabelShowsAllOfItsTextInTheThreeWindows) {
     }
   }
   EXPECT_TRUE(misfits.empty()) << "labels that cut their text off:" << misfits;
+  platform.closeAllWindows();
+}
+
+// A themed button has the form paint what lies beneath its rounded corners into the button's
+// own drawing.
+TEST(Look, TheMainWindowPrintsWhatLiesBeneathItsControls) {
+  if (::GetEnvironmentVariableW(L"DISPLAY", nullptr, 0) == 0) GTEST_SKIP() << "no display";
+  win32::Win32Platform platform(::GetModuleHandleW(nullptr));
+  Application app(platform, platform);
+  ASSERT_TRUE(platform.createMainWindow(app.form1));
+  const HWND form = ::FindWindowW(L"TamrillForm", L"Tamrill");
+  ASSERT_NE(form, nullptr);
+  RECT client{};
+  ::GetClientRect(form, &client);
+  const win32::unique_window_dc screen(nullptr);
+  const win32::unique_memory_dc dc(screen.get());
+  const win32::unique_hbitmap canvas(
+      ::CreateCompatibleBitmap(screen.get(), client.right, client.bottom));
+  const win32::scoped_select selected(dc.get(), canvas.get());
+  const win32::unique_hbrush stranger(::CreateSolidBrush(RGB(1, 2, 3)));
+  ::FillRect(dc.get(), &client, stranger.get());
+
+  ::SendMessageW(form, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc.get()), PRF_CLIENT);
+  // Line1 runs at 120 pixels (1800 twips) between the second and the third row of buttons.
+  EXPECT_EQ(::GetPixel(dc.get(), 150, 120), ::GetSysColor(COLOR_WINDOWTEXT));
+  EXPECT_EQ(::GetPixel(dc.get(), 150, 116), ::GetSysColor(COLOR_BTNFACE));
   platform.closeAllWindows();
 }
 

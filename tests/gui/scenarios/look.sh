@@ -7,7 +7,7 @@ gui_init
 log=$GUI_WORK/look.log
 timeout 60 wine "$GUI_BIN/tamrill_win32_tests.exe" --gtest_filter='Look.*' >"$log" 2>&1 ||
   fail "the look test failed: $(cat "$log")"
-grep -q '^\[  PASSED  \] 1 test' "$log" || fail "the look test did not run: $(cat "$log")"
+grep -q '^\[  PASSED  \] 2 tests' "$log" || fail "the look test did not run: $(cat "$log")"
 
 gui_start_loaded
 gui_open_help
