@@ -8,6 +8,7 @@ packages=(
   cmake make g++ googletest libgtest-dev        # native build and tests
   g++-mingw-w64-x86-64-posix mingw-w64-tools    # the Windows build
   wine wine64 fonts-wine                        # running it
+  fonts-freefont-ttf                            # the prefix's stand-in for "MS Sans Serif"
   xvfb xdotool imagemagick                      # GUI tests and screenshots
   as31                                          # a second 8051 assembler for the assembler's tests
   clang libclang-rt-14-dev                      # the fuzz targets

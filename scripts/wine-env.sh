@@ -5,7 +5,7 @@
 #
 #   . scripts/wine-env.sh
 #   wine_env_start_xvfb || exit 1   # DISPLAY on a free Xvfb display (WINE_ENV_XVFB_PID)
-#   wine_env_prepare_prefix         # made once, under a lock, then the fonts
+#   wine_env_prepare_prefix         # made once, under a lock; the fonts checked every time
 #   ...
 #   wine_env_cleanup                # ends the prefix's Wine programs and stops that Xvfb
 #
@@ -87,7 +87,21 @@ wine_env_prepare_prefix() {
   # Debian's Wine looks for its own fonts beside its DLLs, where they are not: without Marlett
   # the caption buttons show letters. The prefix's font folder is always searched.
   cp -n /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
+  wine_env_sans_serif
   exec {lock}>&-
+}
+
+# Wine has no "MS Sans Serif" with Czech letters and draws Tamrill's text in a wider font, so
+# that labels of a fixed size lose their last words. FreeSans (fonts-freefont-ttf) comes closest
+# to the widths Windows gives it: within 2 % of the sizes the help window's layout gives its
+# self-sizing labels, with the same line height. Also given to a prefix an older checkout made.
+WINE_ENV_SANS_SERIF=FreeSans
+wine_env_sans_serif() {
+  grep -qF "\"MS Sans Serif\"=\"$WINE_ENV_SANS_SERIF\"" "$WINEPREFIX/system.reg" 2>/dev/null && return 0
+  wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes' \
+    /v 'MS Sans Serif' /t REG_SZ /d "$WINE_ENV_SANS_SERIF" /f >/dev/null 2>&1
+  # Until the Wine server ends, the value is not in the file that the test above reads.
+  wineserver -w
 }
 
 # Ends every Wine program of the prefix, and the Xvfb when this script started one.

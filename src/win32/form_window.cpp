@@ -333,6 +333,13 @@ LRESULT FormWindow::onContainerMessage(ui::Control* container, HWND window, UINT
     case WM_PAINT:
       onPaint(container, window);
       return 0;
+    case WM_PRINTCLIENT: {
+      // A themed button asks for what lies beneath its rounded corners.
+      RECT area{};
+      ::GetClientRect(window, &area);
+      paintContainer(container, reinterpret_cast<HDC>(wParam), area);
+      return 0;
+    }
     default:
       break;
   }
@@ -362,8 +369,8 @@ void FormWindow::focusFirstControl() {
   ::SetFocus(first != nullptr ? first : window);
 }
 
-// The standard controls are subclassed by hand: the helpers for it live in comctl32, which
-// start-up does without. The control's own procedure is kept in a window property.
+// The standard controls are subclassed by hand, the control's own procedure kept in a window
+// property.
 LRESULT FormWindow::callBaseProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   const auto base = reinterpret_cast<WNDPROC>(::GetPropW(window, kControlBaseProcProperty));
   if (base == nullptr) return ::DefWindowProcW(window, message, wParam, lParam);

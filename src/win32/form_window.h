@@ -25,8 +25,8 @@ inline constexpr wchar_t kControlBaseProcProperty[] = L"TamrillControlBaseProc";
 
 class FormWindow final : public ui::FormObserver {
  public:
-  // The main window's close box delivers Unload; any other window's destroys it. comctl32 is
-  // loaded for the tooltips, when the mouse first comes over the window.
+  // The main window's close box delivers Unload; any other window's destroys it. The tooltips,
+  // made when the mouse first comes over the window, register their class through comctl32.
   FormWindow(ui::Form& form, HINSTANCE instance, bool isMainWindow, HWND owner,
              SystemLibrary& comctl32);
   ~FormWindow();
@@ -79,6 +79,8 @@ class FormWindow final : public ui::FormObserver {
   void onDoubleClick(ui::Control* container, POINT at);
   bool onSetCursor(ui::Control* container, HWND window);
   void onPaint(ui::Control* container, HWND window);
+  // What lies beneath the controls: the background, pictures and lines within area.
+  void paintContainer(ui::Control* container, HDC dc, const RECT& area);
   LRESULT onControlColour(HDC dc, HWND control);
 
   bool createControl(Rendered& item);

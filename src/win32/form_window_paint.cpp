@@ -11,8 +11,11 @@ void FormWindow::onPaint(ui::Control* container, HWND window) {
   const HDC dc = ::BeginPaint(window, &paint);
   if (dc == nullptr) return;
   const scope_exit endPaint([&] { ::EndPaint(window, &paint); });
+  paintContainer(container, dc, paint.rcPaint);
+}
 
-  ::FillRect(dc, &paint.rcPaint, ::GetSysColorBrush(COLOR_BTNFACE));
+void FormWindow::paintContainer(ui::Control* container, HDC dc, const RECT& area) {
+  ::FillRect(dc, &area, ::GetSysColorBrush(COLOR_BTNFACE));
   // Bottommost first: the layout lists the topmost control first.
   for (auto item = items_.rbegin(); item != items_.rend(); ++item) {
     const ui::Control& control = *item->control;

@@ -1,6 +1,6 @@
 // The controls' tips. They are made when the mouse first comes over the window, not with the
-// window: they need comctl32, and loading it would be most of what starting the program costs
-// beyond a bare window.
+// window: a tip window and a tool for every control cost start-up time that a user who never
+// points at anything would pay for nothing.
 
 #include <windows.h>
 // After windows.h, which it needs.
