@@ -88,6 +88,7 @@ wine_env_prepare_prefix() {
   # the caption buttons show letters. The prefix's font folder is always searched.
   cp -n /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
   wine_env_sans_serif
+  wine_env_system_colours
   exec {lock}>&-
 }
 
@@ -102,6 +103,35 @@ wine_env_sans_serif() {
     /v 'MS Sans Serif' /t REG_SZ /d "$WINE_ENV_SANS_SERIF" /f >/dev/null 2>&1
   # Until the Wine server ends, the value is not in the file that the test above reads.
   wineserver -w
+}
+
+# Wine's own light theme paints the system colours its own way: the active and inactive window
+# borders pure white, for one, so that the help window's grey bracket beside the button
+# descriptions shows as stray white lines. The prefix takes the colours of a fresh Windows 10
+# and 11 instead, so that what Linux users see under Wine is what Windows users see.
+WINE_ENV_COLOURS=(
+  ActiveBorder='180 180 180' ActiveTitle='153 180 209' AppWorkSpace='171 171 171'
+  ButtonAlternateFace='0 0 0' ButtonDkShadow='105 105 105' ButtonFace='240 240 240'
+  ButtonHilight='255 255 255' ButtonLight='227 227 227' ButtonShadow='160 160 160'
+  ButtonText='0 0 0' GradientActiveTitle='185 209 234' GradientInactiveTitle='215 228 242'
+  GrayText='109 109 109' Hilight='0 120 215' HilightText='255 255 255'
+  HotTrackingColor='0 102 204' InactiveBorder='244 247 252' InactiveTitle='191 205 219'
+  InactiveTitleText='0 0 0' InfoText='0 0 0' InfoWindow='255 255 225' Menu='240 240 240'
+  MenuBar='240 240 240' MenuHilight='0 120 215' MenuText='0 0 0' Scrollbar='200 200 200'
+  TitleText='0 0 0' Window='255 255 255' WindowFrame='100 100 100' WindowText='0 0 0'
+)
+wine_env_system_colours() {
+  grep -qF '"ActiveBorder"="180 180 180"' "$WINEPREFIX/user.reg" 2>/dev/null && return 0
+  local pair file
+  file=$(mktemp --suffix=.reg)
+  {
+    printf 'REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Control Panel\\Colors]\r\n'
+    for pair in "${WINE_ENV_COLOURS[@]}"; do printf '"%s"="%s"\r\n' "${pair%%=*}" "${pair#*=}"; done
+  } >"$file"
+  wine regedit /S "$(wine_env_winpath "$file")" >/dev/null 2>&1
+  # Until the Wine server ends, the values are not in the file that the test above reads.
+  wineserver -w
+  rm -f "$file"
 }
 
 # Ends every Wine program of the prefix, and the Xvfb when this script started one.
