@@ -88,6 +88,14 @@ Text toLower(TextView text) {
   return out;
 }
 
+bool equalIgnoringCase(TextView a, TextView b) {
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < a.size(); ++i) {
+    if (a[i] != b[i] && toLower(a[i]) != toLower(b[i])) return false;
+  }
+  return true;
+}
+
 Text leftChars(TextView text, long long n) {
   if (n <= 0) return {};
   return Text(text.substr(0, static_cast<std::size_t>(n)));

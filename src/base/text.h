@@ -18,6 +18,8 @@ std::string toUtf8(TextView text);
 // Latin-1 that has a lower-case form, which covers the Czech alphabet.
 char16_t toLower(char16_t c);
 Text toLower(TextView text);
+// Whether a and b are equal when letter case is ignored, as Windows compares file names.
+bool equalIgnoringCase(TextView a, TextView b);
 
 // The first n characters of text, or all of it when it is shorter; n below 0 gives nothing.
 Text leftChars(TextView text, long long n);

@@ -99,14 +99,6 @@ std::optional<RecordFileOf> recordFileOf(TextView name) {
   return file;
 }
 
-bool samePath(TextView a, TextView b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    if (a[i] != b[i] && toLower(a[i]) != toLower(b[i])) return false;
-  }
-  return true;
-}
-
 Text CopyRecords::folder() const {
   const Text local = platform_.localDataFolder();
   return local.empty() ? Text() : local + u"\\Tamrill";

@@ -40,9 +40,6 @@ struct RecordFileOf {
 };
 std::optional<RecordFileOf> recordFileOf(TextView name);
 
-// Whether path names the same file as recorded: Windows ignores letter case in paths.
-bool samePath(TextView a, TextView b);
-
 class CopyRecords {
  public:
   explicit CopyRecords(Platform& platform) : platform_(platform) {}

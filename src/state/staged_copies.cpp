@@ -12,7 +12,7 @@ namespace {
 bool lists(const std::vector<SessionRecord>& records, const Text& path, const FileStamp& stamp) {
   return std::ranges::any_of(records, [&](const SessionRecord& record) {
     return std::ranges::any_of(record.copies, [&](const RecordedCopy& copy) {
-      return copy.stamp == stamp && samePath(copy.path, path);
+      return copy.stamp == stamp && equalIgnoringCase(copy.path, path);
     });
   });
 }
@@ -78,7 +78,8 @@ StagingResult stageTools(Platform& platform, StagedCopies& staged, const ToolOri
   for (const Tool tool : kTools) {
     const Text target = folder + copyNameOf(tool);
     const auto place = [&](std::optional<FileStamp> stamp) {
-      std::erase_if(staged.copies, [&](const StagedCopy& c) { return samePath(c.path, target); });
+      std::erase_if(staged.copies,
+                    [&](const StagedCopy& c) { return equalIgnoringCase(c.path, target); });
       staged.copies.push_back(StagedCopy{target, stamp});
       staged[tool].made = true;
     };

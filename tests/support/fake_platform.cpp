@@ -36,14 +36,6 @@ TextView withoutTrailingBackslashes(TextView path) {
   return path;
 }
 
-bool sameIgnoringCase(TextView a, TextView b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    if (a[i] != b[i] && toLower(a[i]) != toLower(b[i])) return false;
-  }
-  return true;
-}
-
 Text parentOf(TextView path) {
   const auto at = path.rfind(u'\\');
   return at == TextView::npos ? Text() : Text(path.substr(0, at));
@@ -168,7 +160,7 @@ std::vector<Text> FakePlatform::filesIn(const Text& folder) {
   if (unreachable(folder) != SysError::None) return names;
   const Text key = lowered(absolute(folder));
   for (const Entry& entry : entries()) {
-    if (entry.folder || !sameIgnoringCase(parentOf(entry.path), key)) continue;
+    if (entry.folder || !equalIgnoringCase(parentOf(entry.path), key)) continue;
     names.push_back(entry.path.substr(entry.path.rfind(u'\\') + 1));
   }
   return names;
@@ -192,7 +184,7 @@ const FakePlatform::Entry* FakePlatform::find(TextView path) const {
   if (!isAbsolute(path)) return find(absolute(Text(path)));
   path = withoutTrailingBackslashes(path);
   for (const Entry& entry : entries()) {
-    if (sameIgnoringCase(withoutTrailingBackslashes(entry.path), path)) return &entry;
+    if (equalIgnoringCase(withoutTrailingBackslashes(entry.path), path)) return &entry;
   }
   return nullptr;
 }
