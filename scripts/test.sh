@@ -65,7 +65,12 @@ if cmake --preset fuzz >build/logs/fuzz-configure.log 2>&1 &&
     corpus=$(mktemp -d)
     [ -d "tests/fuzz/corpus/$name" ] && cp -r "tests/fuzz/corpus/$name/." "$corpus/"
     # The assembler's own test programs and the examples seed its fuzzer too.
-    [ "$name" = asm51 ] && cp tests/asm51/as31/*.asm tests/asm51/golden/*.asm tests/asm51/keil/*.asm examples/*.asm "$corpus/"
+    # Several folders hold a blink.asm: each seed is named after its folder too.
+    if [ "$name" = asm51 ]; then
+      for seed in tests/asm51/as31/*.asm tests/asm51/golden/*.asm tests/asm51/keil/*.asm examples/*.asm; do
+        cp "$seed" "$corpus/$(basename "$(dirname "$seed")")-$(basename "$seed")"
+      done
+    fi
     echo "-- $name"
     if "$fuzzer" -max_total_time="$fuzz_seconds" -timeout=10 -rss_limit_mb=4096 \
       -print_final_stats=1 "$corpus" >"build/logs/fuzz-$name.log" 2>&1; then
