@@ -1,5 +1,5 @@
-// Start-up: what the main window's Load runs. It shows the window before anything else, so that a
-// message about a missing tool appears over it, then checks the tools in the program's folder.
+// Start-up: what the main window's Load runs. It checks the tools in the program's folder and
+// shows the window, then tells of a missing tool, so that the message appears over the window.
 
 #include "app/application.h"
 #include "base/paths.h"
@@ -12,18 +12,25 @@ void startUp(Application& app) {
   ProgramState& state = app.state;
   Form1& form = app.form1;
 
-  ui::showWindow(app.host, platform, form);
-
   const Text folder = platform.programFolder();
+  TextView missing;
   for (const TextView tool :
        {TextView(kAssemblerFileName), TextView(kMod51FileName), TextView(kMod52FileName)}) {
     if (!platform.fileExists(folder + u"\\" + Text(tool))) {
-      form.toolMissing(tool);
-      return;
+      missing = tool;
+      break;
     }
   }
+  // Enabled before the window is drawn, "Otevřít ASM" is drawn once: enabling it afterwards
+  // would paint it a second time, which under Wine is a noticeable part of start-up.
+  if (missing.empty()) form.command1.setEnabled(true);
 
-  form.command1.setEnabled(true);
+  ui::showWindow(app.host, platform, form);
+  if (!missing.empty()) {
+    form.toolMissing(missing);
+    return;
+  }
+
   state.appAssemblerPath = folder + u"\\" + kAssemblerFileName;
   state.assemblerFileName = kAssemblerFileName;
   const Text prefix = folderOf(state.appAssemblerPath, state.assemblerFileName);

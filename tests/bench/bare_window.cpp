@@ -2,6 +2,8 @@
 // Tamrill's main window's size and style on screen. It uses kernel32, user32 and gdi32 only.
 // Built a second time with BARE_THEMED and Tamrill's own manifest, it asks for the themed common
 // controls as Tamrill does and shows one button, which is what makes the system load them.
+// Built a third time with BARE_CONTROLS as well, it shows all of Tamrill's main window's controls
+// where Tamrill has them, with nothing of Tamrill's own work: what those windows alone cost.
 
 #include <windows.h>
 
@@ -11,6 +13,37 @@ namespace {
 constexpr int kClientWidth = 297;
 constexpr int kClientHeight = 161;
 constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+
+#ifdef BARE_THEMED
+struct ChildWindow {
+  const wchar_t* className;
+  const wchar_t* text;
+  DWORD style;
+  DWORD exStyle;
+  RECT place;  // left, top, width, height
+};
+
+constexpr DWORD kButton = WS_TABSTOP | BS_PUSHBUTTON;
+#ifdef BARE_CONTROLS
+// As they stand once Tamrill has started: the path box, "Otevřít ASM" enabled, the other four
+// file buttons disabled, the report label, and the three buttons of the bottom row.
+constexpr ChildWindow kChildren[] = {
+    {L"EDIT", L"", WS_TABSTOP | ES_MULTILINE | ES_AUTOVSCROLL, WS_EX_CLIENTEDGE, {8, 8, 281, 41}},
+    {L"BUTTON", L"Open", kButton, 0, {8, 56, 89, 25}},
+    {L"BUTTON", L"Show", kButton | WS_DISABLED, 0, {104, 56, 89, 25}},
+    {L"BUTTON", L"Build", kButton | WS_DISABLED, 0, {200, 56, 89, 25}},
+    {L"BUTTON", L"Listing", kButton | WS_DISABLED, 0, {8, 88, 89, 25}},
+    {L"BUTTON", L"HEX", kButton | WS_DISABLED, 0, {104, 88, 89, 25}},
+    {L"STATIC", L"none", SS_NOTIFY | SS_CENTER, 0, {210, 93, 61, 13}},
+    {L"BUTTON", L"Help", kButton, 0, {8, 128, 89, 25}},
+    {L"BUTTON", L"About", kButton, 0, {104, 128, 89, 25}},
+    {L"BUTTON", L"Exit", kButton, 0, {200, 128, 89, 25}},
+};
+#else
+// Where Tamrill's "Otevřít ASM" stands, with its size.
+constexpr ChildWindow kChildren[] = {{L"BUTTON", L"OK", kButton, 0, {8, 56, 89, 25}}};
+#endif
+#endif
 
 LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_DESTROY) {
@@ -39,10 +72,13 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE /*previous*/, PWSTR /*argument
       area.bottom - area.top, nullptr, nullptr, instance, nullptr);
   if (window == nullptr) return 1;
 #ifdef BARE_THEMED
-  // Where Tamrill's "Otevřít ASM" stands, with its size.
-  if (::CreateWindowExW(0, L"BUTTON", L"OK", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 8,
-                        56, 89, 25, window, nullptr, instance, nullptr) == nullptr) {
-    return 1;
+  for (const ChildWindow& child : kChildren) {
+    if (::CreateWindowExW(child.exStyle, child.className, child.text,
+                          WS_CHILD | WS_VISIBLE | child.style, child.place.left, child.place.top,
+                          child.place.right, child.place.bottom, window, nullptr, instance,
+                          nullptr) == nullptr) {
+      return 1;
+    }
   }
 #endif
   ::ShowWindow(window, show);

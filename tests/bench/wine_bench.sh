@@ -8,7 +8,8 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/../.." && pwd)
 build=${TAMRILL_BUILD:-$root/build/windows}
 bin=$build/bin
-for program in tamrill.exe asm51.exe bench_launcher.exe bare_window.exe bare_window_themed.exe; do
+for program in tamrill.exe asm51.exe bench_launcher.exe bare_window.exe bare_window_themed.exe \
+  bare_window_controls.exe; do
   [ -f "$bin/$program" ] || { echo "no $bin/$program: build the windows preset" >&2; exit 1; }
 done
 

@@ -33,7 +33,8 @@ bool layOut(const std::wstring& built, const std::wstring& source, const bench::
   for (const wchar_t* name : {L"asm51.exe", L"mod51", L"mod52"}) {
     if (!bench::copyInto(built + L"\\" + name, layout.directFolder, name)) return false;
   }
-  for (const wchar_t* name : {L"bare_window.exe", L"bare_window_themed.exe"}) {
+  for (const wchar_t* name :
+       {L"bare_window.exe", L"bare_window_themed.exe", L"bare_window_controls.exe"}) {
     if (!bench::copyInto(built + L"\\" + name, layout.bareFolder, name)) return false;
   }
   return bench::copyInto(source, layout.projectFolder, L"blink.asm") &&
