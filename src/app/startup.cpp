@@ -1,5 +1,6 @@
-// Start-up: what the main window's Load runs. It checks the tools in the program's folder and
-// shows the window, then tells of a missing tool, so that the message appears over the window.
+// Start-up: what the main window's Load runs. It shows the window before anything else, so that a
+// message about a missing tool appears over it and, with the file buttons still disabled, the
+// path box takes the first focus; then it checks the tools in the program's folder.
 
 #include "app/application.h"
 #include "base/paths.h"
@@ -12,25 +13,18 @@ void startUp(Application& app) {
   ProgramState& state = app.state;
   Form1& form = app.form1;
 
+  ui::showWindow(app.host, platform, form);
+
   const Text folder = platform.programFolder();
-  TextView missing;
   for (const TextView tool :
        {TextView(kAssemblerFileName), TextView(kMod51FileName), TextView(kMod52FileName)}) {
     if (!platform.fileExists(folder + u"\\" + Text(tool))) {
-      missing = tool;
-      break;
+      form.toolMissing(tool);
+      return;
     }
   }
-  // Enabled before the window is drawn, "Otevřít ASM" is drawn once: enabling it afterwards
-  // would paint it a second time, which under Wine is a noticeable part of start-up.
-  if (missing.empty()) form.command1.setEnabled(true);
 
-  ui::showWindow(app.host, platform, form);
-  if (!missing.empty()) {
-    form.toolMissing(missing);
-    return;
-  }
-
+  form.command1.setEnabled(true);
   state.appAssemblerPath = folder + u"\\" + kAssemblerFileName;
   state.assemblerFileName = kAssemblerFileName;
   const Text prefix = folderOf(state.appAssemblerPath, state.assemblerFileName);
