@@ -57,6 +57,16 @@ expect_eq() {  # actual expected what
 
 gui_pass() { gui_log "PASS"; exit 0; }
 
+# Runs COUNT tests of the Win32 test program, those FILTER picks, on this scenario's display.
+# Into a file, not a pipe: the system processes that COM starts outlive the test program and
+# would hold a pipe open.
+gui_win32_tests() {  # FILTER COUNT
+  local log=$GUI_WORK/win32-tests.log
+  timeout 60 wine "$GUI_BIN/tamrill_win32_tests.exe" --gtest_filter="$1" >"$log" 2>&1 ||
+    fail "the tests $1 failed: $(cat "$log")"
+  grep -q "^\[  PASSED  \] $2 test" "$log" || fail "the tests $1 did not run: $(cat "$log")"
+}
+
 gui_winpath() { wine_env_winpath "$1"; }
 
 # probe ARGS...: one probe.exe command. Within a scenario the commands go to one probe.exe that

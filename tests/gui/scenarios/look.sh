@@ -4,10 +4,7 @@
 # window as Tamrill itself shows it, at the top and scrolled to the end, are kept to look at.
 . "$(dirname "$0")/../lib.sh"
 gui_init
-log=$GUI_WORK/look.log
-timeout 60 wine "$GUI_BIN/tamrill_win32_tests.exe" --gtest_filter='Look.*' >"$log" 2>&1 ||
-  fail "the look test failed: $(cat "$log")"
-grep -q '^\[  PASSED  \] 2 tests' "$log" || fail "the look test did not run: $(cat "$log")"
+gui_win32_tests 'Look.*' 2
 
 gui_start_loaded
 gui_open_help
